@@ -1,0 +1,206 @@
+#include "app/cli.h"
+
+#include "script/script_file.h"
+#include "wizard/scripted_dialogs.h"
+#include "wizard/wizard_model.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QHash>
+#include <cstdio>
+
+namespace quorlin {
+
+namespace {
+
+void Err(const QString &line)
+{
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+// "NAME=VALUE" split at the first '='.
+bool SplitAssignment(const QString &text, QString *name, QString *value)
+{
+    const int eq = text.indexOf(QLatin1Char('='));
+    if (eq <= 0)
+        return false;
+    *name = text.left(eq);
+    *value = text.mid(eq + 1);
+    return true;
+}
+
+bool ParseLines(const QString &text, QVector<int> *lines)
+{
+    lines->clear();
+    if (text.isEmpty())
+        return true;
+    for (const QString &part : text.split(QLatin1Char(','))) {
+        bool ok = false;
+        const int line = part.trimmed().toInt(&ok);
+        if (!ok)
+            return false;
+        lines->append(line);
+    }
+    return true;
+}
+
+class Generate {
+public:
+    explicit Generate(WizardModel &model, ScriptedDialogs &dialogs) : model_(model), dialogs_(dialogs) {}
+
+    // Applies one option; returns an exit code, kExitOk to go on.
+    int apply(const QString &option, const QString &value)
+    {
+        if (option == QLatin1String("set"))
+            return set(value);
+        if (option == QLatin1String("select"))
+            return select(value);
+        if (option == QLatin1String("click"))
+            return click(value);
+        if (option == QLatin1String("draft"))
+            return openDraft(value);
+        if (option == QLatin1String("date"))
+            model_.setDate(value);
+        return kExitOk;
+    }
+
+private:
+    int set(const QString &assignment)
+    {
+        QString name, value;
+        if (!SplitAssignment(assignment, &name, &value)) {
+            Err(QStringLiteral("quorlin: --set takes NAME=VALUE, not \"%1\"").arg(assignment));
+            return kExitUsage;
+        }
+        const QString error = model_.setValue(name, value);
+        if (!error.isEmpty()) {
+            Err(QStringLiteral("quorlin: ") + error);
+            return kExitUsage;
+        }
+        return kExitOk;
+    }
+
+    int select(const QString &assignment)
+    {
+        QString name, value;
+        QVector<int> lines;
+        if (!SplitAssignment(assignment, &name, &value) || !model_.list(name) || !ParseLines(value, &lines)) {
+            Err(QStringLiteral("quorlin: --select takes Lst0, Lst1 or Lst2 = line numbers, not \"%1\"").arg(assignment));
+            return kExitUsage;
+        }
+        if (!model_.selectLines(name, lines)) {
+            Err(QStringLiteral("quorlin: %1 has %2 lines; \"%3\" is out of range")
+                    .arg(name).arg(model_.list(name)->count()).arg(value));
+            return kExitUsage;
+        }
+        return kExitOk;
+    }
+
+    int click(const QString &button)
+    {
+        if (!WizardModel::buttons().contains(button)) {
+            Err(QStringLiteral("quorlin: --click takes one of %1, not \"%2\"")
+                    .arg(WizardModel::buttons().join(QLatin1Char(' ')), button));
+            return kExitUsage;
+        }
+        const int before = dialogs_.messages.size();
+        model_.click(button);
+        if (dialogs_.messages.size() > before) {
+            const auto &m = dialogs_.messages.last();
+            Err(QStringLiteral("%1: %2").arg(m.title, m.text));
+            return kExitFileError;
+        }
+        return kExitOk;
+    }
+
+    int openDraft(const QString &path)
+    {
+        QString error;
+        if (!model_.openDraftFrom(path, &error)) {
+            Err(QStringLiteral("quorlin: cannot open draft %1: %2").arg(path, error));
+            return kExitFileError;
+        }
+        return kExitOk;
+    }
+
+    WizardModel &model_;
+    ScriptedDialogs &dialogs_;
+};
+
+} // namespace
+
+int RunGenerate(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Writes a random map script from the wizard's settings."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("generate"), QStringLiteral("Assemble the script."));
+    const QList<QCommandLineOption> options = {
+        {QStringLiteral("set"), QStringLiteral("Set a control of pages 0-4 (or Label55)."), QStringLiteral("NAME=VALUE")},
+        {QStringLiteral("select"), QStringLiteral("Select exactly these lines of Lst0, Lst1 or Lst2."),
+         QStringLiteral("LIST=I,J,...")},
+        {QStringLiteral("click"), QStringLiteral("Press a button of the settings pages."), QStringLiteral("NAME")},
+        {QStringLiteral("draft"), QStringLiteral("Open a draft at this point."), QStringLiteral("FILE")},
+        {QStringLiteral("save-draft"), QStringLiteral("Save the final state as a draft."), QStringLiteral("FILE")},
+        {QStringLiteral("date"), QStringLiteral("Text of the script's date line."), QStringLiteral("TEXT")},
+        {QStringLiteral("output"), QStringLiteral("Write the script file here (GBK) instead of printing it."),
+         QStringLiteral("FILE")},
+    };
+    parser.addOptions(options);
+    if (!parser.parse(arguments)) {
+        Err(QStringLiteral("quorlin: ") + parser.errorText());
+        return kExitUsage;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return kExitOk;
+    }
+    if (parser.positionalArguments() != QStringList{QStringLiteral("generate")}) {
+        Err(QStringLiteral("quorlin: usage: quorlin generate [--set NAME=VALUE]... [--date TEXT] [--output FILE]"));
+        return kExitUsage;
+    }
+
+    ScriptedDialogs dialogs;
+    WizardModel model(&dialogs);
+    Generate generate(model, dialogs);
+    // Options act in the order given; optionNames() lists each occurrence.
+    QHash<QString, int> seen;
+    for (const QString &name : parser.optionNames()) {
+        const int k = seen[name]++;
+        const QString value = parser.values(name).value(k);
+        if (const int code = generate.apply(name, value))
+            return code;
+    }
+
+    // Built exactly as leaving the last settings page does.
+    for (int page = model.page(); page < WizardModel::kLastPage; ++page)
+        model.next();
+    const QString script = model.script();
+
+    if (parser.isSet(QStringLiteral("save-draft"))) {
+        const QString path = parser.value(QStringLiteral("save-draft"));
+        QString error;
+        if (!model.saveDraftTo(path, &error)) {
+            Err(QStringLiteral("quorlin: cannot save draft %1: %2").arg(path, error));
+            return kExitFileError;
+        }
+    }
+    if (parser.isSet(QStringLiteral("output"))) {
+        const QString path = parser.value(QStringLiteral("output"));
+        QString error;
+        if (!WriteFileAtomically(path, ScriptFileBytes(script), &error)) {
+            Err(QStringLiteral("quorlin: cannot write %1: %2").arg(path, error));
+            return kExitFileError;
+        }
+        return kExitOk;
+    }
+    QString text = script;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const QByteArray bytes = (text + QStringLiteral("\r\n")).toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
+}
+
+} // namespace quorlin

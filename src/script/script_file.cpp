@@ -1,0 +1,52 @@
+#include "script/script_file.h"
+
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace quorlin {
+
+QByteArray ToGbk(const QString &text)
+{
+    QStringEncoder encoder("GBK");
+    return encoder.encode(text);
+}
+
+QString FromGbk(const QByteArray &bytes)
+{
+    QStringDecoder decoder("GBK");
+    return decoder.decode(bytes);
+}
+
+QByteArray ScriptFileBytes(const QString &text)
+{
+    QString normalized = text;
+    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    normalized.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return ToGbk(normalized + QStringLiteral("\r\n"));
+}
+
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace quorlin

@@ -1,0 +1,371 @@
+#include "wizard/wizard_model.h"
+
+#include "drafts/draft.h"
+#include "items/editors.h"
+#include "script/assembler.h"
+#include "script/script_file.h"
+
+#include <QFile>
+#include <functional>
+
+namespace quorlin {
+
+namespace {
+
+const QString kAttention = QStringLiteral("注意");
+const QString kError = QStringLiteral("错误");
+
+struct Button {
+    const char *name;
+    std::function<void(WizardModel &)> press;
+};
+
+} // namespace
+
+WizardModel::WizardModel(Dialogs *dialogs, QObject *parent)
+    : QObject(parent), dialogs_(dialogs)
+{
+}
+
+void WizardModel::notify() { emit changed(); }
+
+void WizardModel::report(const QString &title, const QString &text, MessageIcon icon)
+{
+    if (dialogs_)
+        dialogs_->message(title, text, icon);
+}
+
+QString WizardModel::setValue(const QString &name, const QString &value)
+{
+    const QString error = settings_.setFromString(name, value);
+    notify();
+    return error;
+}
+
+bool WizardModel::setCheck(const QString &name, int value)
+{
+    const bool ok = settings_.setCheck(name, value);
+    notify();
+    return ok;
+}
+
+bool WizardModel::setOption(const QString &name, bool on)
+{
+    const bool ok = settings_.setOption(name, on);
+    notify();
+    return ok;
+}
+
+bool WizardModel::setSlider(const QString &name, int value)
+{
+    const bool ok = settings_.setSlider(name, value);
+    notify();
+    return ok;
+}
+
+bool WizardModel::setText(const QString &name, const QString &value)
+{
+    const bool ok = settings_.setText(name, value);
+    notify();
+    return ok;
+}
+
+ItemStore *WizardModel::list(const QString &name)
+{
+    if (name == QLatin1String("Lst0"))
+        return &lands_;
+    if (name == QLatin1String("Lst1"))
+        return &terrains_;
+    if (name == QLatin1String("Lst2"))
+        return &units_;
+    return nullptr;
+}
+
+bool WizardModel::selectLines(const QString &name, const QVector<int> &lines)
+{
+    ItemStore *store = list(name);
+    const bool ok = store && store->selectOnly(lines);
+    notify();
+    return ok;
+}
+
+void WizardModel::setLineSelected(const QString &name, int line, bool on)
+{
+    if (ItemStore *store = list(name))
+        store->setSelected(line, on);
+    notify();
+}
+
+void WizardModel::replaceItems(const ItemStore &lands, const ItemStore &terrains, const ItemStore &units, qint64 xn)
+{
+    lands_ = lands;
+    terrains_ = terrains;
+    units_ = units;
+    xn_ = xn;
+    notify();
+}
+
+static const QVector<Button> &ButtonTable()
+{
+    static const QVector<Button> table = {
+        {"Command21", [](WizardModel &m) { m.addLand(); }},
+        {"Command18", [](WizardModel &m) { m.list(QStringLiteral("Lst0"))->selectAll(); }},
+        {"Command19", [](WizardModel &m) { m.list(QStringLiteral("Lst0"))->selectNone(); }},
+        {"Command20", [](WizardModel &m) { m.list(QStringLiteral("Lst0"))->deleteSelected(); }},
+        {"Command4", [](WizardModel &m) { m.addTerrain(); }},
+        {"Command7", [](WizardModel &m) { m.list(QStringLiteral("Lst1"))->selectAll(); }},
+        {"Command12", [](WizardModel &m) { m.list(QStringLiteral("Lst1"))->selectNone(); }},
+        {"Command13", [](WizardModel &m) { m.list(QStringLiteral("Lst1"))->deleteSelected(); }},
+        {"Command6", [](WizardModel &m) { m.addUnit(); }},
+        {"Command9", [](WizardModel &m) { m.list(QStringLiteral("Lst2"))->selectAll(); }},
+        {"Command11", [](WizardModel &m) { m.list(QStringLiteral("Lst2"))->selectNone(); }},
+        {"Command10", [](WizardModel &m) { m.list(QStringLiteral("Lst2"))->deleteSelected(); }},
+        {"Command5", [](WizardModel &m) { m.selectAllReadyMade(); }},
+        {"Command14", [](WizardModel &m) { m.restoreDefaults(); }},
+    };
+    return table;
+}
+
+QStringList WizardModel::buttons()
+{
+    QStringList names;
+    for (const Button &b : ButtonTable())
+        names << QString::fromLatin1(b.name);
+    return names;
+}
+
+bool WizardModel::click(const QString &button)
+{
+    for (const Button &b : ButtonTable()) {
+        if (button == QLatin1String(b.name)) {
+            b.press(*this);
+            notify();
+            return true;
+        }
+    }
+    return false;
+}
+
+void WizardModel::addLand()
+{
+    if (const auto refusal = AddLand(settings_, lands_))
+        report(refusal->title, refusal->text, refusal->icon);
+}
+
+void WizardModel::addTerrain()
+{
+    if (const auto refusal = AddTerrain(settings_, terrains_))
+        report(refusal->title, refusal->text, refusal->icon);
+}
+
+void WizardModel::addUnit()
+{
+    if (const auto refusal = AddUnit(settings_, units_, xn_))
+        report(refusal->title, refusal->text, refusal->icon);
+}
+
+void WizardModel::selectAllReadyMade()
+{
+    Settings &s = settings_;
+    for (const char *box : {"Check8", "Check9", "Check10", "Check11"})
+        s.setCheck(QString::fromLatin1(box), 1);
+    // Of each pair of alternatives the first is ticked unless the user chose the second.
+    if (s.check(QStringLiteral("Check13")) == 0)
+        s.setCheck(QStringLiteral("Check12"), 1);
+    if (s.check(QStringLiteral("Check15")) == 0)
+        s.setCheck(QStringLiteral("Check14"), 1);
+    s.setCheck(QStringLiteral("Check16"), 1);
+    if (s.check(QStringLiteral("Check18")) == 0)
+        s.setCheck(QStringLiteral("Check17"), 1);
+    s.setCheck(QStringLiteral("Check19"), 1);
+    if (s.check(QStringLiteral("Check21")) == 0)
+        s.setCheck(QStringLiteral("Check20"), 1);
+    s.setCheck(QStringLiteral("Check22"), 1);
+    s.setCheck(QStringLiteral("Check31"), 1);
+}
+
+void WizardModel::restoreDefaults()
+{
+    Settings &s = settings_;
+    ResetUnitPage(s);
+    ResetTerrainPage(s);
+    ResetLandPage(s);
+    struct Put {
+        const char *name;
+        const char *value;
+    };
+    // In the order the values are put back; each runs its rule as a user's change would.
+    static const Put puts[] = {
+        {"Check23", "0"}, {"Text8", "12"}, {"Text9", "1000"},
+        {"Check24", "0"}, {"Text10", "4"}, {"Text11", "10"}, {"Text12", "5"}, {"Text13", "11"},
+        {"Slider8", "20"}, {"Text14", "5"},
+        {"Check25", "0"}, {"Check27", "0"}, {"Check28", "0"}, {"Check26", "0"}, {"Check29", "0"},
+        {"Slider1", "50"}, {"Slider2", "10"}, {"Check1", "0"}, {"Slider3", "10"}, {"Slider4", "5"},
+        {"Slider5", "8"}, {"Option1", "true"},
+        {"Check30", "0"},
+        {"Combo1", "草1"}, {"Combo2", "草1"}, {"Combo3", "窄"}, {"Combo8", "7"}, {"Combo9", "草1"},
+        {"Combo10", "窄"}, {"Combo11", "窄"}, {"Combo12", "窄"}, {"Combo13", "窄"},
+    };
+    for (const Put &p : puts)
+        s.setFromString(QString::fromLatin1(p.name), QString::fromUtf8(p.value));
+}
+
+bool WizardModel::isEnabled(const QString &name) const
+{
+    if (name == QLatin1String("Command1"))
+        return page_ != 0;
+    return settings_.isEnabled(name);
+}
+
+bool WizardModel::isVisible(const QString &name) const
+{
+    static const QStringList settingsOnly = {QStringLiteral("Command2"), QStringLiteral("Command14"),
+                                             QStringLiteral("Command15"), QStringLiteral("Command16")};
+    if (settingsOnly.contains(name))
+        return page_ != kLastPage;
+    for (int p = 0; p <= kLastPage; ++p)
+        if (name == QStringLiteral("Pic(%1)").arg(p))
+            return page_ == p;
+    return settings_.isVisible(name);
+}
+
+QString WizardModel::caption(const QString &name) const
+{
+    if (name == QLatin1String("Command1"))
+        return page_ == kLastPage ? QStringLiteral("从头开始") : QStringLiteral("<上一步");
+    if (name == QLatin1String("Command2"))
+        return page_ == 4 ? QStringLiteral("完成") : QStringLiteral("下一步>");
+    if (name == QLatin1String("Label55"))
+        return settings_.text(name);
+    return settings_.valueLabel(name);
+}
+
+QString WizardModel::assemble() const
+{
+    return AssembleScript(settings_, lands_, terrains_, units_, date_.isEmpty() ? TodayShortDate() : date_);
+}
+
+void WizardModel::next()
+{
+    if (page_ >= kLastPage)
+        return;
+    if (page_ == 4)
+        setScript(assemble());
+    ++page_;
+    notify();
+}
+
+void WizardModel::back()
+{
+    if (page_ == 0)
+        return;
+    if (page_ == kLastPage) {
+        // Start over: settings and added items stay, the script goes.
+        page_ = 0;
+        setScript(QString());
+    } else {
+        --page_;
+    }
+    notify();
+}
+
+void WizardModel::setScript(const QString &text)
+{
+    script_ = text;
+    saved_ = false;
+    notify();
+}
+
+bool WizardModel::saveScript()
+{
+    if (!dialogs_)
+        return false;
+    const QString path = dialogs_->saveFileName(FileKind::Script);
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (!WriteFileAtomically(path, ScriptFileBytes(script_), &error)) {
+        report(kError, QStringLiteral("无法保存脚本文件“%1”：%2").arg(path, error), MessageIcon::Error);
+        return false;
+    }
+    saved_ = true;
+    notify();
+    return true;
+}
+
+bool WizardModel::mayExit()
+{
+    if (saved_ || page_ != kLastPage || !dialogs_)
+        return true;
+    const Answer answer = dialogs_->ask(kAttention, QStringLiteral("是否保存所作的修改？"), false, Answer::Yes);
+    if (answer == Answer::No)
+        return true;
+    return saveScript();
+}
+
+bool WizardModel::saveDraftTo(const QString &path, QString *error) const
+{
+    QByteArray bytes;
+    if (!EncodeDraft(*this, &bytes, error))
+        return false;
+    return WriteFileAtomically(path, bytes, error);
+}
+
+bool WizardModel::openDraftFrom(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    // Drafts are small; anything far larger than 100 items of each kind is not one.
+    constexpr qint64 kMaxDraftSize = 64 * 1024 * 1024;
+    if (file.size() > kMaxDraftSize) {
+        if (error)
+            *error = QStringLiteral("the file is too large to be a draft");
+        return false;
+    }
+    return ApplyDraft(file.readAll(), *this, error);
+}
+
+bool WizardModel::saveDraft()
+{
+    if (!dialogs_)
+        return false;
+    const QString path = dialogs_->saveFileName(FileKind::Draft);
+    if (path.isEmpty())
+        return false;
+    QByteArray bytes;
+    QString error;
+    if (!EncodeDraft(*this, &bytes, &error)) {
+        report(kAttention, error, MessageIcon::Warning);
+        return false;
+    }
+    if (!WriteFileAtomically(path, bytes, &error)) {
+        report(kError, QStringLiteral("无法保存草稿“%1”：%2").arg(path, error), MessageIcon::Error);
+        return false;
+    }
+    return true;
+}
+
+bool WizardModel::openDraft()
+{
+    if (!dialogs_)
+        return false;
+    const Answer answer = dialogs_->ask(kAttention, QStringLiteral("确实要放弃正在编辑的脚本，打开一个草稿吗？"),
+                                        true, Answer::No);
+    if (answer != Answer::Yes)
+        return false;
+    const QString path = dialogs_->openFileName(FileKind::Draft);
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (!openDraftFrom(path, &error)) {
+        report(kError, QStringLiteral("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace quorlin

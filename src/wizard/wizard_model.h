@@ -1,0 +1,107 @@
+#pragma once
+
+#include "items/item_store.h"
+#include "wizard/dialogs.h"
+#include "wizard/settings.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace quorlin {
+
+// The whole wizard without a window: the settings of pages 0 to 4, the three
+// lists of added items, the unit constant counter, the page shown and the
+// script. The window, the command line and the tests all drive this one object.
+class WizardModel : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kLastPage = 5;
+
+    explicit WizardModel(Dialogs *dialogs, QObject *parent = nullptr);
+
+    Settings &settings() { return settings_; }
+    const Settings &settings() const { return settings_; }
+
+    // Setting values by control name; every change runs the control rules.
+    QString setValue(const QString &name, const QString &value); // empty when accepted
+    bool setCheck(const QString &name, int value);
+    bool setOption(const QString &name, bool on);
+    bool setSlider(const QString &name, int value);
+    bool setText(const QString &name, const QString &value);
+
+    // The lists Lst0 (lands), Lst1 (terrains) and Lst2 (units).
+    ItemStore *list(const QString &name);
+    const ItemStore &lands() const { return lands_; }
+    const ItemStore &terrains() const { return terrains_; }
+    const ItemStore &units() const { return units_; }
+    bool selectLines(const QString &list, const QVector<int> &lines);
+    void setLineSelected(const QString &list, int line, bool on);
+
+    qint64 xn() const { return xn_; }
+
+    // Presses a button by name. False for a name that is not a button here.
+    bool click(const QString &button);
+    static QStringList buttons();
+
+    // The handlers behind the buttons. A refused add tells the user why and changes nothing.
+    void addLand();
+    void addTerrain();
+    void addUnit();
+    void selectAllReadyMade();
+    void restoreDefaults();
+
+    // Enabled and shown states and captions, for the window to mirror.
+    bool isEnabled(const QString &name) const;
+    bool isVisible(const QString &name) const;
+    QString caption(const QString &name) const;
+
+    // Navigation and the finished script.
+    int page() const { return page_; }
+    void next();
+    void back();
+    QString script() const { return script_; }
+    void setScript(const QString &text);
+    bool isSaved() const { return saved_; }
+    // The date written into the script; empty means today's short date.
+    void setDate(const QString &date) { date_ = date; }
+    QString assemble() const;
+
+    // Asks for a file name and saves the script; true when it was written.
+    bool saveScript();
+    // Whether the program may end now, asking to save an unsaved script first.
+    // Only an explicit No, or a save that succeeded, lets it end.
+    bool mayExit();
+
+    // Drafts through the file dialog, with the question before opening.
+    bool saveDraft();
+    bool openDraft();
+    // Drafts by path, without dialogs; on failure `error` says why and nothing changed.
+    bool saveDraftTo(const QString &path, QString *error) const;
+    bool openDraftFrom(const QString &path, QString *error);
+
+    // Puts the draft's values in place; used by the draft reader once the
+    // whole file has been checked.
+    void replaceItems(const ItemStore &lands, const ItemStore &terrains, const ItemStore &units, qint64 xn);
+
+    Dialogs *dialogs() const { return dialogs_; }
+
+signals:
+    // Something the window shows has changed.
+    void changed();
+
+private:
+    void report(const QString &title, const QString &text, MessageIcon icon);
+    void notify();
+
+    Dialogs *dialogs_;
+    Settings settings_;
+    ItemStore lands_, terrains_, units_;
+    qint64 xn_ = 0;
+    int page_ = 0;
+    QString script_;
+    bool saved_ = false;
+    QString date_;
+};
+
+} // namespace quorlin
