@@ -28,6 +28,11 @@ std::optional<Refusal> AddUnit(Settings &settings, ItemStore &units, qint64 &xn)
 QString LandBlock(const Settings &settings);
 QString TerrainBlock(const Settings &settings);
 
+// The height_limits line of a terrain block for the two height fields, or an
+// empty string when both are empty. Each value is rounded half to even and the
+// smaller comes first.
+QString HeightLimitsLine(const QString &from, const QString &to);
+
 void ResetLandPage(Settings &settings);
 void ResetTerrainPage(Settings &settings);
 void ResetUnitPage(Settings &settings);

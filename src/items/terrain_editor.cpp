@@ -51,17 +51,20 @@ QString TerrainBlock(const Settings &s)
     if (s.isOne(QStringLiteral("Check3")))
         b += QStringLiteral("set_flat_terrain_only") + kEn;
     b += line("clumping_factor", QString::number(s.slider(QStringLiteral("Slider7"))));
-    const QString low = s.text(QStringLiteral("Combo6"));
-    const QString high = s.text(QStringLiteral("Combo7"));
-    if (!low.isEmpty() || !high.isEmpty()) {
-        double a = RoundHalfEven(ReadNumber(low));
-        double z = RoundHalfEven(ReadNumber(high));
-        if (a > z)
-            std::swap(a, z);
-        b += QStringLiteral("height_limits  ") + PlainDecimal(a) + QStringLiteral("  ") + PlainDecimal(z) + kEn;
-    }
+    b += HeightLimitsLine(s.text(QStringLiteral("Combo6")), s.text(QStringLiteral("Combo7")));
     b += QStringLiteral("}") + kEn + kEn;
     return b;
+}
+
+QString HeightLimitsLine(const QString &from, const QString &to)
+{
+    if (from.isEmpty() && to.isEmpty())
+        return QString();
+    double low = RoundHalfEven(ReadNumber(from));
+    double high = RoundHalfEven(ReadNumber(to));
+    if (low > high)
+        std::swap(low, high);
+    return QStringLiteral("height_limits  ") + PlainDecimal(low) + QStringLiteral("  ") + PlainDecimal(high) + kEn;
 }
 
 std::optional<Refusal> AddTerrain(Settings &s, ItemStore &terrains)
