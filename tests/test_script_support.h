@@ -1,0 +1,67 @@
+// Helpers shared by the script and command-line tests.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+
+namespace testing {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the built program with these arguments and waits for it.
+inline Run RunQuorlin(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORLIN_BINARY), arguments);
+    process.closeWriteChannel();
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+inline QByteArray Golden(const QString &name)
+{
+    QFile file(QStringLiteral(QUORLIN_TEST_DATA "/golden/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Script lines, each ended with CR LF as the script writes them.
+inline QString Lines(std::initializer_list<const char *> lines)
+{
+    QString text;
+    for (const char *line : lines)
+        text += QString::fromUtf8(line) + QStringLiteral("\r\n");
+    return text;
+}
+
+// The section that starts with the line `head` ("<CLIFF_GENERATION>"), up to
+// the next section head or the end; empty when the script has no such section.
+inline QString Section(const QString &script, const QString &head)
+{
+    const qsizetype start = script.indexOf(head + QStringLiteral("\r\n"));
+    if (start < 0)
+        return QString();
+    const qsizetype next = script.indexOf(QStringLiteral("\r\n<"), start);
+    return next < 0 ? script.mid(start) : script.mid(start, next + 2 - start);
+}
+
+// Number of lines of `text` equal to `line`.
+inline int CountLines(const QString &text, const QString &line)
+{
+    return int(text.split(QStringLiteral("\r\n")).count(line));
+}
+
+} // namespace testing
