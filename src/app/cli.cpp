@@ -13,8 +13,10 @@ namespace quorlin {
 
 namespace {
 
-void Err(const QString &line)
+// Every message is one line, even one that quotes a value holding line breaks.
+void Err(QString line)
 {
+    line.replace(QLatin1Char('\r'), QStringLiteral("\\r")).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
     std::fputs(line.toLocal8Bit().constData(), stderr);
     std::fputc('\n', stderr);
 }
