@@ -1,0 +1,278 @@
+#include "drafts/draft.h"
+#include "drafts/draft_format.h"
+
+#include "wizard/wizard_model.h"
+
+#include <QStringDecoder>
+
+namespace quorlin {
+
+namespace {
+
+// A field's bytes as they can be shown in a message: short, and with
+// anything unprintable made visible.
+QString Shown(const QByteArray &bytes)
+{
+    constexpr int kShown = 24;
+    QString text = QStringDecoder("GBK").decode(bytes.left(kShown));
+    for (QChar &c : text)
+        if (!c.isPrint())
+            c = QLatin1Char('?');
+    if (bytes.size() > kShown)
+        text += QStringLiteral("…");
+    return text;
+}
+
+// Whole numbers only: an optional minus and up to 18 digits, so the value
+// always fits before the range is checked.
+bool ParseInteger(const QByteArray &bytes, qint64 *out)
+{
+    const bool negative = bytes.startsWith('-');
+    const QByteArray digits = negative ? bytes.mid(1) : bytes;
+    if (digits.isEmpty() || digits.size() > 18)
+        return false;
+    qint64 value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    *out = negative ? -value : value;
+    return true;
+}
+
+class Parser {
+public:
+    explicit Parser(const QByteArray &bytes) : tokens_(bytes) {}
+
+    bool parse(DraftData *data)
+    {
+        HeldValue check33;
+        if (!setting(kRecZoneTogether, "Check33", &check33))
+            return false;
+        data->zoneTogether = check33.number;
+        if (data->zoneTogether == 1 && !settings(kRecZone, &data->zone))
+            return false;
+        if (!list(0, &data->items[0]) || !list(1, &data->items[1]))
+            return false;
+        if (!settings(kRecMixedWater, &data->rest) || !list(2, &data->items[2]))
+            return false;
+        for (DraftRecord r : {kRecReadyMade, kRecElevation, kRecCliffs, kRecConnections, kRecConnectionKinds})
+            if (!settings(r, &data->rest))
+                return false;
+        if (!integer(kRecXn, QStringLiteral("xn（单位常量编号）"), 0, kMaxDraftXn, &data->xn))
+            return false;
+        if (!settings(kRecCombos, &data->rest))
+            return false;
+        if (const int junk = tokens_.firstJunkLine())
+            return fail(QStringLiteral("第16条记录（最后一条）之后还有多余的内容（第%1行）").arg(junk));
+        return true;
+    }
+
+    QString error() const { return error_; }
+
+private:
+    bool fail(const QString &message)
+    {
+        error_ = message;
+        return false;
+    }
+
+    bool fail(int record, const QString &what, const QString &problem)
+    {
+        return fail(QStringLiteral("第%1条记录（%2）：%3").arg(record).arg(what, problem));
+    }
+
+    bool field(int record, const QString &what, DraftTokenizer::Field *f)
+    {
+        QString problem;
+        if (tokens_.next(f, &problem))
+            return true;
+        if (problem.isEmpty())
+            problem = QStringLiteral("文件在这里提前结束了");
+        return fail(record, what, problem);
+    }
+
+    bool integer(int record, const QString &what, qint64 min, qint64 max, qint64 *out)
+    {
+        DraftTokenizer::Field f;
+        if (!field(record, what, &f))
+            return false;
+        const QString range = QStringLiteral("%1 到 %2 的整数").arg(min).arg(max);
+        if (f.quoted)
+            return fail(record, what, QStringLiteral("第%1行应为%2，却是带引号的文本").arg(f.line).arg(range));
+        qint64 value = 0;
+        if (!ParseInteger(f.bytes, &value) || value < min || value > max)
+            return fail(record, what,
+                        QStringLiteral("第%1行应为%2，而不是“%3”").arg(f.line).arg(range, Shown(f.bytes)));
+        *out = value;
+        return true;
+    }
+
+    bool boolean(int record, const QString &what, bool *out)
+    {
+        DraftTokenizer::Field f;
+        if (!field(record, what, &f))
+            return false;
+        if (!f.quoted && (f.bytes == "#TRUE#" || f.bytes == "#FALSE#")) {
+            *out = f.bytes == "#TRUE#";
+            return true;
+        }
+        return fail(record, what,
+                    QStringLiteral("第%1行应为 #TRUE# 或 #FALSE#，而不是“%2”").arg(f.line).arg(Shown(f.bytes)));
+    }
+
+    bool text(int record, const QString &what, QString *out)
+    {
+        DraftTokenizer::Field f;
+        if (!field(record, what, &f))
+            return false;
+        if (!f.quoted)
+            return fail(record, what,
+                        QStringLiteral("第%1行应为带双引号的文本，而不是“%2”").arg(f.line).arg(Shown(f.bytes)));
+        QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
+        *out = decoder.decode(f.bytes);
+        if (decoder.hasError())
+            return fail(record, what, QStringLiteral("第%1行开始的文本不是有效的 GBK 编码").arg(f.line));
+        return true;
+    }
+
+    bool setting(DraftRecord record, const char *control, HeldValue *held)
+    {
+        const ControlDef *def = FindControl(QString::fromLatin1(control));
+        held->control = QString::fromLatin1(control);
+        held->kind = def->kind;
+        const QString &what = held->control;
+        qint64 number = 0;
+        switch (def->kind) {
+        case ControlKind::Check:
+            if (!integer(record, what, 0, 2, &number))
+                return false;
+            held->number = int(number);
+            return true;
+        case ControlKind::Slider:
+            if (!integer(record, what, def->min, def->max, &number))
+                return false;
+            held->number = int(number);
+            return true;
+        case ControlKind::Option:
+            return boolean(record, what, &held->on);
+        default:
+            return text(record, what, &held->text);
+        }
+    }
+
+    bool settings(DraftRecord record, QVector<HeldValue> *out)
+    {
+        for (const char *control : SettingsRecordFor(record).controls) {
+            HeldValue held;
+            if (!setting(record, control, &held))
+                return false;
+            out->append(held);
+        }
+        return true;
+    }
+
+    bool list(int index, QVector<DraftItem> *items)
+    {
+        const ListRecords &l = DraftLists()[index];
+        const QString name = QString::fromLatin1(l.list);
+        qint64 count = 0;
+        if (!integer(l.countRecord, QStringLiteral("%1 的项目数").arg(name), 0, kMaxDraftItems, &count))
+            return false;
+        for (int k = 1; k <= count; ++k) {
+            DraftItem item;
+            if (!text(l.itemRecord, QStringLiteral("%1 第%2项的名称").arg(name).arg(k), &item.line)
+                || !text(l.itemRecord, QStringLiteral("%1 第%2项的脚本").arg(name).arg(k), &item.block))
+                return false;
+            items->append(item);
+        }
+        return true;
+    }
+
+    DraftTokenizer tokens_;
+    QString error_;
+};
+
+Settings &SettingsOf(Settings &settings) { return settings; }
+Settings &SettingsOf(WizardModel &model) { return model.settings(); }
+
+// Puts one held value through the target's ordinary setter, so the
+// reactions of that control run as for a change by the user.
+template <typename Target>
+bool Put(Target &target, const HeldValue &v)
+{
+    switch (v.kind) {
+    case ControlKind::Check: return target.setCheck(v.control, v.number);
+    case ControlKind::Slider: return target.setSlider(v.control, v.number);
+    case ControlKind::Option: return target.setOption(v.control, v.on);
+    default: return target.setText(v.control, v.text);
+    }
+}
+
+// Applies the settings in the order of the file, the zone settings only
+// when Check33 ends up ticked. Returns the name of the first control that
+// refused its value, or an empty string.
+template <typename Target>
+QString PutSettings(Target &target, const DraftData &data)
+{
+    const QString check33 = QStringLiteral("Check33");
+    if (!target.setCheck(check33, data.zoneTogether))
+        return check33;
+    if (SettingsOf(target).check(check33) == 1)
+        for (const HeldValue &v : data.zone)
+            if (!Put(target, v))
+                return v.control;
+    for (const HeldValue &v : data.rest)
+        if (!Put(target, v))
+            return v.control;
+    return QString();
+}
+
+} // namespace
+
+bool ReadDraft(const QByteArray &bytes, DraftData *data, QString *error)
+{
+    if (bytes.trimmed().isEmpty()) {
+        if (error)
+            *error = QStringLiteral("文件是空的");
+        return false;
+    }
+    Parser parser(bytes);
+    DraftData read;
+    if (!parser.parse(&read)) {
+        if (error)
+            *error = parser.error();
+        return false;
+    }
+    *data = read;
+    return true;
+}
+
+bool ApplyDraft(const QByteArray &bytes, WizardModel &model, QString *error)
+{
+    DraftData data;
+    if (!ReadDraft(bytes, &data, error))
+        return false;
+
+    // A rehearsal on a copy of the settings: the setters and their reactions
+    // depend on nothing else, so if every value passes here it passes on the
+    // model too, and a refused value leaves the model untouched.
+    Settings rehearsal = model.settings();
+    const QString refused = PutSettings(rehearsal, data);
+    if (!refused.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("“%1”不接受草稿中的值").arg(refused);
+        return false;
+    }
+
+    ItemStore stores[3];
+    for (int i = 0; i < 3; ++i)
+        for (const DraftItem &item : data.items[i])
+            stores[i].add(item.line, item.block);
+    model.replaceItems(stores[0], stores[1], stores[2], data.xn);
+    PutSettings(model, data);
+    return true;
+}
+
+} // namespace quorlin

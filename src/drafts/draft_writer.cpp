@@ -1,0 +1,140 @@
+#include "drafts/draft.h"
+#include "drafts/draft_format.h"
+
+#include "wizard/wizard_model.h"
+
+namespace quorlin {
+
+namespace {
+
+const QByteArray kRecordEnd = QByteArrayLiteral("\r\n");
+
+const ItemStore &StoreOf(const WizardModel &model, int list)
+{
+    switch (list) {
+    case 0: return model.lands();
+    case 1: return model.terrains();
+    default: return model.units();
+    }
+}
+
+QString Refusal(const QString &where)
+{
+    return QStringLiteral("%1 中含有双引号（\"），草稿文件无法保存双引号，所以没有保存草稿。"
+                          "请先删去这个双引号。")
+        .arg(where);
+}
+
+bool HoldsQuote(const QString &text) { return text.contains(QLatin1Char('"')); }
+
+// The format has no escape for a double quote: one inside a text would end
+// the field early and make the rest of the file unreadable. Names the first
+// setting holding one, in file order, or returns an empty string.
+QString FirstQuotedSetting(const WizardModel &model)
+{
+    const Settings &s = model.settings();
+    auto textHolding = [&](const SettingsRecord &record) -> QString {
+        for (const char *control : record.controls) {
+            const QString name = QString::fromLatin1(control);
+            const ControlDef *def = FindControl(name);
+            const bool textual = def->kind != ControlKind::Check && def->kind != ControlKind::Slider
+                && def->kind != ControlKind::Option;
+            if (textual && HoldsQuote(s.text(name)))
+                return QStringLiteral("“%1”").arg(name);
+        }
+        return QString();
+    };
+    for (int i = 0; i < DraftLists().size(); ++i) {
+        const ItemStore &store = StoreOf(model, i);
+        const QString list = QString::fromLatin1(DraftLists()[i].list);
+        for (int k = 0; k < store.count(); ++k) {
+            if (HoldsQuote(store.line(k)))
+                return QStringLiteral("%1 第%2行“%3”").arg(list).arg(k + 1).arg(store.line(k));
+            if (HoldsQuote(store.block(k)))
+                return QStringLiteral("%1 第%2行“%3”的脚本").arg(list).arg(k + 1).arg(store.line(k));
+        }
+    }
+    for (const SettingsRecord &record : SettingsRecords()) {
+        const QString where = textHolding(record);
+        if (!where.isEmpty())
+            return where;
+    }
+    return QString();
+}
+
+class Writer {
+public:
+    explicit Writer(const WizardModel &model) : model_(model), s_(model.settings()) {}
+
+    QByteArray write()
+    {
+        settings(kRecZoneTogether);
+        // The zone record is there exactly when the zones are set together;
+        // a grey Check33 counts as not set here, as it does when reading.
+        if (s_.check(QStringLiteral("Check33")) == 1)
+            settings(kRecZone);
+        items(0);
+        items(1);
+        settings(kRecMixedWater);
+        items(2);
+        for (DraftRecord r : {kRecReadyMade, kRecElevation, kRecCliffs, kRecConnections, kRecConnectionKinds})
+            settings(r);
+        record({DraftInteger(model_.xn())});
+        settings(kRecCombos);
+        return out_;
+    }
+
+private:
+    void record(const QVector<QByteArray> &fields)
+    {
+        for (int i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                out_ += ',';
+            out_ += fields[i];
+        }
+        out_ += kRecordEnd;
+    }
+
+    void settings(DraftRecord number)
+    {
+        QVector<QByteArray> fields;
+        for (const char *control : SettingsRecordFor(number).controls) {
+            const QString name = QString::fromLatin1(control);
+            switch (FindControl(name)->kind) {
+            case ControlKind::Check: fields << DraftInteger(s_.check(name)); break;
+            case ControlKind::Slider: fields << DraftInteger(s_.slider(name)); break;
+            case ControlKind::Option: fields << DraftBoolean(s_.option(name)); break;
+            default: fields << DraftText(s_.text(name)); break;
+            }
+        }
+        record(fields);
+    }
+
+    void items(int list)
+    {
+        const ItemStore &store = StoreOf(model_, list);
+        record({DraftInteger(store.count())});
+        for (int k = 0; k < store.count(); ++k)
+            record({DraftText(store.line(k)), DraftText(store.block(k))});
+    }
+
+    const WizardModel &model_;
+    const Settings &s_;
+    QByteArray out_;
+};
+
+} // namespace
+
+bool EncodeDraft(const WizardModel &model, QByteArray *bytes, QString *error)
+{
+    const QString quoted = FirstQuotedSetting(model);
+    if (!quoted.isEmpty()) {
+        if (error)
+            *error = Refusal(quoted);
+        return false;
+    }
+    *bytes = Writer(model).write();
+    return true;
+}
+
+} // namespace quorlin
