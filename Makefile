@@ -49,5 +49,20 @@ bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bench
 	./$(BUILD)/quorlin_bench
 
+# Pictures of the six pages and the unit picker, drawn off screen with the CJK font.
+screenshots: build
+	rm -rf screenshots-out
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin --screenshots screenshots-out
+
+# The draft reader under libFuzzer with ASan and UBSan, for FUZZ_SECONDS;
+# new inputs go to fuzz-out/corpus, a crashing one to fuzz-out/.
+fuzz: deps fuzz-deps
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORLIN_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++ > /dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target draft_fuzz
+	@mkdir -p fuzz-out/corpus
+	./build-fuzz/draft_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	  -dict=fuzz/draft.dict -artifact_prefix=fuzz-out/ -print_final_stats=1 fuzz-out/corpus fuzz/corpus
+
 clean:
 	rm -rf build build-sanitize build-fuzz

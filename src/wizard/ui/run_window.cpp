@@ -1,15 +1,97 @@
 #include "wizard/ui/run_window.h"
 
-#include <QCoreApplication>
+#include "wizard/ui/main_window.h"
+#include "wizard/ui/qt_dialogs.h"
+#include "wizard/ui/screenshots.h"
+#include "wizard/wizard_model.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <cstdio>
 
 namespace quorlin {
 
+namespace {
+
+// Started while the program loads, before main, so start-up timing covers
+// everything from there to the first painted page.
+QElapsedTimer &ProcessClock()
+{
+    static QElapsedTimer clock;
+    return clock;
+}
+const bool kClockStarted = (ProcessClock().start(), true);
+
+// Watches the window's first show and first paint: prints the times when
+// QUORLIN_STARTUP_TIMING is set, and ends the program there when asked to.
+class StartupProbe : public QObject {
+public:
+    StartupProbe(bool print, bool quit) : print_(print), quit_(quit) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && shownAt_ < 0)
+            shownAt_ = ProcessClock().elapsed();
+        if (event->type() == QEvent::Paint && shownAt_ >= 0) {
+            watched->removeEventFilter(this);
+            if (print_)
+                std::fprintf(stderr, "quorlin: window shown after %lld ms, first page painted after %lld ms\n",
+                             static_cast<long long>(shownAt_), static_cast<long long>(ProcessClock().elapsed()));
+            if (quit_)
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    bool print_, quit_;
+    qint64 shownAt_ = -1;
+};
+
+} // namespace
+
 int RunWindow(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    std::fputs("quorlin: the wizard window is not part of this build yet; use `quorlin generate`.\n", stderr);
-    return 2;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorlin"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The Quorlin wizard: random map scripts, step by step."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("draft"), QStringLiteral("A draft (*.qlx) to open."),
+                                 QStringLiteral("[FILE.qlx]"));
+    QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("DIR"));
+    QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"));
+    for (QCommandLineOption *hidden : {&screenshots, &quitAfterShow}) {
+        hidden->setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(*hidden);
+    }
+    parser.process(app);
+    if (parser.positionalArguments().size() > 1) {
+        std::fputs("quorlin: give at most one draft to open\n", stderr);
+        return 2;
+    }
+    if (parser.isSet(screenshots))
+        return TakeScreenshots(parser.value(screenshots));
+
+    QtDialogs dialogs;
+    WizardModel model(&dialogs);
+    MainWindow window(model);
+    dialogs.setParent(&window);
+
+    StartupProbe probe(qEnvironmentVariableIsSet("QUORLIN_STARTUP_TIMING"), parser.isSet(quitAfterShow));
+    window.installEventFilter(&probe);
+    window.show();
+
+    const QString draft = parser.positionalArguments().value(0);
+    if (!draft.isEmpty()) {
+        // Opened once the window is up, so an error shows over an unchanged window.
+        QTimer::singleShot(0, &window, [&window, draft] { window.openDraftFile(draft); });
+    }
+    return app.exec();
 }
 
 } // namespace quorlin

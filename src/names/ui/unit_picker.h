@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QVector>
+
+namespace quorlin {
+
+// Form2, the unit picker: fourteen categories, each with the chooser it shows
+// (a list of display names, or a field for a typed unit ID). It opens with no
+// category chosen and the hero list shown with nothing picked, and keeps
+// nothing between openings: each opening builds a new one.
+class UnitPicker : public QDialog {
+    Q_OBJECT
+public:
+    explicit UnitPicker(QWidget *parent = nullptr);
+
+    // What OK hands on: the text of the last shown chooser in reading order.
+    QString choice() const;
+
+signals:
+    // OK was pressed; `text` goes unchanged into the unit type caption.
+    void picked(const QString &text);
+
+private:
+    void showOnly(const QString &chooser);
+
+    QVector<QWidget *> choosers_; // in the order OK reads them
+};
+
+} // namespace quorlin

@@ -1,0 +1,35 @@
+#include "wizard/ui/form_kit.h"
+#include "wizard/ui/model_binder.h"
+#include "wizard/ui/pages.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quorlin {
+
+ScriptPage::ScriptPage(FormKit &kit)
+{
+    setObjectName(QStringLiteral("Pic(5)"));
+    kit.binder().track(this);
+
+    // The script as built, editable by hand before it is saved.
+    auto *script = new QPlainTextEdit;
+    script->setObjectName(QStringLiteral("Txt"));
+    script->setLineWrapMode(QPlainTextEdit::NoWrap);
+    script->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    script->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    script->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    kit.binder().bindScript(script);
+
+    save_ = kit.button("CmdGo", QStringLiteral("生成"));
+
+    auto *page = new QVBoxLayout(this);
+    page->addWidget(kit.title("lbl(4)", QStringLiteral("生成文件：")));
+    page->addWidget(script, 1);
+    page->addLayout(Row({nullptr, save_}, false));
+}
+
+} // namespace quorlin
