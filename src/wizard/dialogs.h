@@ -15,6 +15,7 @@ public:
     virtual ~Dialogs() = default;
     virtual void message(const QString &title, const QString &text, MessageIcon icon) = 0;
     // A question titled `title` with Yes and No (and Cancel when `withCancel`).
+    // Cancel is also the answer when the question is closed without one.
     virtual Answer ask(const QString &title, const QString &text, bool withCancel, Answer defaultAnswer) = 0;
     // A file name, or an empty string when the dialog was cancelled.
     virtual QString saveFileName(FileKind kind) = 0;

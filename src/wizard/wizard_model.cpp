@@ -300,6 +300,9 @@ bool WizardModel::mayExit()
     const Answer answer = dialogs_->ask(kAttention, QStringLiteral("是否保存所作的修改？"), false, Answer::Yes);
     if (answer == Answer::No)
         return true;
+    // A question closed without an answer (Escape, its close box) keeps the program open.
+    if (answer == Answer::Cancel)
+        return false;
     return saveScript();
 }
 
