@@ -1,0 +1,166 @@
+// The real message boxes and file dialogs behind the dialogs interface:
+// their icons, buttons, default buttons, filters and default extensions.
+#include "wizard/ui/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+using namespace quorlin;
+
+namespace {
+
+// Runs `act` on the modal dialog once it is up.
+template <class Dialog> void WhenShown(std::function<void(Dialog *)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("no %s is open", Dialog::staticMetaObject.className());
+        act(dialog);
+    });
+}
+
+QStringList ShownButtons(QMessageBox *box)
+{
+    QStringList shown;
+    for (QAbstractButton *b : box->buttons())
+        if (!b->isHidden())
+            shown << b->text();
+    return shown;
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void saveQuestion();
+    void openQuestion();
+    void messages();
+    void scriptFileDialog();
+    void draftFileDialogRemembersTheLastName();
+};
+
+void DialogsTest::saveQuestion()
+{
+    QtDialogs dialogs;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QAbstractButton *defaultButton = nullptr, *yes = nullptr;
+    int shown = 0;
+    WhenShown<QMessageBox>([&](QMessageBox *box) {
+        icon = box->icon();
+        title = box->windowTitle();
+        defaultButton = box->defaultButton();
+        yes = box->button(QMessageBox::Yes);
+        shown = ShownButtons(box).size();
+        box->button(QMessageBox::No)->click();
+    });
+    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("是否保存所作的修改？"), false, Answer::Yes),
+             Answer::No);
+    QCOMPARE(icon, QMessageBox::Warning);
+    QCOMPARE(title, QStringLiteral("注意"));
+    QCOMPARE(shown, 2);
+    QCOMPARE(defaultButton, yes);
+
+    // Escape is no answer at all, never a No.
+    WhenShown<QMessageBox>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("是否保存所作的修改？"), false, Answer::Yes),
+             Answer::Cancel);
+    WhenShown<QMessageBox>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); });
+    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("是否保存所作的修改？"), false, Answer::Yes),
+             Answer::Yes);
+}
+
+void DialogsTest::openQuestion()
+{
+    QtDialogs dialogs;
+    int shown = 0;
+    WhenShown<QMessageBox>([&](QMessageBox *box) {
+        shown = ShownButtons(box).size();
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true,
+                         Answer::No),
+             Answer::No);
+    QCOMPARE(shown, 3);
+    WhenShown<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Cancel)->click(); });
+    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("？"), true, Answer::No), Answer::Cancel);
+}
+
+void DialogsTest::messages()
+{
+    QtDialogs dialogs;
+    const std::pair<MessageIcon, QMessageBox::Icon> icons[] = {{MessageIcon::Warning, QMessageBox::Warning},
+                                                               {MessageIcon::Error, QMessageBox::Critical}};
+    for (const auto &[ours, theirs] : icons) {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString text;
+        WhenShown<QMessageBox>([&](QMessageBox *box) {
+            icon = box->icon();
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        dialogs.message(QStringLiteral("错误"), QStringLiteral("你添加的单位太多了。"), ours);
+        QCOMPARE(icon, theirs);
+        QCOMPARE(text, QStringLiteral("你添加的单位太多了。"));
+    }
+}
+
+void DialogsTest::scriptFileDialog()
+{
+    QTemporaryDir dir;
+    QtDialogs dialogs;
+    QStringList filters;
+    QString suffix;
+    bool confirms = true;
+    WhenShown<QFileDialog>([&](QFileDialog *d) {
+        filters = d->nameFilters();
+        suffix = d->defaultSuffix();
+        confirms = !d->testOption(QFileDialog::DontConfirmOverwrite);
+        d->setDirectory(dir.path());
+        d->selectFile(QStringLiteral("map"));
+        QMetaObject::invokeMethod(d, "accept");
+    });
+    const QString chosen = dialogs.saveFileName(FileKind::Script);
+    QCOMPARE(filters, QStringList{QStringLiteral("随机地图脚本文件(*.rms)")});
+    QCOMPARE(suffix, QStringLiteral("rms"));
+    QVERIFY(!confirms);
+    QCOMPARE(chosen, dir.filePath(QStringLiteral("map.rms"))); // a bare name gets ".rms"
+
+    WhenShown<QFileDialog>([](QFileDialog *d) { d->reject(); });
+    QCOMPARE(dialogs.saveFileName(FileKind::Script), QString());
+}
+
+void DialogsTest::draftFileDialogRemembersTheLastName()
+{
+    QTemporaryDir dir;
+    QtDialogs dialogs;
+    QStringList filters;
+    WhenShown<QFileDialog>([&](QFileDialog *d) {
+        filters = d->nameFilters();
+        d->setDirectory(dir.path());
+        d->selectFile(QStringLiteral("work"));
+        QMetaObject::invokeMethod(d, "accept");
+    });
+    const QString saved = dialogs.saveFileName(FileKind::Draft);
+    QCOMPARE(filters, QStringList{QStringLiteral("随机地图草稿(*.qlx)")});
+    QCOMPARE(saved, dir.filePath(QStringLiteral("work.qlx")));
+
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    // The open dialog offers the name chosen last; accepting it as it is opens that file.
+    WhenShown<QFileDialog>([](QFileDialog *d) { QMetaObject::invokeMethod(d, "accept"); });
+    QCOMPARE(dialogs.openFileName(FileKind::Draft), saved);
+}
+
+QTEST_MAIN(DialogsTest)
+#include "test_gui_dialogs.moc"

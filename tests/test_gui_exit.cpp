@@ -1,0 +1,239 @@
+// The script page and the ways out of the program: editing the script, saving
+// it, and the save question of the exit button and the close box. Nothing typed
+// may be lost without an explicit No.
+#include "test_gui_support.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quorlin;
+using namespace quorlin::test;
+
+namespace {
+
+enum class Way { ExitButton, CloseBox };
+
+// Leaves the program by the exit button or the close box; true when the window closed.
+bool Leave(Wizard &w, Way way)
+{
+    if (way == Way::ExitButton)
+        w.click("Command3");
+    else
+        w.window.close();
+    return !w.window.isVisible();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Way)
+
+class ExitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typingReachesTheModel();
+    void savingWritesTheShownText();
+    void settingsPagesLeaveWithoutAsking_data();
+    void settingsPagesLeaveWithoutAsking();
+    void unsavedScriptAsks_data();
+    void unsavedScriptAsks();
+    void savedScriptLeavesUntilTheNextKeystroke();
+    void draftNamedAtStart();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void ExitTest::typingReachesTheModel()
+{
+    Wizard w;
+    w.goTo(5);
+    auto *txt = w.get<QPlainTextEdit>("Txt");
+    QCOMPARE(txt->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(txt->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(txt->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(!txt->isReadOnly());
+    const QString built = w.model.script();
+
+    // Typing in the middle: every key lands where the cursor is, so mirroring
+    // the model back must not move the cursor.
+    txt->setFocus();
+    QTextCursor cursor = txt->textCursor();
+    cursor.setPosition(0);
+    txt->setTextCursor(cursor);
+    QTest::keyClicks(txt, "ab");
+    QTest::keyClick(txt, Qt::Key_Return);
+    QTest::keyClicks(txt, "c");
+    QCOMPARE(txt->textCursor().position(), 4);
+    QCOMPARE(w.model.script(), QStringLiteral("ab\r\nc") + built);
+    QVERIFY(!w.model.isSaved());
+
+    QTest::keyClick(txt, Qt::Key_Backspace);
+    QTest::keyClick(txt, Qt::Key_Backspace);
+    QCOMPARE(w.model.script(), QStringLiteral("ab") + built);
+}
+
+void ExitTest::savingWritesTheShownText()
+{
+    Wizard w;
+    w.goTo(5);
+    auto *txt = w.get<QPlainTextEdit>("Txt");
+    txt->setFocus();
+    txt->moveCursor(QTextCursor::End);
+    QTest::keyClicks(txt, "/* end */");
+    const QString path = dir_.filePath(QStringLiteral("edited.rms"));
+    w.dialogs.fileNames << path;
+    w.click("CmdGo");
+    QVERIFY(w.model.isSaved());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.endsWith("/* end */\r\n"));
+    QVERIFY(!bytes.contains("\n\n")); // every line end is CR LF
+    QVERIFY(w.window.isVisible());
+}
+
+void ExitTest::settingsPagesLeaveWithoutAsking_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<Way>("way");
+    for (int page = 0; page <= 4; ++page) {
+        QTest::addRow("exit button on page %d", page) << page << Way::ExitButton;
+        QTest::addRow("close box on page %d", page) << page << Way::CloseBox;
+    }
+}
+
+void ExitTest::settingsPagesLeaveWithoutAsking()
+{
+    QFETCH(int, page);
+    QFETCH(Way, way);
+    Wizard w;
+    w.goTo(page);
+    QVERIFY(Leave(w, way));
+    QVERIFY(w.dialogs.questions.isEmpty());
+}
+
+void ExitTest::unsavedScriptAsks_data()
+{
+    QTest::addColumn<Way>("way");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QString>("file"); // what the save dialog returns; empty is a cancel
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<int>("errors");
+
+    const QString good = QStringLiteral("saved.rms");
+    const QString bad = QStringLiteral("no/such/folder/saved.rms");
+    for (Way way : {Way::ExitButton, Way::CloseBox}) {
+        const char *by = way == Way::ExitButton ? "exit button" : "close box";
+        QTest::addRow("%s, No", by) << way << QList<Answer>{Answer::No} << good << true << false << 0;
+        QTest::addRow("%s, Yes, saved", by) << way << QList<Answer>{Answer::Yes} << good << true << true << 0;
+        QTest::addRow("%s, Yes, cancelled", by) << way << QList<Answer>{Answer::Yes} << QString() << false << false
+                                                << 0;
+        QTest::addRow("%s, Yes, save failed", by) << way << QList<Answer>{Answer::Yes} << bad << false << false << 1;
+        QTest::addRow("%s, question closed", by) << way << QList<Answer>{Answer::Cancel} << good << false << false
+                                                 << 0;
+    }
+}
+
+void ExitTest::unsavedScriptAsks()
+{
+    QFETCH(Way, way);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(QString, file);
+    QFETCH(bool, closes);
+    QFETCH(bool, written);
+    QFETCH(int, errors);
+
+    Wizard w;
+    w.goTo(5);
+    const QString script = w.model.script();
+    const QString path = file.isEmpty() ? QString() : dir_.filePath(file);
+    if (!path.isEmpty())
+        QFile::remove(path);
+    w.dialogs.answers = answers;
+    w.dialogs.fileNames << path;
+
+    QCOMPARE(Leave(w, way), closes);
+    QCOMPARE(w.dialogs.questions.size(), 1);
+    const auto &q = w.dialogs.questions.first();
+    QCOMPARE(q.title, QStringLiteral("注意"));
+    QCOMPARE(q.text, QStringLiteral("是否保存所作的修改？"));
+    QVERIFY(!q.withCancel);
+    QCOMPARE(q.defaultAnswer, Answer::Yes);
+    QCOMPARE(!path.isEmpty() && QFile::exists(path), written);
+    QCOMPARE(int(w.dialogs.messages.size()), errors);
+    if (errors)
+        QCOMPARE(w.dialogs.messages.first().title, QStringLiteral("错误"));
+    if (!closes) {
+        // Still there, script and all, with nothing else asked.
+        QCOMPARE(w.model.page(), 5);
+        QCOMPARE(w.model.script(), script);
+        QVERIFY(!w.model.isSaved());
+        QVERIFY(w.get("Pic(5)")->isVisible());
+        QCOMPARE(w.get<QPlainTextEdit>("Txt")->toPlainText(), QString(script).replace("\r\n", "\n"));
+    }
+}
+
+void ExitTest::savedScriptLeavesUntilTheNextKeystroke()
+{
+    Wizard w;
+    w.goTo(5);
+    w.dialogs.fileNames << dir_.filePath(QStringLiteral("once.rms"));
+    w.click("CmdGo");
+    QVERIFY(w.model.isSaved());
+
+    // One character typed after the save makes the question come back.
+    auto *txt = w.get<QPlainTextEdit>("Txt");
+    txt->setFocus();
+    QTest::keyClicks(txt, "x");
+    w.dialogs.answers << Answer::Yes; // and then the file dialog is cancelled
+    QVERIFY(!Leave(w, Way::ExitButton));
+    QCOMPARE(w.dialogs.questions.size(), 1);
+
+    QTest::keyClick(txt, Qt::Key_Backspace);
+    w.dialogs.fileNames << dir_.filePath(QStringLiteral("twice.rms"));
+    w.click("CmdGo");
+    QVERIFY(Leave(w, Way::ExitButton));
+    QCOMPARE(w.dialogs.questions.size(), 1);
+}
+
+void ExitTest::draftNamedAtStart()
+{
+    // A draft that cannot be opened: the error is shown and nothing changes.
+    Wizard broken;
+    broken.goTo(2);
+    const QString missing = dir_.filePath(QStringLiteral("missing.qlx"));
+    QVERIFY(!broken.window.openDraftFile(missing));
+    QCOMPARE(broken.dialogs.messages.size(), 1);
+    QCOMPARE(broken.dialogs.messages.first().title, QStringLiteral("错误"));
+    QCOMPARE(broken.dialogs.messages.first().icon, MessageIcon::Error);
+    QVERIFY(broken.dialogs.messages.first().text.contains(missing));
+    QCOMPARE(broken.model.page(), 2);
+    QVERIFY(broken.get("Frame10")->isHidden());
+
+    // A good draft shows its settings and items in the widgets.
+    ScriptedDialogs dialogs;
+    WizardModel source(&dialogs);
+    source.setCheck(QStringLiteral("Check23"), 1);
+    source.setCheck(QStringLiteral("Check12"), 2);
+    source.setText(QStringLiteral("Combo15"), QStringLiteral("沙漠"));
+    source.addLand();
+    const QString draft = dir_.filePath(QStringLiteral("draft.qlx"));
+    QString error;
+    QVERIFY2(source.saveDraftTo(draft, &error), qPrintable(error));
+
+    Wizard opened;
+    QVERIFY(opened.window.openDraftFile(draft));
+    QVERIFY(opened.dialogs.messages.isEmpty());
+    QVERIFY(!opened.get("Frame10")->isHidden());
+    QCOMPARE(opened.get<QCheckBox>("Check12")->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(opened.get<QListWidget>("Lst0")->count(), 1);
+    QCOMPARE(opened.get<QListWidget>("Lst0")->item(0)->text(), QStringLiteral("沙漠"));
+}
+
+QTEST_MAIN(ExitTest)
+#include "test_gui_exit.moc"

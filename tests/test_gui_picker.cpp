@@ -1,0 +1,240 @@
+// The unit picker opened from the units page: its opening state, which
+// chooser OK reads, and the main window taking no input while it is open.
+#include "test_gui_support.h"
+
+#include "names/picker_lists.h"
+#include "names/ui/unit_picker.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace quorlin;
+using namespace quorlin::test;
+
+namespace {
+
+enum class Closing { Ok, Cancel, Escape, CloseBox };
+
+UnitPicker *OpenPicker(Wizard &w)
+{
+    w.goTo(3);
+    w.click("Command8");
+    UnitPicker *picker = w.window.picker();
+    if (picker && !QTest::qWaitForWindowExposed(picker))
+        qWarning("the picker was not exposed");
+    return picker;
+}
+
+template <class T = QWidget> T *In(UnitPicker *picker, const QString &name)
+{
+    T *w = picker->findChild<T *>(name);
+    if (!w)
+        qFatal("the picker has no %s", qPrintable(name));
+    return w;
+}
+
+// Picks entry `row` of a closed list with the keyboard.
+void Pick(QComboBox *combo, int row)
+{
+    combo->setFocus();
+    for (int i = 0; i <= row; ++i)
+        QTest::keyClick(combo, Qt::Key_Down);
+}
+
+void Close(UnitPicker *picker, Closing how)
+{
+    switch (how) {
+    case Closing::Ok: Click(In<QPushButton>(picker, QStringLiteral("Command1"))); break;
+    case Closing::Cancel: Click(In<QPushButton>(picker, QStringLiteral("Command2"))); break;
+    case Closing::Escape: QTest::keyClick(picker, Qt::Key_Escape); break;
+    case Closing::CloseBox: picker->close(); break;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void VerifyOpeningState(UnitPicker *picker)
+{
+    QCOMPARE(picker->objectName(), QStringLiteral("Form2"));
+    QCOMPARE(picker->windowTitle(), QStringLiteral("选择单位类型"));
+    for (const PickerCategory &c : PickerCategories()) {
+        auto *option = In<QRadioButton>(picker, c.option);
+        QCOMPARE(option->text(), c.caption);
+        QVERIFY2(!option->isChecked(), qPrintable(c.option));
+        QCOMPARE(In(picker, c.chooser)->isVisible(), c.chooser == QLatin1String("Combo13"));
+        if (auto *combo = qobject_cast<QComboBox *>(In(picker, c.chooser))) {
+            QVERIFY(!combo->isEditable());
+            QCOMPARE(combo->currentIndex(), -1);
+            QCOMPARE(combo->count(), int(c.entries.size()));
+            QCOMPARE(combo->itemText(combo->count() - 1), c.entries.last());
+        } else {
+            QVERIFY(In<QLineEdit>(picker, c.chooser)->text().isEmpty());
+        }
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Closing)
+
+class PickerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensInItsOpeningState();
+    void layoutRows();
+    void okRightAwayClearsTheUnit();
+    void onlyTheShownChooserCounts();
+    void pickedNameGoesToTheUnitPage();
+    void typedIdPassesUnchanged();
+    void mainWindowWaitsWhileOpen_data();
+    void mainWindowWaitsWhileOpen();
+    void reopeningForgetsTheLastChoice();
+};
+
+void PickerTest::opensInItsOpeningState()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    QVERIFY(picker);
+    QVERIFY(picker->isVisible());
+    QVERIFY(!w.window.isEnabled());
+    VerifyOpeningState(picker);
+    QCOMPARE(In<QPushButton>(picker, QStringLiteral("Command1"))->text(), QStringLiteral("确定"));
+    QCOMPARE(In<QPushButton>(picker, QStringLiteral("Command2"))->text(), QStringLiteral("取消"));
+    // Moving the focus over the options chooses none of them.
+    QTest::keyClick(picker, Qt::Key_Tab);
+    for (const PickerCategory &c : PickerCategories())
+        QVERIFY2(!In<QRadioButton>(picker, c.option)->isChecked(), qPrintable(c.option));
+    Close(picker, Closing::Cancel);
+}
+
+void PickerTest::layoutRows()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    auto top = [picker](const char *name) { return In(picker, QString::fromLatin1(name))->geometry().top(); };
+    auto left = [picker](const char *name) { return In(picker, QString::fromLatin1(name))->geometry().left(); };
+    for (const char *o : {"Option2", "Option3", "Option4", "Option5"})
+        QCOMPARE(top(o), top("Option1"));
+    for (const char *o : {"Option7", "Option8", "Option9"})
+        QCOMPARE(top(o), top("Option6"));
+    for (const char *o : {"Option12", "Option13", "Option14"})
+        QCOMPARE(top(o), top("Option11"));
+    QVERIFY(top("Option1") < top("Option6"));
+    QVERIFY(top("Option6") < top("Option11"));
+    QVERIFY(top("Option11") < top("Option10"));
+    QVERIFY(top("Combo1") > top("Option1") && top("Combo1") < top("Option6"));
+    QVERIFY(top("Combo13") > top("Option14") && top("Combo13") < top("Option10"));
+    QCOMPARE(left("Combo13"), left("Option14"));
+    QVERIFY(left("Text1") > left("Option10"));
+    QVERIFY(top("Command1") >= top("Option10"));
+    QVERIFY(left("Command2") > left("Command1"));
+    Close(picker, Closing::Cancel);
+}
+
+void PickerTest::okRightAwayClearsTheUnit()
+{
+    Wizard w;
+    w.model.setText(QStringLiteral("Label55"), QStringLiteral("民兵"));
+    UnitPicker *picker = OpenPicker(w);
+    Close(picker, Closing::Ok);
+    QCOMPARE(w.model.settings().text("Label55"), QString());
+    QCOMPARE(w.get<QLabel>("Label55")->text(), QString());
+}
+
+void PickerTest::onlyTheShownChooserCounts()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    Click(In<QRadioButton>(picker, QStringLiteral("Option1")));
+    QVERIFY(In(picker, QStringLiteral("Combo1"))->isVisible());
+    QVERIFY(!In(picker, QStringLiteral("Combo13"))->isVisible());
+    Pick(In<QComboBox>(picker, QStringLiteral("Combo1")), 1);
+    QCOMPARE(picker->choice(), QStringLiteral("剑士"));
+    Click(In<QRadioButton>(picker, QStringLiteral("Option11")));
+    QVERIFY(!In(picker, QStringLiteral("Combo1"))->isVisible());
+    Close(picker, Closing::Ok);
+    QCOMPARE(w.model.settings().text("Label55"), QString());
+}
+
+void PickerTest::pickedNameGoesToTheUnitPage()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    Click(In<QRadioButton>(picker, QStringLiteral("Option9")));
+    Pick(In<QComboBox>(picker, QStringLiteral("Combo9")), 1);
+    Close(picker, Closing::Ok);
+    QCOMPARE(w.get<QLabel>("Label55")->text(), QStringLiteral("野猪"));
+    w.click("Command6");
+    QCOMPARE(w.model.units().lines(), QStringList{QStringLiteral("野猪")});
+    QCOMPARE(w.get<QLabel>("Label55")->text(), QString()); // the add resets the frame
+}
+
+void PickerTest::typedIdPassesUnchanged()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    Click(In<QRadioButton>(picker, QStringLiteral("Option10")));
+    auto *id = In<QLineEdit>(picker, QStringLiteral("Text1"));
+    QVERIFY(id->isVisible());
+    id->setFocus();
+    QTest::keyClicks(id, " 12a, ");
+    Close(picker, Closing::Ok);
+    QCOMPARE(w.model.settings().text("Label55"), QStringLiteral(" 12a, "));
+}
+
+void PickerTest::mainWindowWaitsWhileOpen_data()
+{
+    QTest::addColumn<Closing>("closing");
+    QTest::addColumn<bool>("writes");
+    QTest::newRow("ok") << Closing::Ok << true;
+    QTest::newRow("cancel") << Closing::Cancel << false;
+    QTest::newRow("escape") << Closing::Escape << false;
+    QTest::newRow("close box") << Closing::CloseBox << false;
+}
+
+void PickerTest::mainWindowWaitsWhileOpen()
+{
+    QFETCH(Closing, closing);
+    QFETCH(bool, writes);
+    Wizard w;
+    w.model.setText(QStringLiteral("Label55"), QStringLiteral("民兵"));
+    UnitPicker *picker = OpenPicker(w);
+    Click(In<QRadioButton>(picker, QStringLiteral("Option2")));
+    Pick(In<QComboBox>(picker, QStringLiteral("Combo2")), 0);
+
+    // Nothing on the main window answers meanwhile, its close box included.
+    QVERIFY(!w.window.isEnabled());
+    w.click("Command2");
+    w.click("Command8");
+    QCOMPARE(w.model.page(), 3);
+    QCOMPARE(w.window.picker(), picker);
+    QVERIFY(!w.window.close());
+    QVERIFY(w.window.isVisible());
+
+    Close(picker, closing);
+    QVERIFY(w.window.isEnabled());
+    QVERIFY(!w.window.picker());
+    QCOMPARE(w.model.settings().text("Label55"), writes ? QStringLiteral("步弓手") : QStringLiteral("民兵"));
+    w.click("Command2");
+    QCOMPARE(w.model.page(), 4);
+}
+
+void PickerTest::reopeningForgetsTheLastChoice()
+{
+    Wizard w;
+    UnitPicker *first = OpenPicker(w);
+    Click(In<QRadioButton>(first, QStringLiteral("Option7")));
+    Pick(In<QComboBox>(first, QStringLiteral("Combo7")), 3);
+    Close(first, Closing::Ok);
+    QCOMPARE(w.model.settings().text("Label55"), QStringLiteral("西班牙征服者"));
+
+    UnitPicker *second = OpenPicker(w);
+    QVERIFY(second);
+    VerifyOpeningState(second);
+    Close(second, Closing::Cancel);
+    QCOMPARE(w.model.settings().text("Label55"), QStringLiteral("西班牙征服者"));
+}
+
+QTEST_MAIN(PickerTest)
+#include "test_gui_picker.moc"
