@@ -98,13 +98,13 @@ private:
         DraftTokenizer::Field f;
         if (!field(record, what, &f))
             return false;
-        const QString range = QStringLiteral("%1 到 %2 的整数").arg(min).arg(max);
+        const QString range = QStringLiteral("%1～%2 的整数").arg(min).arg(max);
         if (f.quoted)
-            return fail(record, what, QStringLiteral("第%1行应为%2，却是带引号的文本").arg(f.line).arg(range));
+            return fail(record, what, QStringLiteral("第%1行应为 %2，却是带引号的文本").arg(f.line).arg(range));
         qint64 value = 0;
         if (!ParseInteger(f.bytes, &value) || value < min || value > max)
             return fail(record, what,
-                        QStringLiteral("第%1行应为%2，而不是“%3”").arg(f.line).arg(range, Shown(f.bytes)));
+                        QStringLiteral("第%1行应为 %2，而不是“%3”").arg(f.line).arg(range, Shown(f.bytes)));
         *out = value;
         return true;
     }
