@@ -97,7 +97,8 @@ void TestCliDrafts::malformedDraftWritesNothing()
     bad.write("1\r\n50,10,0,10,5,8,#TRUE#,#FALSE#,#FALSE#,#FALSE#\r\n101\r\n");
     bad.close();
 
-    for (const QString &draft : {path("bad.qlx"), path("missing.qlx")}) {
+    // A device that never ends is refused too, without waiting for its end.
+    for (const QString &draft : {path("bad.qlx"), path("missing.qlx"), QStringLiteral("/dev/zero")}) {
         const Result r = Quorlin({"--draft", draft, "--output", path("out.rms"), "--save-draft", path("out.qlx")});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(draft), qPrintable(r.err));

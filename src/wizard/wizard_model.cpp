@@ -322,14 +322,17 @@ bool WizardModel::openDraftFrom(const QString &path, QString *error)
             *error = file.errorString();
         return false;
     }
-    // Drafts are small; anything far larger than 100 items of each kind is not one.
+    // Drafts are small; anything far larger than 100 items of each kind is not
+    // one. Reading stops past the limit, so a device that never ends cannot
+    // make this hang.
     constexpr qint64 kMaxDraftSize = 64 * 1024 * 1024;
-    if (file.size() > kMaxDraftSize) {
+    const QByteArray bytes = file.read(kMaxDraftSize + 1);
+    if (bytes.size() > kMaxDraftSize) {
         if (error)
-            *error = QStringLiteral("the file is too large to be a draft");
+            *error = QStringLiteral("文件太大，不是草稿");
         return false;
     }
-    return ApplyDraft(file.readAll(), *this, error);
+    return ApplyDraft(bytes, *this, error);
 }
 
 bool WizardModel::saveDraft()
