@@ -252,9 +252,10 @@ void TestCli::dateIsWrittenVerbatim()
 
 void TestCli::outputFileIsGbkWithFinalLineBreak()
 {
-    // A name GBK cannot hold, typed as the base terrain, becomes GBK's replacement.
+    // A name GBK cannot hold, typed as the base terrain, becomes GBK's replacement;
+    // line breaks typed into a text come out as CR LF in the file and on the screen alike.
     const QStringList options = {"--set", "Combo1=丛林🌴", "--set", "Check22=1", "--set", "Check25=1", "--set",
-                                 "Check26=1", "--date", "2026/12/7"};
+                                 "Check26=1", "--set", "Check23=1", "--set", "Text8=1\r2\n3", "--date", "2026/12/7"};
     const QString output = path("map.rms");
     const Run written = Generate(options + QStringList{"--output", output});
     QCOMPARE(written.exitCode, 0);
@@ -268,6 +269,7 @@ void TestCli::outputFileIsGbkWithFinalLineBreak()
     const QString text = Out(printed);
     QVERIFY(text.contains(QStringLiteral("base_terrain  丛林🌴 /* 基本地形 */"))); // standard output is UTF-8
 
+    QVERIFY(text.contains(Lines({"number_of_clumps  1", "2", "3", "number_of_tiles  1000"})));
     QVERIFY(bytes.endsWith("}\r\n\r\n\r\n"));
     QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
     QVERIFY(bytes.contains("/* \xB5\xD8\xCD\xBC\xC3\xFB\xA3\xBA  */\r\n")); // 地图名： in GBK

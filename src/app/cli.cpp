@@ -197,10 +197,8 @@ int RunGenerate(const QStringList &arguments)
         }
         return kExitOk;
     }
-    QString text = script;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    const QByteArray bytes = (text + QStringLiteral("\r\n")).toUtf8();
+    // The same text as the file, in UTF-8.
+    const QByteArray bytes = ScriptFileText(script).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
 }

@@ -18,14 +18,16 @@ QString FromGbk(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
-QByteArray ScriptFileBytes(const QString &text)
+QString ScriptFileText(const QString &text)
 {
     QString normalized = text;
     normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     normalized.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return ToGbk(normalized + QStringLiteral("\r\n"));
+    return normalized + QStringLiteral("\r\n");
 }
+
+QByteArray ScriptFileBytes(const QString &text) { return ToGbk(ScriptFileText(text)); }
 
 bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
 {

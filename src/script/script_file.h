@@ -10,8 +10,11 @@ namespace quorlin {
 QByteArray ToGbk(const QString &text);
 QString FromGbk(const QByteArray &bytes);
 
-// The bytes of a script file: the text with CR LF line ends (whatever line
-// ends the editor used), one final CR LF, in GBK, without a byte-order mark.
+// The text of a script file: CR LF line ends (whatever line ends the editor
+// used) and one final CR LF.
+QString ScriptFileText(const QString &text);
+
+// The bytes of a script file: its text in GBK, without a byte-order mark.
 QByteArray ScriptFileBytes(const QString &text);
 
 // Writes the whole file or nothing: the old file stays intact on any failure.
