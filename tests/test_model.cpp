@@ -339,7 +339,10 @@ void TestModel::exitAsksOnlyForAnUnsavedScript()
     QCOMPARE(dialogs.questions[0].defaultAnswer, Answer::Yes);
     QVERIFY(QDir(dir.path()).isEmpty());
 
-    // Yes with the file dialog cancelled stays, so the script is not lost.
+    // A question closed without an answer stays, and so does Yes with the file
+    // dialog cancelled: the script is not lost.
+    dialogs.answers << Answer::Cancel;
+    QVERIFY(!m.mayExit());
     dialogs.answers << Answer::Yes;
     QVERIFY(!m.mayExit());
     QVERIFY(!m.isSaved());
