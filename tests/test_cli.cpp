@@ -219,9 +219,9 @@ void TestCli::optionsApplyInCommandLineOrder()
     // An add reads the frame as it is at that point, then resets it.
     run = Generate({"--set", "Slider13=64", "--click", "Command21", "--click", "Command21", "--set", "Slider13=2"});
     script = Out(run);
-    QCOMPARE(testing::CountLines(script, QStringLiteral("land_percent  64")), 1);
-    QCOMPARE(testing::CountLines(script, QStringLiteral("land_percent  20")), 1);
-    QCOMPARE(testing::CountLines(script, QStringLiteral("land_percent  2")), 0);
+    QCOMPARE(script.count(QStringLiteral("land_percent  64\r\n")), 1);
+    QCOMPARE(script.count(QStringLiteral("land_percent  20\r\n")), 1);
+    QCOMPARE(script.count(QStringLiteral("land_percent  2\r\n")), 0);
 }
 
 void TestCli::selectAndDelete()

@@ -1,52 +1,41 @@
 // Whole scripts against golden files, and the edge cases of each section.
 #include <QtTest>
 
+#include <array>
+
 #include "test_script_support.h"
 #include "wizard/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;
 using testing::Lines;
-using testing::Section;
 
 namespace {
 
-// A model with the given "NAME=VALUE" settings and button presses ("!Command21")
-// applied in order.
-class Scenario {
-public:
-    explicit Scenario(const QStringList &steps = {})
-    {
-        model.setDate(QStringLiteral("D"));
-        apply(steps);
-    }
-    void apply(const QStringList &steps)
-    {
-        for (const QString &step : steps) {
-            if (step.startsWith(QLatin1Char('!'))) {
-                QVERIFY2(model.click(step.mid(1)), qPrintable(step));
-                continue;
-            }
-            const int eq = step.indexOf(QLatin1Char('='));
-            const QString error = model.setValue(step.left(eq), step.mid(eq + 1));
-            QVERIFY2(error.isEmpty(), qPrintable(error));
+// The script of a model after "NAME=VALUE" settings and "!Button" presses, in order.
+QString Script(const QStringList &steps)
+{
+    ScriptedDialogs dialogs;
+    WizardModel model(&dialogs);
+    model.setDate(QStringLiteral("D"));
+    for (const QString &step : steps) {
+        if (step.startsWith(QLatin1Char('!'))) {
+            if (!model.click(step.mid(1)))
+                qFatal("no button %s", qPrintable(step));
+        } else if (const QString error = model.setValue(step.section('=', 0, 0), step.section('=', 1));
+                   !error.isEmpty()) {
+            qFatal("%s", qPrintable(error));
         }
     }
-    QString script() const { return model.assemble(); }
-    QString section(const char *head) const { return Section(script(), QString::fromLatin1(head)); }
+    return model.assemble();
+}
 
-    ScriptedDialogs dialogs;
-    WizardModel model{&dialogs};
-};
+QString Section(const QStringList &steps, const char *head)
+{
+    return testing::Section(Script(steps), QString::fromLatin1(head));
+}
 
-const QStringList kSectionHeads = {
-    QStringLiteral("<PLAYER_SETUP>"), QStringLiteral("<LAND_GENERATION>"),
-    QStringLiteral("<TERRAIN_GENERATION>"), QStringLiteral("<OBJECTS_GENERATION>"),
-    QStringLiteral("<ELEVATION_GENERATION>"), QStringLiteral("<CLIFF_GENERATION>"),
-    QStringLiteral("<CONNECTION_GENERATION>"),
-};
-
-QStringList HeadsIn(const QString &script)
+QStringList Heads(const QString &script)
 {
     QStringList heads;
     for (const QString &line : script.split(QStringLiteral("\r\n")))
@@ -63,28 +52,18 @@ class TestScriptGolden : public QObject {
 private slots:
     void wholeScriptsFromTheCommandLine_data();
     void wholeScriptsFromTheCommandLine();
-
     void landSectionAloneWithoutPlayerZones();
-    void playerLandBorders_data();
-    void playerLandBorders();
-    void zoneDistributionLine_data();
-    void zoneDistributionLine();
-    void emptyTerrainNamesFallBackToGrass();
-
+    void playerLands_data();
+    void playerLands();
     void terrainSection_data();
     void terrainSection();
-
-    void noObjectsSectionWithoutObjects();
-    void singleReadyMadeBoxWithRegicide();
+    void objectsSection_data();
+    void objectsSection();
     void extraResourcesSixMapSizeGroups();
-    void fishBlocksScaleToTheMap();
-    void groupsFollowTheVisitingOrder_data();
-    void groupsFollowTheVisitingOrder();
-    void addedUnitsComeAfterReadyMadeText();
-
-    void elevation_data();
-    void elevation();
-    void cliffsSwapTheirRanges();
+    void readyMadeOrder_data();
+    void readyMadeOrder();
+    void elevationAndCliffs_data();
+    void elevationAndCliffs();
     void connections_data();
     void connections();
     void sectionsInOrder();
@@ -92,142 +71,106 @@ private slots:
 
 void TestScriptGolden::wholeScriptsFromTheCommandLine_data()
 {
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("golden");
 
-    QTest::newRow("defaults") << QStringList{QStringLiteral("--date"), QStringLiteral("2026/12/7")}
-                              << QStringLiteral("default.rms");
-
-    // The second box of every pair (each pair's first stays clear) and the fish.
-    QStringList partners;
-    for (const char *box : {"Check13", "Check15", "Check18", "Check21", "Check19"})
-        partners << QStringLiteral("--set") << QString::fromLatin1(box) + QStringLiteral("=1");
-    QTest::newRow("partners") << (partners << QStringLiteral("--date") << QStringLiteral("D"))
-                              << QStringLiteral("partners.rms");
-
-    // Every section: zones with borders, an added land, terrain and unit, mixed
-    // water, "select all" ready-made units, elevation, swapped cliffs and both
-    // connection groups with their widths.
-    const char *const everything[] = {
+    QTest::newRow("defaults") << QStringList{"--date", "2026/12/7"} << "default.rms";
+    // The second box of every pair (so each first stays clear) and the fish.
+    QTest::newRow("partners") << QStringList{"Check13=1", "Check15=1", "Check18=1", "Check21=1", "Check19=1",
+                                             "--date", "D"}
+                              << "partners.rms";
+    // Every section: zones with borders, an added land, terrain and unit, mixed water,
+    // "全部选择", elevation, swapped cliffs and both connection groups.
+    QTest::newRow("everything") << QStringList{
         "Combo1=沙漠", "Combo2=草2", "Check1=1", "Combo3=宽", "Slider1=40", "Slider2=12", "Slider3=20",
         "Slider4=7", "Slider5=3", "Option4=true",
         "Combo15=雪", "Check34=1", "Combo16=中", "Check35=1", "Text16=3", "Check36=1", "Combo17=2", "!Command21",
         "Option6=true", "Combo5=竹林", "Combo14=沙漠", "Combo6=5", "Combo7=1", "Check3=1", "!Command4",
-        "Check30=1", "!Command5",
-        "Label55=民兵", "Check5=1", "Option12=true", "Text15=2", "!Command6",
+        "Check30=1", "!Command5", "Label55=民兵", "Check5=1", "Option12=true", "Text15=2", "!Command6",
         "Check23=1", "Combo9=草3", "Check24=1", "Text10=12", "Text11=3",
         "Check25=1", "Check26=1", "Option14=true", "Combo10=宽", "Check27=1", "Option7=true", "Combo11=中",
-        "Check28=1", "Option10=true", "Combo12=", "Check29=1", "Combo13=中",
-    };
-    QStringList arguments;
-    for (const char *step : everything) {
-        const QString s = QString::fromUtf8(step);
-        if (s.startsWith(QLatin1Char('!')))
-            arguments << QStringLiteral("--click") << s.mid(1);
-        else
-            arguments << QStringLiteral("--set") << s;
-    }
-    QTest::newRow("everything") << (arguments << QStringLiteral("--date") << QStringLiteral("2026/12/7"))
-                                << QStringLiteral("everything.rms");
+        "Check28=1", "Option10=true", "Combo12=", "Check29=1", "Combo13=中", "--date", "2026/12/7"}
+                                << "everything.rms";
 }
 
 void TestScriptGolden::wholeScriptsFromTheCommandLine()
 {
-    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, steps);
     QFETCH(QString, golden);
+    QStringList arguments = {QStringLiteral("generate")};
+    for (const QString &step : steps) {
+        if (step.startsWith(QLatin1Char('!')))
+            arguments << QStringLiteral("--click") << step.mid(1);
+        else if (step.contains(QLatin1Char('=')))
+            arguments << QStringLiteral("--set") << step;
+        else
+            arguments << step;
+    }
     const QByteArray expected = testing::Golden(golden);
-    QVERIFY2(!expected.isEmpty(), qPrintable(golden));
-
-    const testing::Run run = testing::RunQuorlin(QStringList{QStringLiteral("generate")} + arguments);
+    QVERIFY(!expected.isEmpty());
+    const testing::Run run = testing::RunQuorlin(arguments);
     QCOMPARE(run.err, QByteArray());
     QCOMPARE(run.exitCode, 0);
-    // Compare line by line first so that a failure names the line.
-    const QList<QByteArray> got = run.out.split('\n');
-    const QList<QByteArray> want = expected.split('\n');
+    // Line by line first, so that a failure names the line.
+    const QList<QByteArray> got = run.out.split('\n'), want = expected.split('\n');
     for (int i = 0; i < qMin(got.size(), want.size()); ++i)
-        QVERIFY2(got[i] == want[i], qPrintable(QStringLiteral("line %1: got \"%2\", expected \"%3\"")
+        QVERIFY2(got[i] == want[i], qPrintable(QStringLiteral("line %1: \"%2\", expected \"%3\"")
                                                    .arg(i + 1)
-                                                   .arg(QString::fromUtf8(got[i].trimmed()), QString::fromUtf8(want[i].trimmed()))));
+                                                   .arg(QString::fromUtf8(got[i].trimmed()),
+                                                        QString::fromUtf8(want[i].trimmed()))));
     QCOMPARE(run.out, expected);
 }
 
 void TestScriptGolden::landSectionAloneWithoutPlayerZones()
 {
-    // Without the uniform zones nothing of Frame2 reaches the script.
-    Scenario s({QStringLiteral("Check33=0"), QStringLiteral("Check1=1"), QStringLiteral("Combo3=宽"),
-                QStringLiteral("Slider1=90"), QStringLiteral("Option3=true")});
-    const QString script = s.script();
-    QCOMPARE(Section(script, QStringLiteral("<LAND_GENERATION>")),
-             Lines({"<LAND_GENERATION>", "/* 区域设置 */", "", "base_terrain  GRASS /* 基本地形 */", "", ""}));
-    QCOMPARE(HeadsIn(script), kSectionHeads.mid(0, 2));
-    QVERIFY(script.endsWith(Lines({"#const  WHITE_SPOTS  728", "", "<LAND_GENERATION>", "/* 区域设置 */", "",
-                                   "base_terrain  GRASS /* 基本地形 */", "", ""})));
-
-    // A grey box is not ticked for the script either.
-    s.apply({QStringLiteral("Check33=2")});
-    QVERIFY(!s.script().contains(QStringLiteral("create_player_lands")));
+    // Without uniform zones (or with a grey box) nothing of their frame reaches the script.
+    for (const char *check33 : {"Check33=0", "Check33=2"}) {
+        const QString script = Script({check33, "Check1=1", "Combo3=宽", "Slider1=90", "Option3=true"});
+        QVERIFY(script.endsWith(Lines({"#const  WHITE_SPOTS  728", "", "<LAND_GENERATION>", "/* 区域设置 */", "",
+                                       "base_terrain  GRASS /* 基本地形 */", "", ""})));
+        QCOMPARE(Heads(script), (QStringList{"<PLAYER_SETUP>", "<LAND_GENERATION>"}));
+    }
 }
 
-void TestScriptGolden::playerLandBorders_data()
+void TestScriptGolden::playerLands_data()
 {
-    QTest::addColumn<QString>("check1");
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("borders"); // left right top bottom, or empty for no lines
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("part"); // a run of lines the land section must hold
 
-    QTest::newRow("wide") << "1" << QStringLiteral("宽") << "25 24 23 24";
-    QTest::newRow("medium") << "1" << QStringLiteral("中") << "13 15 14 13";
-    QTest::newRow("narrow") << "1" << QStringLiteral("窄") << "5 4 6 5";
-    QTest::newRow("empty") << "1" << QString() << "0 0 0 0";
-    QTest::newRow("unknown word") << "1" << QStringLiteral("很宽") << "0 0 0 0";
-    QTest::newRow("not ticked") << "0" << QStringLiteral("宽") << "";
-    QTest::newRow("grey") << "2" << QStringLiteral("宽") << "";
+    const auto borders = [](const char *l, const char *r, const char *t, const char *b) {
+        return QStringLiteral("base_size  10\r\nleft_border  %1\r\nright_border  %2\r\ntop_border  %3\r\n"
+                              "bottom_border  %4\r\nborder_fuzziness  10\r\n")
+            .arg(QString::fromLatin1(l), QString::fromLatin1(r), QString::fromLatin1(t), QString::fromLatin1(b));
+    };
+    const QString none = Lines({"base_size  10", "border_fuzziness  10"});
+    QTest::newRow("wide") << QStringList{"Check1=1", "Combo3=宽"} << borders("25", "24", "23", "24");
+    QTest::newRow("medium") << QStringList{"Check1=1", "Combo3=中"} << borders("13", "15", "14", "13");
+    QTest::newRow("narrow") << QStringList{"Check1=1"} << borders("5", "4", "6", "5");
+    QTest::newRow("empty width") << QStringList{"Check1=1", "Combo3="} << borders("0", "0", "0", "0");
+    QTest::newRow("unknown width") << QStringList{"Check1=1", "Combo3=很宽"} << borders("0", "0", "0", "0");
+    QTest::newRow("no border") << QStringList{"Combo3=宽"} << none;
+    QTest::newRow("grey border") << QStringList{"Check1=2"} << none;
+
+    const QString zone = Lines({"clumping_factor  8"}) + QStringLiteral("%1") + Lines({"}", "", ""});
+    QTest::newRow("separate zones") << QStringList{"Option1=true"} << zone.arg(QString());
+    QTest::newRow("by team") << QStringList{"Option2=true"} << zone.arg("set_zone_by_team\r\n");
+    QTest::newRow("one zone") << QStringList{"Option3=true"} << zone.arg("zone  1\r\n");
+    QTest::newRow("random") << QStringList{"Option4=true"} << zone.arg("set_zone_randomly\r\n");
+
+    QTest::newRow("empty names") << QStringList{"Combo1=", "Combo2="}
+                                 << Lines({"base_terrain  GRASS /* 基本地形 */", "",
+                                           "create_player_lands   /* 游戏者区域 */", "{", "terrain_type  GRASS"});
+    QTest::newRow("typed names") << QStringList{"Combo1=DIRT_SNOW", "Combo2= 森林"}
+                                 << Lines({"base_terrain  DIRT_SNOW /* 基本地形 */", "",
+                                           "create_player_lands   /* 游戏者区域 */", "{", "terrain_type   森林"});
 }
 
-void TestScriptGolden::playerLandBorders()
+void TestScriptGolden::playerLands()
 {
-    QFETCH(QString, check1);
-    QFETCH(QString, width);
-    QFETCH(QString, borders);
-    Scenario s({QStringLiteral("Check1=") + check1, QStringLiteral("Combo3=") + width});
-    QString expected = Lines({"base_size  10"});
-    const QStringList values = borders.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const char *const sides[] = {"left_border", "right_border", "top_border", "bottom_border"};
-    for (int i = 0; i < values.size(); ++i)
-        expected += QString::fromLatin1(sides[i]) + QStringLiteral("  ") + values[i] + QStringLiteral("\r\n");
-    expected += Lines({"border_fuzziness  10"});
-    QVERIFY2(s.section("<LAND_GENERATION>").contains(expected), qPrintable(s.section("<LAND_GENERATION>")));
-}
-
-void TestScriptGolden::zoneDistributionLine_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("separate zones") << "Option1" << "";
-    QTest::newRow("by team") << "Option2" << "set_zone_by_team\r\n";
-    QTest::newRow("one zone") << "Option3" << "zone  1\r\n";
-    QTest::newRow("random") << "Option4" << "set_zone_randomly\r\n";
-}
-
-void TestScriptGolden::zoneDistributionLine()
-{
-    QFETCH(QString, option);
-    QFETCH(QString, line);
-    Scenario s({option + QStringLiteral("=true")});
-    QVERIFY(s.section("<LAND_GENERATION>").contains(Lines({"clumping_factor  8"}) + line + Lines({"}", "", ""})));
-}
-
-void TestScriptGolden::emptyTerrainNamesFallBackToGrass()
-{
-    Scenario s({QStringLiteral("Combo1="), QStringLiteral("Combo2=")});
-    QString land = s.section("<LAND_GENERATION>");
-    QVERIFY(land.contains(Lines({"base_terrain  GRASS /* 基本地形 */"})));
-    QVERIFY(land.contains(Lines({"terrain_type  GRASS"})));
-
-    // Typed text that names no terrain reaches the script as typed.
-    s.apply({QStringLiteral("Combo1=DIRT_SNOW"), QStringLiteral("Combo2= 森林")});
-    land = s.section("<LAND_GENERATION>");
-    QVERIFY(land.contains(Lines({"base_terrain  DIRT_SNOW /* 基本地形 */"})));
-    QVERIFY(land.contains(Lines({"terrain_type   森林"})));
+    QFETCH(QStringList, steps);
+    QFETCH(QString, part);
+    const QString land = Section(steps, "<LAND_GENERATION>");
+    QVERIFY2(land.contains(part), qPrintable(land));
 }
 
 void TestScriptGolden::terrainSection_data()
@@ -235,214 +178,180 @@ void TestScriptGolden::terrainSection_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
 
-    const QString mixedWater = Lines({
-        "/* 混合水域 */",
-        "create_terrain MED_WATER", "{", "base_terrain WATER", "number_of_clumps 10",
-        "spacing_to_other_terrain_types 2", "land_percent 40", "}", "",
-        "create_terrain MED_WATER", "{", "base_terrain WATER", "number_of_clumps 30",
-        "spacing_to_other_terrain_types 1", "land_percent 1", "}", "",
-        "create_terrain DEEP_WATER", "{", "base_terrain MED_WATER", "number_of_clumps 8",
-        "spacing_to_other_terrain_types 3", "land_percent 20", "}", "",
-        "create_terrain DEEP_WATER", "{", "base_terrain MED_WATER", "number_of_clumps 30",
-        "spacing_to_other_terrain_types 1", "land_percent 1", "}", "",
-        "create_terrain MED_WATER", "{", "base_terrain DEEP_WATER", "number_of_clumps 30",
-        "spacing_to_other_terrain_types 1", "land_percent 1", "}", "",
-        "create_terrain WATER", "{", "base_terrain MED_WATER", "number_of_clumps 30",
-        "spacing_to_other_terrain_types 1", "land_percent 1", "}", "",
-    });
+    QString water = Lines({"/* 混合水域 */"});
+    const char *const names[] = {"", "WATER", "MED_WATER", "DEEP_WATER"};
+    for (const auto &w : {std::array{2, 1, 10, 2, 40}, std::array{2, 1, 30, 1, 1}, std::array{3, 2, 8, 3, 20},
+                          std::array{3, 2, 30, 1, 1}, std::array{2, 3, 30, 1, 1}, std::array{1, 2, 30, 1, 1}})
+        water += QStringLiteral("create_terrain %1\r\n{\r\nbase_terrain %2\r\nnumber_of_clumps %3\r\n"
+                                "spacing_to_other_terrain_types %4\r\nland_percent %5\r\n}\r\n\r\n")
+                     .arg(QString::fromLatin1(names[w[0]]), QString::fromLatin1(names[w[1]]))
+                     .arg(w[2]).arg(w[3]).arg(w[4]);
     const QString head = Lines({"<TERRAIN_GENERATION>", "/* 地形设置 */", ""});
     const QString dirt = Lines({"create_terrain  DIRT /* 添加地形：泥地1 */", "{", "base_terrain  GRASS",
                                 "land_percent  8", "number_of_clumps  10", "set_scale_by_groups",
                                 "spacing_to_other_terrain_types  2", "set_avoid_player_start_areas",
                                 "clumping_factor  30", "}", ""});
-    const QString ice = QString(dirt).replace(QStringLiteral("DIRT /* 添加地形：泥地1"),
-                                              QStringLiteral("ICE /* 添加地形：冰"));
+    const QString ice = QString(dirt).replace(QStringLiteral("DIRT /* 添加地形：泥地1"), QStringLiteral("ICE /* 添加地形：冰"));
 
     QTest::newRow("nothing") << QStringList() << QString();
     QTest::newRow("grey mixed water") << QStringList{"Check30=2"} << QString();
-    QTest::newRow("mixed water only") << QStringList{"Check30=1"} << head + Lines({""}) + mixedWater + Lines({""});
-    QTest::newRow("added terrains only")
-        << QStringList{"!Command4", "Combo4=冰", "!Command4"} << head + dirt + ice + Lines({"", ""});
-    QTest::newRow("added terrains before mixed water")
-        << QStringList{"!Command4", "Check30=1"} << head + dirt + Lines({""}) + mixedWater + Lines({""});
+    QTest::newRow("mixed water only") << QStringList{"Check30=1"} << head + Lines({""}) + water + Lines({""});
+    QTest::newRow("added terrains") << QStringList{"!Command4", "Combo4=冰", "!Command4"} << head + dirt + ice + Lines({"", ""});
+    QTest::newRow("added before mixed water") << QStringList{"!Command4", "Check30=1"}
+                                              << head + dirt + Lines({""}) + water + Lines({""});
 }
 
 void TestScriptGolden::terrainSection()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
-    Scenario s(steps);
-    QCOMPARE(s.section("<TERRAIN_GENERATION>"), expected);
+    QCOMPARE(Section(steps, "<TERRAIN_GENERATION>"), expected);
 }
 
-void TestScriptGolden::noObjectsSectionWithoutObjects()
-{
-    // Grey boxes (from a draft) write nothing either.
-    Scenario s({QStringLiteral("Check8=2"), QStringLiteral("Check22=2")});
-    const QString script = s.script();
-    QVERIFY(!script.contains(QStringLiteral("<OBJECTS_GENERATION>")));
-    QVERIFY(!script.contains(QStringLiteral("REGICIDE")));
-}
-
-void TestScriptGolden::singleReadyMadeBoxWithRegicide()
-{
-    Scenario s({QStringLiteral("Check22=1")});
-    QCOMPARE(s.section("<OBJECTS_GENERATION>"),
-             Lines({"<OBJECTS_GENERATION>", "/* 单位设置 */", "",
-                    "create_object  RELIC /* 添加单位：遗迹 */", "{", "number_of_objects  5",
-                    "min_distance_to_players  25", "temp_min_distance_group_placement 20", "}", "",
-                    "if REGICIDE", "/* 判断弑君模式 */",
-                    "create_object  VILLAGER /* 添加单位：村民 */", "{", "number_of_objects  7",
-                    "min_distance_to_players  6", "max_distance_to_players  6", "set_place_for_every_player", "",
-                    "}", "",
-                    "create_object  KING /* 添加单位：国王 */", "{", "min_distance_to_players  6",
-                    "max_distance_to_players  6", "set_place_for_every_player", "", "}", "",
-                    "create_object  CASTLE /* 添加单位：城堡 */", "{", "min_distance_to_players  10",
-                    "max_distance_to_players  10", "set_place_for_every_player", "", "}", "",
-                    "endif", "", ""}));
-}
-
-void TestScriptGolden::extraResourcesSixMapSizeGroups()
-{
-    Scenario s({QStringLiteral("Check11=1")});
-    const QString objects = s.section("<OBJECTS_GENERATION>");
-    const QStringList lines = objects.split(QStringLiteral("\r\n"));
-
-    const int begin = int(lines.indexOf(QStringLiteral("/* 额外资源开始 */")));
-    const int end = int(lines.indexOf(QStringLiteral("/* 额外资源结束 */")));
-    QVERIFY(begin == 3 && end > begin);
-    QCOMPARE(lines.value(end + 1), QString());
-    QCOMPARE(lines.value(end + 2), QStringLiteral("if REGICIDE"));
-
-    // Between the comments: six groups, each condition ... "endif" and a blank line;
-    // the forage block only on large, huge and gigantic maps.
-    const QStringList sizes = {"TINY", "SMALL", "MEDIUM", "LARGE", "HUGE", "GIGANTIC"};
-    const QList<int> blocks = {2, 2, 2, 3, 3, 3};
-    int at = begin + 1;
-    for (int g = 0; g < sizes.size(); ++g) {
-        QCOMPARE(lines.value(at), QStringLiteral("if %1_MAP").arg(sizes[g]));
-        int close = int(lines.indexOf(QStringLiteral("endif"), at));
-        const QStringList group = lines.mid(at + 1, close - at - 1);
-        int heads = 0;
-        for (const QString &line : group)
-            heads += line.startsWith(QStringLiteral("create_object  ")) ? 1 : 0;
-        QCOMPARE(heads, blocks[g]);
-        QCOMPARE(group.contains(QStringLiteral("create_object  FORAGE /* 添加单位：草料丛 */")), g >= 3);
-        QCOMPARE(lines.value(close + 1), QString());
-        at = close + 2;
-    }
-    QCOMPARE(at, end);
-}
-
-void TestScriptGolden::fishBlocksScaleToTheMap()
-{
-    Scenario s({QStringLiteral("Check19=1")});
-    const QString objects = s.section("<OBJECTS_GENERATION>");
-    for (const char *fish : {"SHORE_FISH /* 添加单位：海滨捕鱼 */", "TUNA /* 添加单位：金枪鱼 */",
-                             "MARLIN1 /* 添加单位：海豚 */"}) {
-        const qsizetype head = objects.indexOf(QStringLiteral("create_object  ") + QString::fromUtf8(fish));
-        QVERIFY2(head >= 0, fish);
-        const qsizetype close = objects.indexOf(QStringLiteral("\r\n}\r\n"), head);
-        QVERIFY(objects.mid(head, close - head).endsWith(QStringLiteral("\r\nset_scaling_to_map_size")));
-    }
-    // The dolphin block: "-1" as grouping writes none, and groups come right after the count.
-    QVERIFY(objects.contains(Lines({"create_object  MARLIN1 /* 添加单位：海豚 */", "{", "number_of_objects  1",
-                                    "number_of_groups  5", "set_gaia_object_only",
-                                    "min_distance_group_placement  10", "max_distance_to_other_zones  7",
-                                    "set_scaling_to_map_size", "}", ""})));
-}
-
-void TestScriptGolden::groupsFollowTheVisitingOrder_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("constants"); // in the order they must appear
-
-    QTest::newRow("turkey before deer") << QStringList{"Check16=1", "Check13=1"}
-                                        << QStringList{"TURKEY", "TURKEY", "DEER", "VILLAGER"};
-    QTest::newRow("deer before boar") << QStringList{"Check14=1", "Check16=1"}
-                                      << QStringList{"DEER", "BOAR", "BOAR"};
-    QTest::newRow("hawk before fish") << QStringList{"Check19=1", "Check20=1"}
-                                      << QStringList{"HAWK", "SHORE_FISH", "TUNA", "MARLIN1"};
-    QTest::newRow("macaw before fish, relic, walls last")
-        << QStringList{"Check31=1", "Check22=1", "Check19=1", "Check21=1"}
-        << QStringList{"MACAW", "SHORE_FISH", "TUNA", "MARLIN1", "RELIC", "WALL", "VILLAGER", "KING", "CASTLE"};
-    QTest::newRow("town centre, villagers, scout")
-        << QStringList{"Check9=1", "Check8=1"} << QStringList{"TOWN_CENTER", "VILLAGER", "SCOUT", "VILLAGER"};
-}
-
-void TestScriptGolden::groupsFollowTheVisitingOrder()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, constants);
-    Scenario s(steps);
-    QStringList found;
-    for (const QString &line : s.section("<OBJECTS_GENERATION>").split(QStringLiteral("\r\n")))
-        if (line.startsWith(QStringLiteral("create_object  ")))
-            found << line.mid(15).section(QLatin1Char(' '), 0, 0);
-    QCOMPARE(found.mid(0, constants.size()), constants);
-}
-
-void TestScriptGolden::addedUnitsComeAfterReadyMadeText()
-{
-    // Only added units: their blocks, no regicide group.
-    Scenario s({QStringLiteral("Label55=长弓手"), QStringLiteral("!Command6")});
-    const QString unit = Lines({"create_object  LONGBOWMAN /* 添加单位：长弓手 */", "{", "number_of_objects  4",
-                                "min_distance_to_players  4", "max_distance_to_players  10",
-                                "set_place_for_every_player", "", "}", ""});
-    QCOMPARE(s.section("<OBJECTS_GENERATION>"),
-             Lines({"<OBJECTS_GENERATION>", "/* 单位设置 */", ""}) + unit + Lines({""}));
-
-    s.apply({QStringLiteral("Check8=1")});
-    const QString objects = s.section("<OBJECTS_GENERATION>");
-    QVERIFY(objects.indexOf(QStringLiteral("TOWN_CENTER")) < objects.indexOf(QStringLiteral("REGICIDE")));
-    QVERIFY(objects.endsWith(Lines({"endif", ""}) + unit + Lines({""})));
-}
-
-void TestScriptGolden::elevation_data()
+void TestScriptGolden::objectsSection_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
 
-    const auto elevation = [](const char *height, const char *terrain, const char *clumps, const char *tiles) {
-        return Lines({"<ELEVATION_GENERATION>", "/* 高地 */"}) + QStringLiteral("create_elevation  %1\r\n").arg(QString::fromUtf8(height))
-            + Lines({"{"}) + QStringLiteral("base_terrain  %1\r\nnumber_of_clumps  %2\r\nnumber_of_tiles  %3\r\n")
-                                 .arg(QString::fromUtf8(terrain), QString::fromUtf8(clumps), QString::fromUtf8(tiles))
-            + Lines({"set_scale_by_groups", "set_scale_by_size", "}", ""});
-    };
-    QTest::newRow("not ticked") << QStringList() << QString();
-    QTest::newRow("grey") << QStringList{"Check23=2"} << QString();
-    QTest::newRow("empty height") << QStringList{"Check23=1", "Combo8="} << QString();
-    QTest::newRow("defaults") << QStringList{"Check23=1"} << elevation("7", "GRASS", "12", "1000");
-    // The texts are written exactly as typed, numbers or not.
-    QTest::newRow("as typed") << QStringList{"Check23=1", "Combo8=9", "Combo9=浅滩", "Text8=abc", "Text9="}
-                              << elevation("9", "SHALLOW", "abc", "");
-    QTest::newRow("empty terrain") << QStringList{"Check23=1", "Combo9="} << elevation("7", "", "12", "1000");
+    const QString head = Lines({"<OBJECTS_GENERATION>", "/* 单位设置 */", ""});
+    const QString regicide = Lines({
+        "if REGICIDE", "/* 判断弑君模式 */",
+        "create_object  VILLAGER /* 添加单位：村民 */", "{", "number_of_objects  7", "min_distance_to_players  6",
+        "max_distance_to_players  6", "set_place_for_every_player", "", "}", "",
+        "create_object  KING /* 添加单位：国王 */", "{", "min_distance_to_players  6", "max_distance_to_players  6",
+        "set_place_for_every_player", "", "}", "",
+        "create_object  CASTLE /* 添加单位：城堡 */", "{", "min_distance_to_players  10",
+        "max_distance_to_players  10", "set_place_for_every_player", "", "}", "", "endif", ""});
+    // The relic's last line has a single space before its number.
+    const QString relic = Lines({"create_object  RELIC /* 添加单位：遗迹 */", "{", "number_of_objects  5",
+                                 "min_distance_to_players  25", "temp_min_distance_group_placement 20", "}", ""});
+    const QString bowman = Lines({"create_object  LONGBOWMAN /* 添加单位：长弓手 */", "{", "number_of_objects  4",
+                                  "min_distance_to_players  4", "max_distance_to_players  10",
+                                  "set_place_for_every_player", "", "}", ""});
+    // Fish blocks: "-1" as grouping writes none; each scales to the map before "}".
+    const QString fish = Lines({
+        "create_object  SHORE_FISH /* 添加单位：海滨捕鱼 */", "{", "number_of_objects  30", "set_gaia_object_only",
+        "min_distance_group_placement  3", "set_scaling_to_map_size", "}", "",
+        "create_object  TUNA /* 添加单位：金枪鱼 */", "{", "number_of_objects  9", "set_gaia_object_only",
+        "max_distance_to_other_zones  4", "set_scaling_to_map_size", "}", "",
+        "create_object  MARLIN1 /* 添加单位：海豚 */", "{", "number_of_objects  1", "number_of_groups  5",
+        "set_gaia_object_only", "min_distance_group_placement  10", "max_distance_to_other_zones  7",
+        "set_scaling_to_map_size", "}", ""});
+
+    QTest::newRow("grey boxes only") << QStringList{"Check8=2", "Check22=2"} << QString();
+    QTest::newRow("relic alone") << QStringList{"Check22=1"} << head + relic + regicide + Lines({""});
+    QTest::newRow("fish alone") << QStringList{"Check19=1"} << head + fish + regicide + Lines({""});
+    QTest::newRow("added unit only, no regicide") << QStringList{"Label55=长弓手", "!Command6"}
+                                                  << head + bowman + Lines({""});
+    QTest::newRow("added units after the regicide group")
+        << QStringList{"Label55=长弓手", "!Command6", "Check22=1"} << head + relic + regicide + bowman + Lines({""});
 }
 
-void TestScriptGolden::elevation()
+void TestScriptGolden::objectsSection()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
-    QCOMPARE(Scenario(steps).section("<ELEVATION_GENERATION>"), expected);
+    const QString script = Script(steps);
+    QCOMPARE(testing::Section(script, QStringLiteral("<OBJECTS_GENERATION>")), expected);
+    QCOMPARE(script.contains(QStringLiteral("REGICIDE")), expected.contains(QStringLiteral("REGICIDE")));
 }
 
-void TestScriptGolden::cliffsSwapTheirRanges()
+void TestScriptGolden::extraResourcesSixMapSizeGroups()
 {
-    Scenario s({QStringLiteral("Check24=1"), QStringLiteral("Text10=10"), QStringLiteral("Text11=4"),
-                QStringLiteral("Text12=20"), QStringLiteral("Text13=3"), QStringLiteral("Slider8=0"),
-                QStringLiteral("Text14=x")});
-    QCOMPARE(s.section("<CLIFF_GENERATION>"),
-             Lines({"<CLIFF_GENERATION>", "/* 悬崖 */", "min_number_of_cliffs  4", "max_number_of_cliffs  10",
-                    "min_length_of_cliff  3", "max_length_of_cliff  20", "cliff_curliness  0",
-                    "min_distance_cliffs  0", ""}));
+    const QStringList lines = Section({"Check11=1"}, "<OBJECTS_GENERATION>").split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.mid(0, 4), (QStringList{"<OBJECTS_GENERATION>", "/* 单位设置 */", "", "/* 额外资源开始 */"}));
+    // Six condition groups, each closed by "endif" and a blank line; forage only on
+    // large, huge and gigantic maps.
+    const QStringList sizes = {"TINY", "SMALL", "MEDIUM", "LARGE", "HUGE", "GIGANTIC"};
+    int at = 4;
+    for (int g = 0; g < 6; ++g) {
+        QCOMPARE(lines.value(at), QStringLiteral("if %1_MAP").arg(sizes[g]));
+        const int close = int(lines.indexOf(QStringLiteral("endif"), at));
+        QStringList heads = lines.mid(at + 1, close - at - 1).filter(QRegularExpression(QStringLiteral("^create_object ")));
+        for (QString &h : heads)
+            h = h.section(QLatin1Char(' '), 2, 2);
+        QCOMPARE(heads.join(QLatin1Char(' ')), g < 3 ? QStringLiteral("GOLD STONE") : QStringLiteral("FORAGE GOLD STONE"));
+        QCOMPARE(lines.value(close + 1), QString());
+        at = close + 2;
+    }
+    QCOMPARE(lines.mid(at, 3), (QStringList{"/* 额外资源结束 */", "", "if REGICIDE"}));
+}
 
-    // Numbers are read by the reading rule and written in plain decimal.
-    s.apply({QStringLiteral("Text10= 2.50"), QStringLiteral("Text11=&H10"), QStringLiteral("Text12=1E20"),
-             QStringLiteral("Text13=-7abc"), QStringLiteral("Text14=3 0")});
-    const QString cliffs = s.section("<CLIFF_GENERATION>");
-    QVERIFY(cliffs.contains(Lines({"min_number_of_cliffs  2.5", "max_number_of_cliffs  16",
-                                   "min_length_of_cliff  -7", "max_length_of_cliff  1E+20"})));
-    QVERIFY(cliffs.contains(Lines({"min_distance_cliffs  30", ""})));
+void TestScriptGolden::readyMadeOrder_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("constants"); // of the create_object lines, in order
+
+    QTest::newRow("turkey before deer") << QStringList{"Check16=1", "Check13=1"} << "TURKEY TURKEY DEER VILLAGER";
+    QTest::newRow("deer before boar") << QStringList{"Check14=1", "Check16=1"} << "DEER BOAR BOAR VILLAGER";
+    QTest::newRow("hawk before fish") << QStringList{"Check19=1", "Check20=1"} << "HAWK SHORE_FISH TUNA MARLIN1 VILLAGER";
+    QTest::newRow("macaw, fish, relic, walls")
+        << QStringList{"Check31=1", "Check22=1", "Check19=1", "Check21=1"}
+        << "MACAW SHORE_FISH TUNA MARLIN1 RELIC WALL VILLAGER KING CASTLE";
+    QTest::newRow("town centre, villagers, resources")
+        << QStringList{"Check10=1", "Check9=1", "Check8=1"}
+        << "TOWN_CENTER VILLAGER SCOUT FORAGE GOLD GOLD GOLD STONE STONE FOREST_TREE FOREST_TREE VILLAGER";
+    QTest::newRow("wolf, jaguar, javelina") << QStringList{"Check18=1", "Check15=1"} << "JAVELINA JAVELINA JAGUAR VILLAGER";
+}
+
+void TestScriptGolden::readyMadeOrder()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, constants);
+    QStringList found;
+    for (const QString &line : Section(steps, "<OBJECTS_GENERATION>").split(QStringLiteral("\r\n")))
+        if (line.startsWith(QStringLiteral("create_object  ")))
+            found << line.section(QLatin1Char(' '), 2, 2);
+    QCOMPARE(found.mid(0, int(constants.count(QLatin1Char(' '))) + 1).join(QLatin1Char(' ')), constants);
+}
+
+void TestScriptGolden::elevationAndCliffs_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("expected"); // the last three sections
+
+    const auto elevation = [](const char *height, const char *terrain, const char *clumps, const char *tiles) {
+        return QStringLiteral("<ELEVATION_GENERATION>\r\n/* 高地 */\r\ncreate_elevation  %1\r\n{\r\nbase_terrain  %2\r\n"
+                              "number_of_clumps  %3\r\nnumber_of_tiles  %4\r\n")
+                   .arg(QString::fromUtf8(height), QString::fromUtf8(terrain), QString::fromUtf8(clumps),
+                        QString::fromUtf8(tiles))
+            + Lines({"set_scale_by_groups", "set_scale_by_size", "}", ""});
+    };
+    const auto cliffs = [](const char *numbers, const char *lengths, const char *distance) {
+        const QStringList n = QString::fromLatin1(numbers).split(' '), l = QString::fromLatin1(lengths).split(' ');
+        return QStringLiteral("<CLIFF_GENERATION>\r\n/* 悬崖 */\r\nmin_number_of_cliffs  %1\r\nmax_number_of_cliffs  %2\r\n"
+                              "min_length_of_cliff  %3\r\nmax_length_of_cliff  %4\r\ncliff_curliness  20\r\n"
+                              "min_distance_cliffs  %5\r\n\r\n")
+            .arg(n[0], n[1], l[0], l[1], QString::fromLatin1(distance));
+    };
+    QTest::newRow("grey boxes") << QStringList{"Check23=2", "Check24=2"} << QString();
+    QTest::newRow("empty height") << QStringList{"Check23=1", "Combo8="} << QString();
+    QTest::newRow("elevation") << QStringList{"Check23=1"} << elevation("7", "GRASS", "12", "1000");
+    // Elevation texts are written as typed, numbers or not.
+    QTest::newRow("elevation as typed") << QStringList{"Check23=1", "Combo8=9", "Combo9=浅滩", "Text8=abc", "Text9="}
+                                        << elevation("9", "SHALLOW", "abc", "");
+    QTest::newRow("elevation on no terrain") << QStringList{"Check23=1", "Combo9="} << elevation("7", "", "12", "1000");
+    QTest::newRow("cliffs") << QStringList{"Check24=1"} << cliffs("4 10", "5 11", "5");
+    QTest::newRow("cliffs swapped") << QStringList{"Check24=1", "Text10=10", "Text11=4", "Text12=20", "Text13=3"}
+                                    << cliffs("4 10", "3 20", "5");
+    // Cliff texts are read as numbers and written in plain decimal.
+    QTest::newRow("cliffs read as numbers")
+        << QStringList{"Check24=1", "Text10= 2.50", "Text11=&H10", "Text12=1E20", "Text13=-7abc", "Text14=3 0"}
+        << cliffs("2.5 16", "-7 1E+20", "30");
+    QTest::newRow("cliffs without numbers") << QStringList{"Check24=1", "Text10=x", "Text11=", "Text14=far"}
+                                            << cliffs("0 0", "5 11", "0");
+    QTest::newRow("both") << QStringList{"Check24=1", "Check23=1"}
+                          << elevation("7", "GRASS", "12", "1000") + cliffs("4 10", "5 11", "5");
+}
+
+void TestScriptGolden::elevationAndCliffs()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, expected);
+    const QString script = Script(steps);
+    const qsizetype start = script.indexOf(QStringLiteral("<ELEVATION_GENERATION>")) >= 0
+        ? script.indexOf(QStringLiteral("<ELEVATION_GENERATION>")) : script.indexOf(QStringLiteral("<CLIFF_GENERATION>"));
+    QCOMPARE(start < 0 ? QString() : script.mid(start), expected);
 }
 
 void TestScriptGolden::connections_data()
@@ -450,91 +359,71 @@ void TestScriptGolden::connections_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
 
-    const QString head = Lines({"<CONNECTION_GENERATION>", "/* 连接 */"});
     const auto water = [](const char *crossing, const char *size) {
         QString t = Lines({"/* 将后者替换前者 */"});
         for (const char *w : {"WATER", "MED_WATER", "DEEP_WATER"})
             t += QStringLiteral("replace_terrain  %1  %2\r\n").arg(QString::fromLatin1(w), QString::fromLatin1(crossing));
         t += Lines({"terrain_cost  WATER  7", "terrain_cost  MED_WATER  10", "terrain_cost  DEEP_WATER  15"});
-        if (*size)
-            for (const char *w : {"WATER", "MED_WATER", "DEEP_WATER"})
+        for (const char *w : {"WATER", "MED_WATER", "DEEP_WATER"})
+            if (*size)
                 t += QStringLiteral("terrain_size  %1  %2\r\n").arg(QString::fromLatin1(w), QString::fromLatin1(size));
         return t;
     };
     const auto road = [](const char *constant, const char *size) {
-        const char *const lands[] = {"DESERT", "DIRT", "DIRT2", "DIRT3", "GRASS", "GRASS2", "GRASS3", "SNOW",
-                                     "GRASS_SNOW", "DIRT_SNOW", "LEAVES", "FARMS_UNPLANTED",
-                                     "FARMS_SMALL_PLANTS", "FARMS_LARGER_PLANTS", "FARMS_PLANTED",
-                                     "FARMS_EXPIRED"};
-        const int costs[] = {4, 3, 3, 3, 2, 3, 3, 4, 5, 5, 4, 5, 5, 5, 5, 5};
-        QString t = Lines({"/* 将后者替换前者 */"});
-        for (const char *land : lands)
-            t += QStringLiteral("replace_terrain  %1  %2\r\n").arg(QString::fromLatin1(land), QString::fromLatin1(constant));
-        for (int i = 0; i < 16; ++i)
-            t += QStringLiteral("terrain_cost  %1  %2\r\n").arg(QString::fromLatin1(lands[i])).arg(costs[i]);
-        if (*size)
-            t += QStringLiteral("terrain_size  %1  %2\r\n").arg(QString::fromLatin1(constant), QString::fromLatin1(size));
-        return t;
+        const QStringList lands = QStringLiteral("DESERT 4 DIRT 3 DIRT2 3 DIRT3 3 GRASS 2 GRASS2 3 GRASS3 3 SNOW 4 "
+                                                 "GRASS_SNOW 5 DIRT_SNOW 5 LEAVES 4 FARMS_UNPLANTED 5 FARMS_SMALL_PLANTS 5 "
+                                                 "FARMS_LARGER_PLANTS 5 FARMS_PLANTED 5 FARMS_EXPIRED 5").split(' ');
+        QString replace, cost;
+        for (int i = 0; i < lands.size(); i += 2) {
+            replace += QStringLiteral("replace_terrain  %1  %2\r\n").arg(lands[i], QString::fromLatin1(constant));
+            cost += QStringLiteral("terrain_cost  %1  %2\r\n").arg(lands[i], lands[i + 1]);
+        }
+        const QString sizeLine = *size ? QStringLiteral("terrain_size  %1  %2\r\n").arg(QString::fromLatin1(constant), QString::fromLatin1(size)) : QString();
+        return Lines({"/* 将后者替换前者 */"}) + replace + cost + sizeLine;
     };
+    const QString head = Lines({"<CONNECTION_GENERATION>", "/* 连接 */"});
     const auto all = [](const QString &body) { return Lines({"create_connect_all_players_land", "{"}) + body + Lines({"}", ""}); };
     const auto teams = [](const QString &body) { return Lines({"create_connect_teams_lands", "{"}) + body + Lines({"}", ""}); };
 
     QTest::newRow("frame without a group") << QStringList{"Check25=1"} << QString();
-    QTest::newRow("groups without the frame")
-        << QStringList{"Check26=1", "Check27=1", "Check28=1", "Check29=1"} << QString();
+    QTest::newRow("groups without the frame") << QStringList{"Check26=1", "Check27=1", "Check28=1", "Check29=1"} << QString();
     QTest::newRow("grey frame") << QStringList{"Check25=2", "Check27=1"} << QString();
-    QTest::newRow("roads of all players only")
-        << QStringList{"Check25=1", "Check27=1"} << head + all(road("ROAD", "2  1"));
-    QTest::newRow("duckweed")
-        << QStringList{"Check25=1", "Check26=1"} << head + all(water("SHALLOW", "2  1"));
-    QTest::newRow("ice, wide")
-        << QStringList{"Check25=1", "Check26=1", "Option14=true", "Combo10=宽"} << head + all(water("ICE", "8  2"));
-    QTest::newRow("water medium, empty and unknown widths")
+    QTest::newRow("roads of all players only") << QStringList{"Check25=1", "Check27=1"} << head + all(road("ROAD", "2  1"));
+    QTest::newRow("duckweed") << QStringList{"Check25=1", "Check26=1"} << head + all(water("SHALLOW", "2  1"));
+    QTest::newRow("ice, wide") << QStringList{"Check25=1", "Check26=1", "Option14=true", "Combo10=宽"}
+                               << head + all(water("ICE", "8  2"));
+    QTest::newRow("water medium, empty; unknown road width")
         << QStringList{"Check25=1", "Check26=1", "Combo10=中", "Check29=1", "Combo13=", "Check28=1", "Combo12=x"}
         << head + all(water("SHALLOW", "4  1")) + teams(water("SHALLOW", "2  1") + road("ROAD", ""));
-    QTest::newRow("road widths wide, medium, empty")
-        << QStringList{"Check25=1", "Check27=1", "Combo11=宽", "Option15=true", "Check28=1", "Combo12=",
-                       "Option9=true"}
+    QTest::newRow("road widths wide, empty")
+        << QStringList{"Check25=1", "Check27=1", "Combo11=宽", "Option15=true", "Check28=1", "Combo12=", "Option9=true"}
         << head + all(road("ROAD2", "10  2")) + teams(road("ROAD3", "5  1"));
     QTest::newRow("unknown water width, medium road")
-        << QStringList{"Check25=1", "Check29=1", "Combo13=wide", "Option19=true", "Check28=1", "Option18=true",
-                       "Combo12=中"}
+        << QStringList{"Check25=1", "Check29=1", "Combo13=wide", "Option19=true", "Check28=1", "Option18=true", "Combo12=中"}
         << head + teams(water("ICE", "") + road("ROAD2", "5  1"));
-    QTest::newRow("snow roads of both groups")
+    QTest::newRow("snow road, then road again")
         << QStringList{"Check25=1", "Check27=1", "Option8=true", "Check28=1", "Option10=true", "Option17=true"}
         << head + all(road("ROAD4", "2  1")) + teams(road("ROAD", "2  1"));
-    QTest::newRow("mushroom road of all players")
-        << QStringList{"Check25=1", "Check27=1", "Option7=true"} << head + all(road("ROAD3", "2  1"));
 }
 
 void TestScriptGolden::connections()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
-    QCOMPARE(Scenario(steps).section("<CONNECTION_GENERATION>"), expected);
+    QCOMPARE(Section(steps, "<CONNECTION_GENERATION>"), expected);
 }
 
 void TestScriptGolden::sectionsInOrder()
 {
-    Scenario s({QStringLiteral("Check23=1"), QStringLiteral("Check24=1"), QStringLiteral("Check25=1"),
-                QStringLiteral("Check27=1"), QStringLiteral("Check30=1"), QStringLiteral("Check8=1")});
-    const QString script = s.script();
-    QCOMPARE(HeadsIn(script), kSectionHeads);
-    QVERIFY(script.startsWith(Lines({"/* 地图名：  */", "/* 制作日期：D */", "/* 制作者：  */", "",
-                                     "<PLAYER_SETUP>", "random_placement", "", "/* 定义隐藏地形 */"})));
-    // Each of the last three sections ends with a blank line and the next follows at once.
+    const QString script = Script({"Check23=1", "Check24=1", "Check25=1", "Check27=1", "Check30=1", "Check8=1"});
+    QCOMPARE(Heads(script), (QStringList{"<PLAYER_SETUP>", "<LAND_GENERATION>", "<TERRAIN_GENERATION>",
+                                         "<OBJECTS_GENERATION>", "<ELEVATION_GENERATION>", "<CLIFF_GENERATION>",
+                                         "<CONNECTION_GENERATION>"}));
+    QVERIFY(script.startsWith(Lines({"/* 地图名：  */", "/* 制作日期：D */", "/* 制作者：  */", "", "<PLAYER_SETUP>",
+                                     "random_placement", "", "/* 定义隐藏地形 */"})));
+    QVERIFY(script.contains(Lines({"endif", "", "", "<ELEVATION_GENERATION>"})));
     QVERIFY(script.contains(Lines({"}", "", "<CLIFF_GENERATION>"})));
-    QVERIFY(script.contains(Lines({"min_distance_cliffs  5", "", "<CONNECTION_GENERATION>"})));
     QVERIFY(script.endsWith(Lines({"terrain_size  ROAD  2  1", "}", ""})));
-
-    // Start over and build again: the same script.
-    for (int i = 0; i < 5; ++i)
-        s.model.next();
-    QCOMPARE(s.model.script(), script);
-    s.model.back();
-    for (int i = 0; i < 5; ++i)
-        s.model.next();
-    QCOMPARE(s.model.script(), script);
 }
 
 QTEST_GUILESS_MAIN(TestScriptGolden)

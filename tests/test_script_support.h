@@ -1,10 +1,8 @@
 // Helpers shared by the script and command-line tests.
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 
 #include <initializer_list>
@@ -13,8 +11,7 @@ namespace testing {
 
 struct Run {
     int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
 };
 
 // Runs the built program with these arguments and waits for it.
@@ -24,11 +21,8 @@ inline Run RunQuorlin(const QStringList &arguments)
     process.start(QStringLiteral(QUORLIN_BINARY), arguments);
     process.closeWriteChannel();
     Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+        run = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     return run;
 }
 
@@ -47,8 +41,8 @@ inline QString Lines(std::initializer_list<const char *> lines)
     return text;
 }
 
-// The section that starts with the line `head` ("<CLIFF_GENERATION>"), up to
-// the next section head or the end; empty when the script has no such section.
+// The section that starts with the line `head`, up to the next section head or
+// the end; empty when the script has no such section.
 inline QString Section(const QString &script, const QString &head)
 {
     const qsizetype start = script.indexOf(head + QStringLiteral("\r\n"));
@@ -56,12 +50,6 @@ inline QString Section(const QString &script, const QString &head)
         return QString();
     const qsizetype next = script.indexOf(QStringLiteral("\r\n<"), start);
     return next < 0 ? script.mid(start) : script.mid(start, next + 2 - start);
-}
-
-// Number of lines of `text` equal to `line`.
-inline int CountLines(const QString &text, const QString &line)
-{
-    return int(text.split(QStringLiteral("\r\n")).count(line));
 }
 
 } // namespace testing
