@@ -57,22 +57,16 @@ void TestRules::dependantsFollowTheirTrigger_data()
     QTest::addColumn<QStringList>("dependants");
     QTest::addColumn<bool>("show"); // a show rule rather than an enable rule
 
-    QTest::newRow("Check33") << "Check33" << QStringList{"Frame2"} << false;
-    QTest::newRow("Check1") << "Check1" << QStringList{"Combo3", "Label7"} << false;
-    QTest::newRow("Check34") << "Check34" << QStringList{"Label70", "Combo16"} << false;
-    QTest::newRow("Check35") << "Check35" << QStringList{"Text16"} << false;
-    QTest::newRow("Check36") << "Check36" << QStringList{"Combo17"} << false;
-    QTest::newRow("Check32") << "Check32" << QStringList{"Label28", "Label29", "Text3", "Text4"} << false;
-    QTest::newRow("Check4") << "Check4" << QStringList{"Text5"} << false;
-    QTest::newRow("Check5") << "Check5" << QStringList{"Option11", "Option12"} << false;
-    QTest::newRow("Check37") << "Check37" << QStringList{"Text17"} << false;
-    QTest::newRow("Check23") << "Check23" << QStringList{"Frame10"} << true;
-    QTest::newRow("Check24") << "Check24" << QStringList{"Frame11"} << true;
-    QTest::newRow("Check25") << "Check25" << QStringList{"Frame12"} << true;
-    QTest::newRow("Check26") << "Check26" << QStringList{"Frame15"} << true;
-    QTest::newRow("Check27") << "Check27" << QStringList{"Frame16"} << true;
-    QTest::newRow("Check28") << "Check28" << QStringList{"Frame18"} << true;
-    QTest::newRow("Check29") << "Check29" << QStringList{"Frame19"} << true;
+    for (const char *rule : {"Check33 Frame2", "Check1 Combo3 Label7", "Check34 Label70 Combo16", "Check35 Text16",
+                             "Check36 Combo17", "Check32 Label28 Label29 Text3 Text4", "Check4 Text5",
+                             "Check5 Option11 Option12", "Check37 Text17", "+Check23 Frame10", "+Check24 Frame11",
+                             "+Check25 Frame12", "+Check26 Frame15", "+Check27 Frame16", "+Check28 Frame18",
+                             "+Check29 Frame19"}) {
+        QStringList words = QString::fromLatin1(rule).split(QLatin1Char(' '));
+        const bool show = words[0].startsWith(QLatin1Char('+'));
+        const QString trigger = words.takeFirst().remove(QLatin1Char('+'));
+        QTest::newRow(qPrintable(trigger)) << trigger << words << show;
+    }
 }
 
 void TestRules::dependantsFollowTheirTrigger()
