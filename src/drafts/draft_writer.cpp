@@ -3,6 +3,8 @@
 
 #include "wizard/wizard_model.h"
 
+#include <QStringEncoder>
+
 namespace quorlin {
 
 namespace {
@@ -18,19 +20,34 @@ const ItemStore &StoreOf(const WizardModel &model, int list)
     }
 }
 
-QString Refusal(const QString &where)
+QString Refusal(const QString &where, const QString &what)
 {
-    return QStringLiteral("%1 中含有双引号（\"），草稿文件无法保存双引号，所以没有保存草稿。"
-                          "请先删去这个双引号。")
-        .arg(where);
+    return QStringLiteral("%1 中含有%2，草稿文件无法保存它，所以没有保存草稿。请先删去它。").arg(where, what);
 }
 
-bool HoldsQuote(const QString &text) { return text.contains(QLatin1Char('"')); }
+// What in the text the draft cannot keep, or an empty string. The format has
+// no escape for a double quote, and the file is GBK: a character GBK cannot
+// hold would come back as "?" and be lost without a word.
+QString Unstorable(const QString &text)
+{
+    if (text.contains(QLatin1Char('"')))
+        return QStringLiteral("双引号（\"）");
+    QStringEncoder gbk("GBK");
+    for (int i = 0; i < text.size(); ++i) {
+        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        const QByteArray encoded = gbk.encode(character); // encoding happens on conversion
+        if (gbk.hasError())
+            return QStringLiteral("GBK 无法表示的字符“%1”").arg(character);
+        i += length - 1;
+    }
+    return QString();
+}
 
-// The format has no escape for a double quote: one inside a text would end
-// the field early and make the rest of the file unreadable. Names the first
-// setting holding one, in file order, or returns an empty string.
-QString FirstQuotedSetting(const WizardModel &model)
+// A double quote inside a text would end the field early and make the rest
+// of the file unreadable. Names the first setting holding something the draft
+// cannot keep, with what it is, or returns an empty string.
+QString FirstUnstorableSetting(const WizardModel &model)
 {
     const Settings &s = model.settings();
     auto textHolding = [&](const SettingsRecord &record) -> QString {
@@ -39,8 +56,11 @@ QString FirstQuotedSetting(const WizardModel &model)
             const ControlDef *def = FindControl(name);
             const bool textual = def->kind != ControlKind::Check && def->kind != ControlKind::Slider
                 && def->kind != ControlKind::Option;
-            if (textual && HoldsQuote(s.text(name)))
-                return QStringLiteral("“%1”").arg(name);
+            if (!textual)
+                continue;
+            const QString what = Unstorable(s.text(name));
+            if (!what.isEmpty())
+                return Refusal(QStringLiteral("“%1”").arg(name), what);
         }
         return QString();
     };
@@ -48,10 +68,12 @@ QString FirstQuotedSetting(const WizardModel &model)
         const ItemStore &store = StoreOf(model, i);
         const QString list = QString::fromLatin1(DraftLists()[i].list);
         for (int k = 0; k < store.count(); ++k) {
-            if (HoldsQuote(store.line(k)))
-                return QStringLiteral("%1 第%2行“%3”").arg(list).arg(k + 1).arg(store.line(k));
-            if (HoldsQuote(store.block(k)))
-                return QStringLiteral("%1 第%2行“%3”的脚本").arg(list).arg(k + 1).arg(store.line(k));
+            QString what = Unstorable(store.line(k));
+            if (!what.isEmpty())
+                return Refusal(QStringLiteral("%1 第%2行“%3”").arg(list).arg(k + 1).arg(store.line(k)), what);
+            what = Unstorable(store.block(k));
+            if (!what.isEmpty())
+                return Refusal(QStringLiteral("%1 第%2行“%3”的脚本").arg(list).arg(k + 1).arg(store.line(k)), what);
         }
     }
     for (const SettingsRecord &record : SettingsRecords()) {
@@ -127,10 +149,10 @@ private:
 
 bool EncodeDraft(const WizardModel &model, QByteArray *bytes, QString *error)
 {
-    const QString quoted = FirstQuotedSetting(model);
-    if (!quoted.isEmpty()) {
+    const QString refusal = FirstUnstorableSetting(model);
+    if (!refusal.isEmpty()) {
         if (error)
-            *error = Refusal(quoted);
+            *error = refusal;
         return false;
     }
     *bytes = Writer(model).write();
