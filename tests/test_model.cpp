@@ -13,18 +13,26 @@ namespace {
 struct ListKind {
     const char *list, *field, *add, *selectAll, *selectNone, *remove, *tooMany;
 };
-
 const ListKind kLands = {"Lst0", "Combo15", "Command21", "Command18", "Command19", "Command20", "你添加的陆地太多了。"};
 const ListKind kTerrains = {"Lst1", "Combo4", "Command4", "Command7", "Command12", "Command13", "你添加的地形太多了。"};
 const ListKind kUnits = {"Lst2", "Label55", "Command6", "Command9", "Command11", "Command10", "你添加的单位太多了。"};
 
 QString S(const char *text) { return QString::fromUtf8(text); }
 
-// Adds an item whose name (and so its line and block) is `name`.
+// Adds an item whose name (and so its line, and part of its block) is `name`.
 void Add(WizardModel &m, const ListKind &kind, const QString &name)
 {
     QVERIFY(m.setValue(S(kind.field), name).isEmpty());
     QVERIFY(m.click(S(kind.add)));
+}
+
+QList<int> Selected(const ItemStore &store)
+{
+    QList<int> on;
+    for (int i = 0; i < store.count(); ++i)
+        if (store.isSelected(i))
+            on << i;
+    return on;
 }
 
 } // namespace
@@ -37,14 +45,10 @@ class TestModel : public QObject {
 private slots:
     void deleteSelectedLines_data();
     void deleteSelectedLines();
-    void selectionOfLines_data() { deleteSelectedLines_data(); }
-    void selectionOfLines();
     void hundredItemsAtMost_data() { deleteSelectedLines_data(); }
     void hundredItemsAtMost();
     void unitNumbersAreNeverReused();
-
-    void pagesAndButtons();
-    void startOverKeepsItems();
+    void pagesAndStartOver();
     void savedFollowsTheScript();
     void exitAsksOnlyForAnUnsavedScript();
 };
@@ -64,79 +68,54 @@ void TestModel::deleteSelectedLines()
     QFETCH(QStringList, names);
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
+    const QString list = S(kind->list);
+    QVERIFY(m.click(S(kind->selectAll))); // nothing to select yet
+    QVERIFY(!m.selectLines(list, {0}));
     for (const QString &name : names)
         Add(m, *kind, name);
-    const ItemStore &store = *m.list(S(kind->list));
+    const ItemStore &store = *m.list(list);
     const QStringList blocks = store.blocks();
     QCOMPARE(store.lines(), names);
-    QCOMPARE(blocks.size(), 4);
     for (int i = 0; i < 4; ++i)
         QVERIFY(blocks[i].contains(names[i]));
 
-    QVERIFY(m.selectLines(S(kind->list), {2, 0}));
+    // Selecting: a line out of range refuses the whole selection and keeps the old one.
+    QCOMPARE(Selected(store), QList<int>());
+    QVERIFY(m.selectLines(list, {3}));
+    QVERIFY(!m.selectLines(list, {0, 4}) && !m.selectLines(list, {-1}));
+    QCOMPARE(Selected(store), QList<int>{3});
+    QVERIFY(m.click(S(kind->selectAll)));
+    QCOMPARE(Selected(store), (QList<int>{0, 1, 2, 3}));
+    QVERIFY(m.click(S(kind->selectNone)));
+    QVERIFY(m.click(S(kind->remove)));
+    QCOMPARE(store.count(), 4);
+
+    // Lines 0 and 2 of four: the former lines 1 and 3 stay, with their blocks.
+    QVERIFY(m.selectLines(list, {2, 0}));
     QVERIFY(m.click(S(kind->remove)));
     QCOMPARE(store.lines(), (QStringList{names[1], names[3]}));
     QCOMPARE(store.blocks(), (QStringList{blocks[1], blocks[3]}));
-    QVERIFY(!store.isSelected(0) && !store.isSelected(1));
-
-    // The script carries the remaining blocks in their order.
+    QCOMPARE(Selected(store), QList<int>());
     const QString script = m.assemble();
     QVERIFY(script.indexOf(blocks[1]) > 0 && script.indexOf(blocks[3]) > script.indexOf(blocks[1]));
     QVERIFY(!script.contains(blocks[0]) && !script.contains(blocks[2]));
 
-    // Consecutive lines, the last line, then everything.
+    // A new line comes unselected; then consecutive lines, the last line, everything.
+    QVERIFY(m.click(S(kind->selectAll)));
     Add(m, *kind, names[0]);
+    QCOMPARE(Selected(store), (QList<int>{0, 1}));
+    QVERIFY(m.selectLines(list, {0, 1}));
+    QVERIFY(m.click(S(kind->remove)));
+    QCOMPARE(store.lines(), QStringList{names[0]});
     Add(m, *kind, names[2]);
-    QVERIFY(m.selectLines(S(kind->list), {1, 2}));
+    QVERIFY(m.selectLines(list, {1}));
     QVERIFY(m.click(S(kind->remove)));
-    QCOMPARE(store.lines(), (QStringList{names[1], names[2]}));
-    QVERIFY(m.selectLines(S(kind->list), {1}));
-    QVERIFY(m.click(S(kind->remove)));
-    QCOMPARE(store.lines(), QStringList{names[1]});
+    QCOMPARE(store.lines(), QStringList{names[0]});
     QVERIFY(m.click(S(kind->selectAll)));
     QVERIFY(m.click(S(kind->remove)));
-    QCOMPARE(store.count(), 0);
-    QCOMPARE(store.blocks().size(), 0);
+    QCOMPARE(store.blocks(), QStringList());
     QVERIFY(m.click(S(kind->remove))); // an empty list: nothing happens
     QVERIFY(dialogs.messages.isEmpty());
-}
-
-void TestModel::selectionOfLines()
-{
-    QFETCH(const ListKind *, kind);
-    QFETCH(QStringList, names);
-    ScriptedDialogs dialogs;
-    WizardModel m(&dialogs);
-    QVERIFY(m.click(S(kind->selectAll))); // on an empty list
-    QVERIFY(!m.selectLines(S(kind->list), {0}));
-    QVERIFY(m.selectLines(S(kind->list), {}));
-    for (const QString &name : names.mid(0, 3))
-        Add(m, *kind, name);
-    const ItemStore &store = *m.list(S(kind->list));
-    const auto selected = [&] {
-        QList<int> on;
-        for (int i = 0; i < store.count(); ++i)
-            if (store.isSelected(i))
-                on << i;
-        return on;
-    };
-    QCOMPARE(selected(), QList<int>());
-    QVERIFY(m.selectLines(S(kind->list), {1}));
-    // A line out of range refuses the whole selection and keeps the old one.
-    QVERIFY(!m.selectLines(S(kind->list), {0, 3}));
-    QVERIFY(!m.selectLines(S(kind->list), {-1}));
-    QCOMPARE(selected(), QList<int>{1});
-    QVERIFY(m.click(S(kind->selectAll)));
-    QCOMPARE(selected(), (QList<int>{0, 1, 2}));
-    QVERIFY(m.click(S(kind->selectNone)));
-    QCOMPARE(selected(), QList<int>());
-    QVERIFY(m.click(S(kind->remove)));
-    QCOMPARE(store.count(), 3);
-    // A new line comes unselected, whatever was selected before.
-    QVERIFY(m.click(S(kind->selectAll)));
-    Add(m, *kind, names[3]);
-    QCOMPARE(selected(), (QList<int>{0, 1, 2}));
-    QVERIFY(!m.selectLines(QStringLiteral("Lst3"), {}));
 }
 
 void TestModel::hundredItemsAtMost()
@@ -154,13 +133,12 @@ void TestModel::hundredItemsAtMost()
     const qint64 xn = m.xn();
 
     // The 101st add is refused with its message and changes nothing, not even the frame.
+    for (const char *value : {"Slider13=64", "Text2=33", "Text6=44"})
+        QVERIFY(m.setValue(S(value).section('=', 0, 0), S(value).section('=', 1)).isEmpty());
     QVERIFY(m.setValue(S(kind->field), names[1]).isEmpty());
-    QVERIFY(m.setValue(QStringLiteral("Slider13"), QStringLiteral("64")).isEmpty());
-    QVERIFY(m.setValue(QStringLiteral("Text2"), QStringLiteral("33")).isEmpty());
-    QVERIFY(m.setValue(QStringLiteral("Text6"), QStringLiteral("44")).isEmpty());
     QVERIFY(m.click(S(kind->add)));
     QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages[0].title, QStringLiteral("错误"));
+    QCOMPARE(dialogs.messages[0].title, S("错误"));
     QCOMPARE(dialogs.messages[0].text, S(kind->tooMany));
     QCOMPARE(dialogs.messages[0].icon, MessageIcon::Error);
     QVERIFY(store == before);
@@ -168,8 +146,7 @@ void TestModel::hundredItemsAtMost()
     QCOMPARE(m.xn(), xn);
     QCOMPARE(m.settings().text(S(kind->field)), names[1]);
     QCOMPARE(m.settings().slider(QStringLiteral("Slider13")), 64);
-    QCOMPARE(m.settings().text(QStringLiteral("Text2")), QStringLiteral("33"));
-    QCOMPARE(m.settings().text(QStringLiteral("Text6")), QStringLiteral("44"));
+    QCOMPARE(m.settings().text(QStringLiteral("Text2")) + m.settings().text(QStringLiteral("Text6")), S("3344"));
 
     // Room again after a delete.
     QVERIFY(m.selectLines(S(kind->list), {0}));
@@ -196,21 +173,22 @@ void TestModel::unitNumbersAreNeverReused()
     QCOMPARE(units.lines(), (QStringList{S("7"), S("民兵"), S("7")}));
     QVERIFY(units.block(0).startsWith(S("#const  X2  7\r\n")));
     QVERIFY(units.block(2).startsWith(S("#const  X3  7\r\ncreate_object  X3 /* 添加单位：7 */\r\n")));
+    // Neither deleting everything nor restoring defaults lowers the counter.
     QVERIFY(m.click(QStringLiteral("Command9")));
     QVERIFY(m.click(QStringLiteral("Command10")));
-    QCOMPARE(m.xn(), qint64(3));
-    // Restore defaults leaves the counter alone too.
     QVERIFY(m.click(QStringLiteral("Command14")));
+    QCOMPARE(m.xn(), qint64(3));
     Add(m, kUnits, S("0"));
     QVERIFY(units.block(0).startsWith(S("#const  X4  0\r\n")));
 }
 
-void TestModel::pagesAndButtons()
+void TestModel::pagesAndStartOver()
 {
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
     m.setDate(QStringLiteral("D"));
-    m.setValue(QStringLiteral("Check8"), QStringLiteral("1"));
+    Add(m, kLands, S("沙漠"));
+    Add(m, kUnits, S("7"));
     const auto checkPage = [&](int page) {
         QCOMPARE(m.page(), page);
         for (int p = 0; p <= 5; ++p)
@@ -225,7 +203,7 @@ void TestModel::pagesAndButtons()
     m.back();
     checkPage(0);
 
-    // Pages 0 to 3 only navigate; going back and forth changes no setting.
+    // Pages 0 to 3 only navigate, and back and forth changes no setting.
     const quint64 revision = m.settings().revision();
     for (int page = 1; page <= 4; ++page) {
         m.next();
@@ -233,43 +211,25 @@ void TestModel::pagesAndButtons()
         QVERIFY(m.script().isEmpty());
     }
     m.back();
-    checkPage(3);
     m.back();
+    checkPage(2);
     m.next();
     m.next();
-    checkPage(4);
     QCOMPARE(m.settings().revision(), revision);
 
+    m.next(); // "完成" builds the script
+    checkPage(5);
+    const QString script = m.script();
+    QCOMPARE(script, m.assemble());
+    QVERIFY(script.contains(S("添加陆地：沙漠")) && script.contains(S("#const  X1  7")));
     m.next();
     checkPage(5);
-    QCOMPARE(m.script(), m.assemble());
-    QVERIFY(m.script().contains(QStringLiteral("TOWN_CENTER")));
-    m.next(); // no next button on the last page
-    checkPage(5);
-}
 
-void TestModel::startOverKeepsItems()
-{
-    ScriptedDialogs dialogs;
-    WizardModel m(&dialogs);
-    m.setDate(QStringLiteral("D"));
-    Add(m, kLands, S("沙漠"));
-    Add(m, kUnits, S("7"));
-    m.setValue(QStringLiteral("Slider1"), QStringLiteral("64"));
-    for (int i = 0; i < 5; ++i)
-        m.next();
-    const QString script = m.script();
-    QVERIFY(script.contains(S("添加陆地：沙漠")) && script.contains(S("X1")));
-
+    // Start over: page 0, no script, settings and items kept; the next build is the same.
     m.back();
-    QCOMPARE(m.page(), 0);
+    checkPage(0);
     QVERIFY(m.script().isEmpty());
-    QVERIFY(!m.isEnabled(QStringLiteral("Command1")));
-    QCOMPARE(m.lands().count(), 1);
-    QCOMPARE(m.units().count(), 1);
-    QCOMPARE(m.settings().slider(QStringLiteral("Slider1")), 64);
-
-    // The next build holds the same items again, with the same X number.
+    QCOMPARE(m.lands().count() + m.units().count(), 2);
     for (int i = 0; i < 5; ++i)
         m.next();
     QCOMPARE(m.script(), script);
@@ -281,17 +241,14 @@ void TestModel::savedFollowsTheScript()
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
-    QVERIFY(!m.isSaved());
     for (int i = 0; i < 5; ++i)
         m.next();
     QVERIFY(!m.isSaved());
-
-    // A cancelled dialog writes nothing and leaves the script unsaved.
-    QVERIFY(!m.saveScript());
+    QVERIFY(!m.saveScript()); // a cancelled dialog writes nothing
     QVERIFY(!m.isSaved());
 
     const QString path = dir.filePath(QStringLiteral("map.rms"));
-    dialogs.fileNames << path << path;
+    dialogs.fileNames << path << path << dir.filePath(QStringLiteral("missing/map.rms"));
     QVERIFY(m.saveScript());
     QVERIFY(m.isSaved());
     QFile file(path);
@@ -300,17 +257,15 @@ void TestModel::savedFollowsTheScript()
     file.close();
 
     // Edits are saved with the script; each edit makes it unsaved again.
-    m.setScript(m.script() + QStringLiteral("/* 改 */"));
+    m.setScript(m.script() + S("/* 改 */"));
     QVERIFY(!m.isSaved());
-    QVERIFY(m.saveScript());
-    QVERIFY(m.isSaved());
+    QVERIFY(m.saveScript() && m.isSaved());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().endsWith(ToGbk(QStringLiteral("/* 改 */\r\n"))));
+    QVERIFY(file.readAll().endsWith(ToGbk(S("/* 改 */\r\n"))));
 
-    // Building again, and starting over, both change the text.
+    // Starting over clears it; a failed save leaves the new build unsaved.
     m.back();
     QVERIFY(!m.isSaved());
-    dialogs.fileNames << dir.filePath(QStringLiteral("missing/map.rms"));
     for (int i = 0; i < 5; ++i)
         m.next();
     QVERIFY(!m.saveScript());
@@ -322,8 +277,7 @@ void TestModel::exitAsksOnlyForAnUnsavedScript()
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
-    // Pages 0 to 4 end without a question.
-    for (int page = 0; page < 5; ++page) {
+    for (int page = 0; page < 5; ++page) { // pages 0 to 4 end without a question
         QVERIFY(m.mayExit());
         m.next();
     }
@@ -339,11 +293,9 @@ void TestModel::exitAsksOnlyForAnUnsavedScript()
     QCOMPARE(dialogs.questions[0].defaultAnswer, Answer::Yes);
     QVERIFY(QDir(dir.path()).isEmpty());
 
-    // A question closed without an answer stays, and so does Yes with the file
-    // dialog cancelled: the script is not lost.
-    dialogs.answers << Answer::Cancel;
+    // An unanswered question, or Yes with the file dialog cancelled, stays: the script is not lost.
+    dialogs.answers << Answer::Cancel << Answer::Yes;
     QVERIFY(!m.mayExit());
-    dialogs.answers << Answer::Yes;
     QVERIFY(!m.mayExit());
     QVERIFY(!m.isSaved());
 

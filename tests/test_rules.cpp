@@ -77,7 +77,6 @@ void TestRules::dependantsFollowTheirTrigger()
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
     const auto state = [&](const QString &d) { return show ? m.isVisible(d) : m.isEnabled(d); };
-    const auto other = [&](const QString &d) { return show ? m.isEnabled(d) : m.isVisible(d); };
 
     // The start-up state agrees with the trigger's default.
     const bool byDefault = m.settings().check(trigger) != 0;
@@ -89,10 +88,8 @@ void TestRules::dependantsFollowTheirTrigger()
     const QString before = m.settings().toString(QStringLiteral("Text3"));
     for (int value : {1, 0, 2, 0, 2, 1}) {
         QVERIFY(m.setCheck(trigger, value));
-        for (const QString &d : dependants) {
+        for (const QString &d : dependants)
             QVERIFY2(state(d) == (value != 0), qPrintable(QStringLiteral("%1 at %2").arg(d).arg(value)));
-            QVERIFY(other(d));
-        }
     }
     QCOMPARE(m.settings().toString(QStringLiteral("Text3")), before);
 }

@@ -288,10 +288,6 @@ void TestScriptGolden::readyMadeOrder_data()
     QTest::newRow("macaw, fish, relic, walls")
         << QStringList{"Check31=1", "Check22=1", "Check19=1", "Check21=1"}
         << "MACAW SHORE_FISH TUNA MARLIN1 RELIC WALL VILLAGER KING CASTLE";
-    QTest::newRow("town centre, villagers, resources")
-        << QStringList{"Check10=1", "Check9=1", "Check8=1"}
-        << "TOWN_CENTER VILLAGER SCOUT FORAGE GOLD GOLD GOLD STONE STONE FOREST_TREE FOREST_TREE VILLAGER";
-    QTest::newRow("wolf, jaguar, javelina") << QStringList{"Check18=1", "Check15=1"} << "JAVELINA JAVELINA JAGUAR VILLAGER";
 }
 
 void TestScriptGolden::readyMadeOrder()
@@ -338,8 +334,6 @@ void TestScriptGolden::elevationAndCliffs_data()
     QTest::newRow("cliffs read as numbers")
         << QStringList{"Check24=1", "Text10= 2.50", "Text11=&H10", "Text12=1E20", "Text13=-7abc", "Text14=3 0"}
         << cliffs("2.5 16", "-7 1E+20", "30");
-    QTest::newRow("cliffs without numbers") << QStringList{"Check24=1", "Text10=x", "Text11=", "Text14=far"}
-                                            << cliffs("0 0", "5 11", "0");
     QTest::newRow("both") << QStringList{"Check24=1", "Check23=1"}
                           << elevation("7", "GRASS", "12", "1000") + cliffs("4 10", "5 11", "5");
 }
@@ -389,7 +383,6 @@ void TestScriptGolden::connections_data()
     QTest::newRow("groups without the frame") << QStringList{"Check26=1", "Check27=1", "Check28=1", "Check29=1"} << QString();
     QTest::newRow("grey frame") << QStringList{"Check25=2", "Check27=1"} << QString();
     QTest::newRow("roads of all players only") << QStringList{"Check25=1", "Check27=1"} << head + all(road("ROAD", "2  1"));
-    QTest::newRow("duckweed") << QStringList{"Check25=1", "Check26=1"} << head + all(water("SHALLOW", "2  1"));
     QTest::newRow("ice, wide") << QStringList{"Check25=1", "Check26=1", "Option14=true", "Combo10=宽"}
                                << head + all(water("ICE", "8  2"));
     QTest::newRow("water medium, empty; unknown road width")
