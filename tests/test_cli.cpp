@@ -148,6 +148,9 @@ void TestCli::optionsApplyInCommandLineOrder()
     QCOMPARE(script.count(QStringLiteral("land_percent  20\r\n")), 1);
     QCOMPARE(script.count(QStringLiteral("land_percent  2\r\n")), 0);
 
+    // An empty date is written as given too.
+    QVERIFY(Out(Generate({"--date", ""})).contains(Lines({"/* 制作日期： */"})));
+
     // Selections act on the lines there are when they are given.
     const auto lands = [](const QStringList &options) {
         QStringList names;

@@ -260,7 +260,9 @@ void TestEditors::unitNumbers_data()
     QTest::addColumn<QString>("head"); // with the X number that follows an xn of 41
 
     QTest::newRow("12") << "12" << "#const  X42  12\r\ncreate_object  X42 /* 添加单位：12 */";
-    QTest::newRow("blanks around") << " 12 " << "#const  X42   12 \r\ncreate_object  X42 /* 添加单位： 12  */";
+    // The comment keeps the name as typed; the definition takes the bare number.
+    QTest::newRow("blanks around") << " 12 " << "#const  X42  12\r\ncreate_object  X42 /* 添加单位： 12  */";
+    QTest::newRow("blank inside") << "1 2" << "#const  X42  12\r\ncreate_object  X42 /* 添加单位：1 2 */";
     QTest::newRow("leading zero") << "01" << "create_object  01 /* 添加单位：01 */";
     QTest::newRow("trailing letter") << "12a" << "create_object  12a /* 添加单位：12a */";
     QTest::newRow("display name") << QStringLiteral("蒙古包3") << QStringLiteral("create_object  YURT3 /* 添加单位：蒙古包3 */");

@@ -129,6 +129,13 @@ void TestRules::terrainListSwap()
     Set(m, {"Option5=true"});
     QVERIFY(m.isVisible(QStringLiteral("Combo4")) && !m.isVisible(QStringLiteral("Combo5")));
     QCOMPARE(m.settings().text(QStringLiteral("Combo4")), QStringLiteral("冰"));
+
+    // With neither option chosen (only a command line can do that) the list
+    // shown is the one an add reads.
+    Set(m, {"Option5=false"});
+    QVERIFY(!m.isVisible(QStringLiteral("Combo4")) && m.isVisible(QStringLiteral("Combo5")));
+    m.addTerrain();
+    QCOMPARE(m.terrains().line(0), QStringLiteral("森林"));
 }
 
 void TestRules::exclusivePairs_data()

@@ -24,7 +24,9 @@ QString MakeObjectBlock(const QString &name, const ObjectArgs &a, qint64 &xn)
     if (IsUnitNumber(name)) {
         ++xn;
         const QString constant = QStringLiteral("X") + QString::number(xn);
-        block = QStringLiteral("#const  ") + constant + QStringLiteral("  ") + ObjectConst(name) + kEn
+        // The number without the blanks it was typed with: "1 2" counts as 12,
+        // and a blank inside the #const line would break the script.
+        block = QStringLiteral("#const  ") + constant + QStringLiteral("  ") + StripBlanks(name) + kEn
             + QStringLiteral("create_object  ") + constant;
     } else {
         block = QStringLiteral("create_object  ") + ObjectConst(name);

@@ -57,8 +57,7 @@ const QVector<ValueLabelRule> &ValueLabels()
 const QVector<SwapRule> &SwapRules()
 {
     static const QVector<SwapRule> rules = {
-        {"Option5", "Combo4"},
-        {"Option6", "Combo5"},
+        {"Option5", "Combo4", "Combo5"},
     };
     return rules;
 }

@@ -27,10 +27,12 @@ const QVector<DependantRule> &ShowRules();
 const QVector<ExclusivePair> &ExclusivePairs();
 const QVector<ValueLabelRule> &ValueLabels();
 
-// The terrain editor shows the land list or the forest list by its option.
+// The terrain editor shows the land list while its option is chosen and the
+// forest list otherwise, which is also the list an add reads.
 struct SwapRule {
     const char *option;
-    const char *shown;
+    const char *shownWhenChosen;
+    const char *shownOtherwise;
 };
 const QVector<SwapRule> &SwapRules();
 

@@ -216,15 +216,12 @@ bool Settings::isVisible(const QString &name) const
 {
     if (const DependantRule *rule = RuleFor(ShowRules(), name))
         return ticked(QString::fromLatin1(rule->trigger));
-    const auto &swaps = SwapRules();
-    for (const SwapRule &swap : swaps) {
-        if (name != QLatin1String(swap.shown))
-            continue;
-        // The list of the chosen option is shown; with none chosen, the first.
-        for (const SwapRule &other : swaps)
-            if (option(QString::fromLatin1(other.option)))
-                return &other == &swap;
-        return &swap == &swaps.first();
+    for (const SwapRule &swap : SwapRules()) {
+        const bool chosen = option(QString::fromLatin1(swap.option));
+        if (name == QLatin1String(swap.shownWhenChosen))
+            return chosen;
+        if (name == QLatin1String(swap.shownOtherwise))
+            return !chosen;
     }
     return true;
 }

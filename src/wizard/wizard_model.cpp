@@ -242,7 +242,7 @@ QString WizardModel::caption(const QString &name) const
 
 QString WizardModel::assemble() const
 {
-    return AssembleScript(settings_, lands_, terrains_, units_, date_.isEmpty() ? TodayShortDate() : date_);
+    return AssembleScript(settings_, lands_, terrains_, units_, date_.value_or(TodayShortDate()));
 }
 
 void WizardModel::next()

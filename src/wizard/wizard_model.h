@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace quorlin {
 
@@ -63,7 +64,8 @@ public:
     QString script() const { return script_; }
     void setScript(const QString &text);
     bool isSaved() const { return saved_; }
-    // The date written into the script; empty means today's short date.
+    // The date written into the script as it is (even when empty); until one
+    // is set, each build writes today's short date.
     void setDate(const QString &date) { date_ = date; }
     QString assemble() const;
 
@@ -101,7 +103,7 @@ private:
     int page_ = 0;
     QString script_;
     bool saved_ = false;
-    QString date_;
+    std::optional<QString> date_;
 };
 
 } // namespace quorlin
