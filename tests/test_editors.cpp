@@ -167,7 +167,7 @@ void TestEditors::terrainBlock()
     QVERIFY(block.endsWith(Lines({"}", ""})));
     QCOMPARE(Body(block).join(QLatin1Char('|')) + QLatin1Char('|'), body);
 
-    // The forest of the spec's example, with every other setting at its default.
+    // The forest example, with every other setting at its default.
     QCOMPARE(TerrainBlock(With({"Option6=true"})),
              Lines({"create_terrain  FOREST /* 添加地形：森林 */", "{", "base_terrain  GRASS", "land_percent  8",
                     "number_of_clumps  10", "set_scale_by_groups", "spacing_to_other_terrain_types  2",
