@@ -1,8 +1,7 @@
 // The wizard model: the three lists with their stores, the running X number,
-// the pages, the script and its saved state, and leaving the program.
+// the pages, the script and its saved state.
 #include <QtTest>
 
-#include "script/script_file.h"
 #include "wizard/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
@@ -49,8 +48,6 @@ private slots:
     void hundredItemsAtMost();
     void unitNumbersAreNeverReused();
     void pagesAndStartOver();
-    void savedFollowsTheScript();
-    void exitAsksOnlyForAnUnsavedScript();
 };
 
 void TestModel::deleteSelectedLines_data()
@@ -224,96 +221,21 @@ void TestModel::pagesAndStartOver()
     QVERIFY(script.contains(S("添加陆地：沙漠")) && script.contains(S("#const  X1  7")));
     m.next();
     checkPage(5);
+    QTemporaryDir dir;
+    dialogs.fileNames << dir.filePath(QStringLiteral("map.rms"));
+    QVERIFY(m.saveScript() && m.isSaved());
 
-    // Start over: page 0, no script, settings and items kept; the next build is the same.
+    // Start over: page 0, no script, nothing saved, settings and items kept; the next build is the same.
     m.back();
     checkPage(0);
     QVERIFY(m.script().isEmpty());
+    QVERIFY(!m.isSaved());
     QCOMPARE(m.lands().count() + m.units().count(), 2);
     for (int i = 0; i < 5; ++i)
         m.next();
     QCOMPARE(m.script(), script);
+    QVERIFY(!m.isSaved());
     QCOMPARE(m.xn(), qint64(1));
-}
-
-void TestModel::savedFollowsTheScript()
-{
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    WizardModel m(&dialogs);
-    for (int i = 0; i < 5; ++i)
-        m.next();
-    QVERIFY(!m.isSaved());
-    QVERIFY(!m.saveScript()); // a cancelled dialog writes nothing
-    QVERIFY(!m.isSaved());
-
-    const QString path = dir.filePath(QStringLiteral("map.rms"));
-    dialogs.fileNames << path << path << dir.filePath(QStringLiteral("missing/map.rms"));
-    QVERIFY(m.saveScript());
-    QVERIFY(m.isSaved());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), ScriptFileBytes(m.script()));
-    file.close();
-
-    // Edits are saved with the script; each edit makes it unsaved again.
-    m.setScript(m.script() + S("/* 改 */"));
-    QVERIFY(!m.isSaved());
-    QVERIFY(m.saveScript() && m.isSaved());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().endsWith(ToGbk(S("/* 改 */\r\n"))));
-
-    // Starting over clears it; a failed save leaves the new build unsaved.
-    m.back();
-    QVERIFY(!m.isSaved());
-    for (int i = 0; i < 5; ++i)
-        m.next();
-    QVERIFY(!m.saveScript());
-    QVERIFY(!m.isSaved());
-}
-
-void TestModel::exitAsksOnlyForAnUnsavedScript()
-{
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    WizardModel m(&dialogs);
-    for (int page = 0; page < 5; ++page) { // pages 0 to 4 end without a question
-        QVERIFY(m.mayExit());
-        m.next();
-    }
-    QVERIFY(dialogs.questions.isEmpty());
-
-    // Page 5, unsaved: No ends without a file.
-    dialogs.answers << Answer::No;
-    QVERIFY(m.mayExit());
-    QCOMPARE(dialogs.questions.size(), 1);
-    QCOMPARE(dialogs.questions[0].title, S("注意"));
-    QCOMPARE(dialogs.questions[0].text, S("是否保存所作的修改？"));
-    QVERIFY(!dialogs.questions[0].withCancel);
-    QCOMPARE(dialogs.questions[0].defaultAnswer, Answer::Yes);
-    QVERIFY(QDir(dir.path()).isEmpty());
-
-    // An unanswered question, or Yes with the file dialog cancelled, stays: the script is not lost.
-    dialogs.answers << Answer::Cancel << Answer::Yes;
-    QVERIFY(!m.mayExit());
-    QVERIFY(!m.mayExit());
-    QVERIFY(!m.isSaved());
-
-    // Yes with a file name saves, then ends; a saved script asks nothing.
-    const QString path = dir.filePath(QStringLiteral("exit.rms"));
-    dialogs.answers << Answer::Yes;
-    dialogs.fileNames << path;
-    QVERIFY(m.mayExit());
-    QVERIFY(QFile::exists(path) && m.isSaved());
-    const int asked = int(dialogs.questions.size());
-    QVERIFY(m.mayExit());
-    QCOMPARE(dialogs.questions.size(), asked);
-
-    // One typed character later it asks again.
-    m.setScript(m.script() + QLatin1Char('x'));
-    dialogs.answers << Answer::No;
-    QVERIFY(m.mayExit());
-    QCOMPARE(dialogs.questions.size(), asked + 1);
 }
 
 QTEST_GUILESS_MAIN(TestModel)
