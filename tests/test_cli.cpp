@@ -176,9 +176,7 @@ void TestCli::outputFileIsGbkWithFinalLineBreak()
     const Run written = Generate(options + QStringList{"--output", output});
     QCOMPARE(written.exitCode, 0);
     QVERIFY(written.out.isEmpty());
-    QFile file(output);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = testing::ReadFile(output);
 
     const Run printed = Generate(options);
     QCOMPARE(printed.exitCode, 0);

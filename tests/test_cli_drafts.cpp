@@ -1,32 +1,17 @@
 #include <QtTest>
 
+#include "test_script_support.h"
+
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using testing::ReadFile;
 
-Result Quorlin(const QStringList &arguments)
+testing::Run Generate(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(QUORLIN_BINARY), QStringList{QStringLiteral("generate")} + arguments);
-    process.closeWriteChannel();
-    Result result;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return testing::RunQuorlin(QStringList{QStringLiteral("generate")} + arguments);
 }
 
-QByteArray Contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QString Err(const testing::Run &run) { return QString::fromUtf8(run.err); }
 
 // A state with something in every part of a draft: zones, the three lists
 // with multi-line blocks, a numbered unit, ready-made units, elevation,
@@ -49,8 +34,7 @@ class TestCliDrafts : public QObject {
     Q_OBJECT
 
 private slots:
-    void saveThenOpenRoundTripsByteForByte();
-    void draftReproducesTheScript();
+    void draftRoundTripsWithItsScript();
     void malformedDraftWritesNothing();
     void quoteRefusesTheSave();
 
@@ -59,64 +43,52 @@ private:
     QString path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
 };
 
-void TestCliDrafts::saveThenOpenRoundTripsByteForByte()
-{
-    const Result first = Quorlin(kBusyState + QStringList{"--save-draft", path("first.qlx")});
-    QCOMPARE(first.exitCode, 0);
-    const QByteArray draft = Contents(path("first.qlx"));
-    QVERIFY(draft.contains("\r\n#TRUE#,") && draft.contains("#const  X1  7\r\n"));
-
-    const Result second = Quorlin({"--draft", path("first.qlx"), "--save-draft", path("second.qlx")});
-    QCOMPARE(second.exitCode, 0);
-    QCOMPARE(Contents(path("second.qlx")), draft);
-}
-
-void TestCliDrafts::draftReproducesTheScript()
+void TestCliDrafts::draftRoundTripsWithItsScript()
 {
     const QStringList date = {"--date", "2024/5/6"};
-    const Result saved = Quorlin(kBusyState + date
-                                 + QStringList{"--save-draft", path("state.qlx"), "--output", path("saved.rms")});
-    QCOMPARE(saved.exitCode, 0);
-    const Result reopened = Quorlin(QStringList{"--draft", path("state.qlx")} + date
-                                    + QStringList{"--output", path("reopened.rms")});
-    QCOMPARE(reopened.exitCode, 0);
-    const QByteArray script = Contents(path("saved.rms"));
+    QCOMPARE(Generate(kBusyState + date
+                      + QStringList{"--save-draft", path("first.qlx"), "--output", path("saved.rms")}).exitCode, 0);
+    const QByteArray draft = ReadFile(path("first.qlx"));
+    QVERIFY(draft.contains("\r\n#TRUE#,") && draft.contains("#const  X1  7\r\n"));
+    const QByteArray script = ReadFile(path("saved.rms"));
     QVERIFY(script.contains("<CONNECTION_GENERATION>"));
-    QCOMPARE(Contents(path("reopened.rms")), script);
+
+    // Opened again: the same draft and the same script, byte for byte.
+    QCOMPARE(Generate(QStringList{"--draft", path("first.qlx"), "--save-draft", path("second.qlx")} + date
+                      + QStringList{"--output", path("reopened.rms")}).exitCode, 0);
+    QCOMPARE(ReadFile(path("second.qlx")), draft);
+    QCOMPARE(ReadFile(path("reopened.rms")), script);
 
     // A unit added by number after the open goes on from the saved counter.
-    const Result more = Quorlin({"--draft", path("state.qlx"), "--set", "Label55=9", "--click", "Command6"});
+    const testing::Run more = Generate({"--draft", path("first.qlx"), "--set", "Label55=9", "--click", "Command6"});
     QCOMPARE(more.exitCode, 0);
     QVERIFY(more.out.contains("#const  X3  9"));
 }
 
 void TestCliDrafts::malformedDraftWritesNothing()
 {
-    QFile bad(path("bad.qlx"));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("1\r\n50,10,0,10,5,8,#TRUE#,#FALSE#,#FALSE#,#FALSE#\r\n101\r\n");
-    bad.close();
+    QVERIFY(testing::WriteFile(path("bad.qlx"), "1\r\n50,10,0,10,5,8,#TRUE#,#FALSE#,#FALSE#,#FALSE#\r\n101\r\n"));
 
     // A device that never ends is refused too, without waiting for its end.
     for (const QString &draft : {path("bad.qlx"), path("missing.qlx"), QStringLiteral("/dev/zero")}) {
-        const Result r = Quorlin({"--draft", draft, "--output", path("out.rms"), "--save-draft", path("out.qlx")});
+        const testing::Run r = Generate({"--draft", draft, "--output", path("out.rms"), "--save-draft", path("out.qlx")});
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains(draft), qPrintable(r.err));
+        QVERIFY2(Err(r).contains(draft), qPrintable(Err(r)));
         QVERIFY(r.out.isEmpty());
         QVERIFY(!QFile::exists(path("out.rms")));
         QVERIFY(!QFile::exists(path("out.qlx")));
     }
-    const Result r = Quorlin({"--draft", path("bad.qlx")});
-    QVERIFY2(r.err.contains(QStringLiteral("第3条记录")) && r.err.trimmed().count(QLatin1Char('\n')) == 0,
-             qPrintable(r.err));
+    const testing::Run r = Generate({"--draft", path("bad.qlx")});
+    QVERIFY2(Err(r).contains(QStringLiteral("第3条记录")) && Err(r).trimmed().count(QLatin1Char('\n')) == 0,
+             qPrintable(Err(r)));
 }
 
 void TestCliDrafts::quoteRefusesTheSave()
 {
-    const Result r = Quorlin({"--set", "Text9=1\"000", "--save-draft", path("quoted.qlx"), "--output",
-                              path("quoted.rms")});
+    const testing::Run r =
+        Generate({"--set", "Text9=1\"000", "--save-draft", path("quoted.qlx"), "--output", path("quoted.rms")});
     QCOMPARE(r.exitCode, 1);
-    QVERIFY2(r.err.contains(QStringLiteral("Text9")), qPrintable(r.err));
+    QVERIFY2(Err(r).contains(QStringLiteral("Text9")), qPrintable(Err(r)));
     QVERIFY(!QFile::exists(path("quoted.qlx")));
     QVERIFY(!QFile::exists(path("quoted.rms")));
 }

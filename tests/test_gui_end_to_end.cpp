@@ -2,13 +2,12 @@
 // dialog, must be byte for byte the file that `quorlin generate` writes for
 // the same steps.
 #include "test_gui_support.h"
+#include "test_script_support.h"
 
 #include "names/ui/unit_picker.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QListWidget>
-#include <QProcess>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -24,12 +23,6 @@ private slots:
 };
 
 namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void PickDown(QComboBox *combo, int presses)
 {
@@ -108,15 +101,11 @@ void EndToEndTest::windowAndCommandLineWriteTheSameFile()
           "Label55=剑士", "--set", "Text6=6", "--click", "Command6", "--set", "Check8=1", "--set", "Check12=1",
           "--set", "Check23=1", "--set", "Check25=1", "--set", "Check27=1", "--set", "Option7=true"})
         args << QString::fromUtf8(step);
-    args << QStringLiteral("--output") << fromCommandLine;
-    QProcess generate;
-    generate.start(QStringLiteral(QUORLIN_BINARY), args);
-    QVERIFY(generate.waitForFinished(30000));
-    QVERIFY2(generate.exitStatus() == QProcess::NormalExit && generate.exitCode() == 0,
-             generate.readAllStandardError().constData());
+    const testing::Run run = testing::RunQuorlin(args << QStringLiteral("--output") << fromCommandLine);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
 
-    const QByteArray expected = ReadAll(fromCommandLine);
-    const QByteArray actual = ReadAll(fromWindow);
+    const QByteArray expected = testing::ReadFile(fromCommandLine);
+    const QByteArray actual = testing::ReadFile(fromWindow);
     QVERIFY(!expected.isEmpty());
     // The steps really happened: each added item and setting is in the script.
     for (const char *piece : {"land_id  3", "create_terrain  BAMBOO", "number_of_objects  6", "<ELEVATION_GENERATION>"})

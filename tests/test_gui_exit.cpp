@@ -2,9 +2,9 @@
 // it, and the save question of the exit button and the close box. Nothing typed
 // may be lost without an explicit No.
 #include "test_gui_support.h"
+#include "test_script_support.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -75,9 +75,7 @@ void ExitTest::typedScriptIsSavedAsShown()
     w.dialogs.fileNames << path;
     w.click("CmdGo");
     QVERIFY(w.model.isSaved());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = testing::ReadFile(path);
     QVERIFY(bytes.startsWith("ab\r\nc/* "));
     QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
     QVERIFY(w.window.isVisible());

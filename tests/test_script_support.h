@@ -1,4 +1,4 @@
-// Helpers shared by the script and command-line tests.
+// Helpers shared by the tests: running the program, files, script lines.
 #pragma once
 
 #include <QFile>
@@ -26,11 +26,20 @@ inline Run RunQuorlin(const QStringList &arguments)
     return run;
 }
 
-inline QByteArray Golden(const QString &name)
+// A whole file, or nothing when it cannot be read.
+inline QByteArray ReadFile(const QString &path)
 {
-    QFile file(QStringLiteral(QUORLIN_TEST_DATA "/golden/") + name);
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+inline bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray Golden(const QString &name) { return ReadFile(QStringLiteral(QUORLIN_TEST_DATA "/golden/") + name); }
 
 // Script lines, each ended with CR LF as the script writes them.
 inline QString Lines(std::initializer_list<const char *> lines)
