@@ -2,6 +2,7 @@
 
 #include "drafts/draft.h"
 #include "items/editors.h"
+#include "wizard/page_commands.h"
 #include "script/assembler.h"
 #include "script/script_file.h"
 
@@ -164,51 +165,9 @@ void WizardModel::addUnit()
         report(refusal->title, refusal->text, refusal->icon);
 }
 
-void WizardModel::selectAllReadyMade()
-{
-    Settings &s = settings_;
-    for (const char *box : {"Check8", "Check9", "Check10", "Check11"})
-        s.setCheck(QString::fromLatin1(box), 1);
-    // Of each pair of alternatives the first is ticked unless the user chose the second.
-    if (s.check(QStringLiteral("Check13")) == 0)
-        s.setCheck(QStringLiteral("Check12"), 1);
-    if (s.check(QStringLiteral("Check15")) == 0)
-        s.setCheck(QStringLiteral("Check14"), 1);
-    s.setCheck(QStringLiteral("Check16"), 1);
-    if (s.check(QStringLiteral("Check18")) == 0)
-        s.setCheck(QStringLiteral("Check17"), 1);
-    s.setCheck(QStringLiteral("Check19"), 1);
-    if (s.check(QStringLiteral("Check21")) == 0)
-        s.setCheck(QStringLiteral("Check20"), 1);
-    s.setCheck(QStringLiteral("Check22"), 1);
-    s.setCheck(QStringLiteral("Check31"), 1);
-}
+void WizardModel::selectAllReadyMade() { SelectAllReadyMade(settings_); }
 
-void WizardModel::restoreDefaults()
-{
-    Settings &s = settings_;
-    ResetUnitPage(s);
-    ResetTerrainPage(s);
-    ResetLandPage(s);
-    struct Put {
-        const char *name;
-        const char *value;
-    };
-    // In the order the values are put back; each runs its rule as a user's change would.
-    static const Put puts[] = {
-        {"Check23", "0"}, {"Text8", "12"}, {"Text9", "1000"},
-        {"Check24", "0"}, {"Text10", "4"}, {"Text11", "10"}, {"Text12", "5"}, {"Text13", "11"},
-        {"Slider8", "20"}, {"Text14", "5"},
-        {"Check25", "0"}, {"Check27", "0"}, {"Check28", "0"}, {"Check26", "0"}, {"Check29", "0"},
-        {"Slider1", "50"}, {"Slider2", "10"}, {"Check1", "0"}, {"Slider3", "10"}, {"Slider4", "5"},
-        {"Slider5", "8"}, {"Option1", "true"},
-        {"Check30", "0"},
-        {"Combo1", "草1"}, {"Combo2", "草1"}, {"Combo3", "窄"}, {"Combo8", "7"}, {"Combo9", "草1"},
-        {"Combo10", "窄"}, {"Combo11", "窄"}, {"Combo12", "窄"}, {"Combo13", "窄"},
-    };
-    for (const Put &p : puts)
-        s.setFromString(QString::fromLatin1(p.name), QString::fromUtf8(p.value));
-}
+void WizardModel::restoreDefaults() { RestoreDefaults(settings_); }
 
 bool WizardModel::isEnabled(const QString &name) const
 {
