@@ -325,12 +325,16 @@ bool WizardModel::openDraft()
     const QString path = dialogs_->openFileName(FileKind::Draft);
     if (path.isEmpty())
         return false;
+    return openDraftFile(path);
+}
+
+bool WizardModel::openDraftFile(const QString &path)
+{
     QString error;
-    if (!openDraftFrom(path, &error)) {
-        report(kError, QStringLiteral("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);
-        return false;
-    }
-    return true;
+    if (openDraftFrom(path, &error))
+        return true;
+    report(kError, QStringLiteral("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);
+    return false;
 }
 
 } // namespace quorlin

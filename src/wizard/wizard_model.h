@@ -81,6 +81,8 @@ public:
     // Drafts by path, without dialogs; on failure `error` says why and nothing changed.
     bool saveDraftTo(const QString &path, QString *error) const;
     bool openDraftFrom(const QString &path, QString *error);
+    // Opens a draft by path, telling the user through the dialogs when it cannot.
+    bool openDraftFile(const QString &path);
 
     // Puts the draft's values in place; used by the draft reader once the
     // whole file has been checked.

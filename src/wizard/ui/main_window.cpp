@@ -73,17 +73,7 @@ QWidget *MainWindow::buttonBar()
     return bar;
 }
 
-bool MainWindow::openDraftFile(const QString &path)
-{
-    QString error;
-    if (model_.openDraftFrom(path, &error))
-        return true;
-    if (Dialogs *dialogs = model_.dialogs())
-        dialogs->message(QStringLiteral("错误"),
-                         QStringLiteral("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error),
-                         MessageIcon::Error);
-    return false;
-}
+bool MainWindow::openDraftFile(const QString &path) { return model_.openDraftFile(path); }
 
 void MainWindow::exitProgram()
 {
