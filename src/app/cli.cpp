@@ -159,7 +159,8 @@ int RunGenerate(const QStringList &arguments)
         return kExitOk;
     }
     if (parser.positionalArguments() != QStringList{QStringLiteral("generate")}) {
-        Err(QStringLiteral("quorlin: usage: quorlin generate [--set NAME=VALUE]... [--date TEXT] [--output FILE]"));
+        Err(QStringLiteral("quorlin: usage: quorlin generate [--set NAME=VALUE] [--select LIST=I,J] [--click NAME] "
+                           "[--draft FILE] [--save-draft FILE] [--date TEXT] [--output FILE] (see --help)"));
         return kExitUsage;
     }
 
