@@ -198,6 +198,15 @@ QGroupBox *FormKit::addedItems(const char *frameName, const QString &title, cons
     return box;
 }
 
+QVBoxLayout *FormKit::itemsColumn(const char *add, const char *frameName, const QString &title,
+                                  const char *listName, const char *all, const char *none, const char *remove)
+{
+    auto *side = new QVBoxLayout;
+    side->addLayout(Row({modelButton(add, QStringLiteral("添加"))}));
+    side->addWidget(addedItems(frameName, title, listName, all, none, remove), 1);
+    return side;
+}
+
 QGroupBox *FormKit::frame(const char *name, const QString &title)
 {
     auto *frame = Named(new QGroupBox(title), name);

@@ -10,6 +10,7 @@ class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -59,6 +60,9 @@ public:
     // The frame of added items: the list with select all, select none and delete.
     QGroupBox *addedItems(const char *frame, const QString &title, const char *list, const char *all,
                           const char *none, const char *remove);
+    // The column beside an editor: its "添加" button above the frame of added items.
+    QVBoxLayout *itemsColumn(const char *add, const char *frame, const QString &title, const char *list,
+                             const char *all, const char *none, const char *remove);
 
     // "caption: field" as one row of a grid.
     void addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field, int span = 1);

@@ -42,11 +42,8 @@ LandPage::LandPage(FormKit &kit)
     grid->addLayout(Row({kit.combo("Combo17")}), row++, 1);
     grid->setRowStretch(row, 1);
 
-    auto *side = new QVBoxLayout;
-    side->addLayout(Row({kit.modelButton("Command21", QStringLiteral("添加"))}));
-    side->addWidget(kit.addedItems("Frame20", QStringLiteral("已添加陆地"), "Lst0", "Command18", "Command19",
-                                   "Command20"),
-                    1);
+    QVBoxLayout *side = kit.itemsColumn("Command21", "Frame20", QStringLiteral("已添加陆地"), "Lst0",
+                                          "Command18", "Command19", "Command20");
 
     auto *body = new QHBoxLayout;
     body->addWidget(editor, 3);

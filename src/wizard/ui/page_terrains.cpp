@@ -54,11 +54,8 @@ TerrainPage::TerrainPage(FormKit &kit)
                     row++, 1);
     grid->setRowStretch(row, 1);
 
-    auto *side = new QVBoxLayout;
-    side->addLayout(Row({kit.modelButton("Command4", QStringLiteral("添加"))}));
-    side->addWidget(kit.addedItems("Frame14", QStringLiteral("已添加地形"), "Lst1", "Command7", "Command12",
-                                   "Command13"),
-                    1);
+    QVBoxLayout *side = kit.itemsColumn("Command4", "Frame14", QStringLiteral("已添加地形"), "Lst1",
+                                          "Command7", "Command12", "Command13");
     side->addWidget(kit.check("Check30"));
 
     auto *body = new QHBoxLayout;

@@ -89,11 +89,8 @@ UnitPage::UnitPage(FormKit &kit)
 
     choose_ = kit.button("Command8", QStringLiteral("选择"));
 
-    auto *side = new QVBoxLayout;
-    side->addLayout(Row({kit.modelButton("Command6", QStringLiteral("添加"))}));
-    side->addWidget(kit.addedItems("Frame9", QStringLiteral("已添加单位："), "Lst2", "Command9", "Command11",
-                                   "Command10"),
-                    1);
+    QVBoxLayout *side = kit.itemsColumn("Command6", "Frame9", QStringLiteral("已添加单位："), "Lst2",
+                                          "Command9", "Command11", "Command10");
 
     auto *body = new QHBoxLayout;
     body->addWidget(UnitEditor(kit, choose_), 3);
