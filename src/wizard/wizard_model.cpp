@@ -30,6 +30,12 @@ WizardModel::WizardModel(Dialogs *dialogs, QObject *parent)
 
 void WizardModel::notify() { emit changed(); }
 
+bool WizardModel::announce(bool accepted)
+{
+    notify();
+    return accepted;
+}
+
 void WizardModel::report(const QString &title, const QString &text, MessageIcon icon)
 {
     if (dialogs_)
@@ -45,30 +51,22 @@ QString WizardModel::setValue(const QString &name, const QString &value)
 
 bool WizardModel::setCheck(const QString &name, int value)
 {
-    const bool ok = settings_.setCheck(name, value);
-    notify();
-    return ok;
+    return announce(settings_.setCheck(name, value));
 }
 
 bool WizardModel::setOption(const QString &name, bool on)
 {
-    const bool ok = settings_.setOption(name, on);
-    notify();
-    return ok;
+    return announce(settings_.setOption(name, on));
 }
 
 bool WizardModel::setSlider(const QString &name, int value)
 {
-    const bool ok = settings_.setSlider(name, value);
-    notify();
-    return ok;
+    return announce(settings_.setSlider(name, value));
 }
 
 bool WizardModel::setText(const QString &name, const QString &value)
 {
-    const bool ok = settings_.setText(name, value);
-    notify();
-    return ok;
+    return announce(settings_.setText(name, value));
 }
 
 ItemStore *WizardModel::list(const QString &name)

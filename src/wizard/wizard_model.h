@@ -97,6 +97,8 @@ signals:
 private:
     void report(const QString &title, const QString &text, MessageIcon icon);
     void notify();
+    // Tells the view after a setter ran, passing the setter's result on.
+    bool announce(bool accepted);
 
     Dialogs *dialogs_;
     Settings settings_;
