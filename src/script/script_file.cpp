@@ -18,6 +18,30 @@ QString FromGbk(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
+int FirstNonGbkLine(const QString &text, QString *character)
+{
+    QStringEncoder whole("GBK");
+    (void)whole.encode(text);
+    if (!whole.hasError())
+        return 0;
+    QStringEncoder gbk("GBK");
+    int line = 1;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\n'))
+            ++line;
+        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString one = text.mid(i, length);
+        (void)gbk.encode(one); // the error shows only once the encoding has run
+        if (gbk.hasError()) {
+            if (character)
+                *character = one;
+            return line;
+        }
+        i += length - 1;
+    }
+    return 0;
+}
+
 QString ScriptFileText(const QString &text)
 {
     QString normalized = text;

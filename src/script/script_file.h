@@ -10,6 +10,10 @@ namespace quorlin {
 QByteArray ToGbk(const QString &text);
 QString FromGbk(const QByteArray &bytes);
 
+// The line (from 1) of the first character GBK cannot hold, which goes into
+// `character`; 0 when GBK holds the whole text.
+int FirstNonGbkLine(const QString &text, QString *character);
+
 // The text of a script file: CR LF line ends (whatever line ends the editor
 // used) and one final CR LF.
 QString ScriptFileText(const QString &text);

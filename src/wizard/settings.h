@@ -48,11 +48,22 @@ public:
     // Bumped on every change; lets views and tests notice changes cheaply.
     quint64 revision() const { return revision_; }
 
+    // Same values in every control (the revision does not count).
+    bool operator==(const Settings &o) const { return values_ == o.values_; }
+    bool operator!=(const Settings &o) const { return !(*this == o); }
+    // Takes every value of `o` at once, as undo puts a whole state back.
+    void assignValues(const Settings &o)
+    {
+        values_ = o.values_;
+        ++revision_;
+    }
+
 private:
     struct Value {
         int number = 0;
         bool on = false;
         QString text;
+        bool operator==(const Value &o) const { return number == o.number && on == o.on && text == o.text; }
     };
     Value *find(const QString &name, ControlKind kind);
     const Value *find(const QString &name, ControlKind kind) const;

@@ -7,6 +7,7 @@
 #include "script/script_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <functional>
 
 namespace quorlin {
@@ -21,11 +22,77 @@ struct Button {
     std::function<void(WizardModel &)> press;
 };
 
+// Typing into a field or dragging a slider is one step to undo, not one per key.
+QString MergeKey(const QString &name)
+{
+    const ControlDef *def = FindControl(name);
+    const bool continuous = def
+        && (def->kind == ControlKind::Slider || def->kind == ControlKind::Text
+            || def->kind == ControlKind::EditableList);
+    return continuous ? name : QString();
+}
+
+QString FileName(const QString &path) { return QFileInfo(path).fileName(); }
+
 } // namespace
 
+class WizardModel::Step {
+public:
+    explicit Step(WizardModel &model, const QString &mergeKey = QString()) : model_(model)
+    {
+        if (model_.stepDepth_++ == 0) {
+            model_.stepBefore_ = model_.state();
+            model_.stepKey_ = mergeKey;
+        }
+    }
+    ~Step()
+    {
+        if (--model_.stepDepth_ == 0 && model_.state() != model_.stepBefore_)
+            model_.history_.record(model_.stepBefore_, model_.stepKey_);
+    }
+    Step(const Step &) = delete;
+    Step &operator=(const Step &) = delete;
+
+private:
+    WizardModel &model_;
+};
+
 WizardModel::WizardModel(Dialogs *dialogs, QObject *parent)
-    : QObject(parent), dialogs_(dialogs)
+    : QObject(parent), dialogs_(dialogs), draftState_(state())
 {
+}
+
+ProjectState WizardModel::state() const { return {settings_, lands_, terrains_, units_, xn_}; }
+
+void WizardModel::restore(const ProjectState &state)
+{
+    settings_.assignValues(state.settings);
+    lands_ = state.lands;
+    terrains_ = state.terrains;
+    units_ = state.units;
+    xn_ = state.xn;
+}
+
+void WizardModel::undo()
+{
+    if (!canUndo())
+        return;
+    restore(history_.undo(state()));
+    notify();
+}
+
+void WizardModel::redo()
+{
+    if (!canRedo())
+        return;
+    restore(history_.redo(state()));
+    notify();
+}
+
+void WizardModel::markDraft(const QString &path)
+{
+    draftPath_ = path;
+    draftState_ = state();
 }
 
 void WizardModel::notify() { emit changed(); }
@@ -44,6 +111,7 @@ void WizardModel::report(const QString &title, const QString &text, MessageIcon 
 
 QString WizardModel::setValue(const QString &name, const QString &value)
 {
+    Step step(*this, MergeKey(name));
     const QString error = settings_.setFromString(name, value);
     notify();
     return error;
@@ -51,21 +119,25 @@ QString WizardModel::setValue(const QString &name, const QString &value)
 
 bool WizardModel::setCheck(const QString &name, int value)
 {
+    Step step(*this, MergeKey(name));
     return announce(settings_.setCheck(name, value));
 }
 
 bool WizardModel::setOption(const QString &name, bool on)
 {
+    Step step(*this, MergeKey(name));
     return announce(settings_.setOption(name, on));
 }
 
 bool WizardModel::setSlider(const QString &name, int value)
 {
+    Step step(*this, MergeKey(name));
     return announce(settings_.setSlider(name, value));
 }
 
 bool WizardModel::setText(const QString &name, const QString &value)
 {
+    Step step(*this, MergeKey(name));
     return announce(settings_.setText(name, value));
 }
 
@@ -97,6 +169,7 @@ void WizardModel::setLineSelected(const QString &name, int line, bool on)
 
 void WizardModel::replaceItems(const ItemStore &lands, const ItemStore &terrains, const ItemStore &units, qint64 xn)
 {
+    Step step(*this);
     lands_ = lands;
     terrains_ = terrains;
     units_ = units;
@@ -137,6 +210,7 @@ bool WizardModel::click(const QString &button)
 {
     for (const Button &b : ButtonTable()) {
         if (button == QLatin1String(b.name)) {
+            Step step(*this);
             b.press(*this);
             notify();
             return true;
@@ -147,25 +221,37 @@ bool WizardModel::click(const QString &button)
 
 void WizardModel::addLand()
 {
+    Step step(*this);
     if (const auto refusal = AddLand(settings_, lands_))
         report(refusal->title, refusal->text, refusal->icon);
 }
 
 void WizardModel::addTerrain()
 {
+    Step step(*this);
     if (const auto refusal = AddTerrain(settings_, terrains_))
         report(refusal->title, refusal->text, refusal->icon);
 }
 
 void WizardModel::addUnit()
 {
+    Step step(*this);
     if (const auto refusal = AddUnit(settings_, units_, xn_))
         report(refusal->title, refusal->text, refusal->icon);
 }
 
-void WizardModel::selectAllReadyMade() { SelectAllReadyMade(settings_); }
+void WizardModel::selectAllReadyMade()
+{
+    Step step(*this);
+    SelectAllReadyMade(settings_);
+}
 
-void WizardModel::restoreDefaults() { RestoreDefaults(settings_); }
+void WizardModel::restoreDefaults()
+{
+    Step step(*this);
+    RestoreDefaults(settings_);
+    emit status(QStringLiteral("已恢复默认设置。按 Ctrl+Z 可以撤销。"));
+}
 
 bool WizardModel::isEnabled(const QString &name) const
 {
@@ -206,8 +292,10 @@ void WizardModel::next()
 {
     if (page_ >= kLastPage)
         return;
-    if (page_ == 4)
+    if (page_ == 4) {
         setScript(assemble());
+        builtScript_ = script_;
+    }
     ++page_;
     notify();
 }
@@ -217,7 +305,12 @@ void WizardModel::back()
     if (page_ == 0)
         return;
     if (page_ == kLastPage) {
-        // Start over: settings and added items stay, the script goes.
+        // Start over: settings and added items stay, the script goes, so hand
+        // edits that were never saved are asked about first.
+        if (!saved_ && script_ != builtScript_
+            && !settle(QStringLiteral("脚本中有尚未保存的手动修改，从头开始会丢弃这些修改。要先保存脚本吗？"),
+                       [this] { return saveScript(); }))
+            return;
         page_ = 0;
         setScript(QString());
     } else {
@@ -237,6 +330,17 @@ bool WizardModel::saveScript()
 {
     if (!dialogs_)
         return false;
+    // GBK would turn such a character into "?" in the file without a word.
+    QString character;
+    const int line = FirstNonGbkLine(script_, &character);
+    if (line > 0) {
+        report(kAttention,
+               QStringLiteral("脚本第 %1 行中含有 GBK 无法表示的字符“%2”，脚本文件无法保存它，所以没有保存。请先删去它。")
+                   .arg(line)
+                   .arg(character),
+               MessageIcon::Warning);
+        return false;
+    }
     const QString path = dialogs_->saveFileName(FileKind::Script);
     if (path.isEmpty())
         return false;
@@ -246,13 +350,33 @@ bool WizardModel::saveScript()
         return false;
     }
     saved_ = true;
+    emit status(QStringLiteral("已保存：%1").arg(FileName(path)));
     notify();
     return true;
 }
 
+bool WizardModel::settle(const QString &question, const std::function<bool()> &save)
+{
+    if (!dialogs_)
+        return true;
+    switch (dialogs_->ask(kAttention, question, true, Answer::Yes)) {
+    case Answer::Yes: return save(); // a cancelled or failed save keeps the work here
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+    }
+    return false;
+}
+
 bool WizardModel::mayExit()
 {
-    if (saved_ || page_ != kLastPage || !dialogs_)
+    if (page_ != kLastPage) {
+        // Settings and added items live only here until a draft holds them.
+        if (!isModified())
+            return true;
+        return settle(QStringLiteral("设置和已添加的项目有改动，尚未保存为草稿。退出前要保存草稿吗？"),
+                      [this] { return saveDraft(); });
+    }
+    if (saved_ || !dialogs_)
         return true;
     const Answer answer = dialogs_->ask(kAttention, QStringLiteral("是否保存所作的修改？"), false, Answer::Yes);
     if (answer == Answer::No)
@@ -289,7 +413,12 @@ bool WizardModel::openDraftFrom(const QString &path, QString *error)
             *error = QStringLiteral("文件太大，不是草稿");
         return false;
     }
-    return ApplyDraft(bytes, *this, error);
+    Step step(*this);
+    if (!ApplyDraft(bytes, *this, error))
+        return false;
+    markDraft(path);
+    notify();
+    return true;
 }
 
 bool WizardModel::saveDraft()
@@ -309,6 +438,9 @@ bool WizardModel::saveDraft()
         report(kError, QStringLiteral("无法保存草稿“%1”：%2").arg(path, error), MessageIcon::Error);
         return false;
     }
+    markDraft(path);
+    emit status(QStringLiteral("已保存：%1").arg(FileName(path)));
+    notify();
     return true;
 }
 
@@ -329,8 +461,10 @@ bool WizardModel::openDraft()
 bool WizardModel::openDraftFile(const QString &path)
 {
     QString error;
-    if (openDraftFrom(path, &error))
+    if (openDraftFrom(path, &error)) {
+        emit status(QStringLiteral("已打开：%1").arg(FileName(path)));
         return true;
+    }
     report(kError, QStringLiteral("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);
     return false;
 }

@@ -2,11 +2,13 @@
 
 #include "items/item_store.h"
 #include "wizard/dialogs.h"
+#include "wizard/history.h"
 #include "wizard/settings.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace quorlin {
@@ -75,6 +77,19 @@ public:
     // Only an explicit No, or a save that succeeded, lets it end.
     bool mayExit();
 
+    // Undo and redo of the user's changes on pages 0 to 4: values, adds,
+    // deletes, select all, restore defaults, opening a draft. The script page
+    // keeps its own undo for the text.
+    bool canUndo() const { return page_ != kLastPage && history_.canUndo(); }
+    bool canRedo() const { return page_ != kLastPage && history_.canRedo(); }
+    void undo();
+    void redo();
+
+    // The draft saved or opened last (empty before the first), and whether
+    // anything has changed since.
+    QString draftPath() const { return draftPath_; }
+    bool isModified() const { return state() != draftState_; }
+
     // Drafts through the file dialog, with the question before opening.
     bool saveDraft();
     bool openDraft();
@@ -93,8 +108,20 @@ public:
 signals:
     // Something the window shows has changed.
     void changed();
+    // A short note for the status line ("已保存：地图.qlx").
+    void status(const QString &text);
 
 private:
+    // One user action: the state before it becomes an undo step if the action
+    // changed anything. Nested actions (a draft's many values) make one step.
+    class Step;
+    friend class Step;
+    ProjectState state() const;
+    void restore(const ProjectState &state);
+    void markDraft(const QString &path);
+    // Asks what to do with unsaved work: true to go on (saved, or No), false to stay.
+    bool settle(const QString &question, const std::function<bool()> &save);
+
     void report(const QString &title, const QString &text, MessageIcon icon);
     void notify();
     // Tells the view after a setter ran, passing the setter's result on.
@@ -108,6 +135,14 @@ private:
     QString script_;
     bool saved_ = false;
     std::optional<QString> date_;
+    QString builtScript_; // the script as the last build made it, before hand edits
+
+    History history_;
+    int stepDepth_ = 0;
+    ProjectState stepBefore_;
+    QString stepKey_;
+    QString draftPath_;
+    ProjectState draftState_;
 };
 
 } // namespace quorlin

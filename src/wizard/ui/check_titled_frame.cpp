@@ -25,6 +25,8 @@ CheckTitledFrame::CheckTitledFrame(QCheckBox *title, QGroupBox *frame, QWidget *
     }
 }
 
+QVector<QWidget *> CheckTitledFrame::readingOrder() const { return {title_, frame_}; }
+
 int CheckTitledFrame::overlap() const { return title_->sizeHint().height() / 2; }
 
 QSize CheckTitledFrame::around(QSize frame) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QVector>
 #include <QWidget>
 
 class QCheckBox;
@@ -13,6 +14,9 @@ namespace quorlin {
 class CheckTitledFrame : public QWidget {
 public:
     CheckTitledFrame(QCheckBox *title, QGroupBox *frame, QWidget *parent = nullptr);
+
+    // The box first, then the frame, as a reader (and Tab) meets them.
+    QVector<QWidget *> readingOrder() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -16,7 +16,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSlider>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace quorlin {
@@ -82,6 +84,21 @@ QSlider *FormKit::slider(const char *name)
     return slider;
 }
 
+// A slider whose value the page does not show tells it in a tooltip, at once
+// while it is dragged or moved by keys, and on hover afterwards.
+static void TellValue(QSlider *slider)
+{
+    auto tell = [slider](int value) {
+        slider->setToolTip(QString::number(value));
+        if (slider->isVisible() && (slider->isSliderDown() || slider->hasFocus())) {
+            const QPoint at = slider->mapToGlobal(QPoint(0, -slider->height()));
+            QToolTip::showText(at, slider->toolTip(), slider);
+        }
+    };
+    QObject::connect(slider, &QSlider::valueChanged, slider, tell);
+    slider->setToolTip(QString::number(slider->value()));
+}
+
 QLineEdit *FormKit::text(const char *name, int width)
 {
     auto *edit = Named(new QLineEdit, name);
@@ -105,6 +122,15 @@ QComboBox *FormKit::combo(const char *name)
     }
     // Filling a list chooses nothing; the text is the model's, set at the first sync.
     combo->setCurrentIndex(-1);
+    if (!editable) {
+        // Nothing chosen is a choice too (no height limit, no player): a blank
+        // first entry, or Delete or Backspace, takes the list back to it.
+        combo->insertItem(0, QString());
+        for (const QKeySequence &key : {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)}) {
+            auto *clear = new QShortcut(key, combo, nullptr, nullptr, Qt::WidgetShortcut);
+            QObject::connect(clear, &QShortcut::activated, combo, [combo] { combo->setCurrentIndex(0); });
+        }
+    }
     combo->setMinimumContentsLength(editable ? 8 : 2);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMaxVisibleItems(16);
@@ -170,7 +196,8 @@ QLabel *FormKit::valueLabel(const char *name)
 QPushButton *FormKit::button(const char *name, const QString &caption)
 {
     auto *button = Named(new QPushButton(caption), name);
-    button->setAutoDefault(false);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
     binder_.track(button);
     return button;
 }
@@ -189,11 +216,16 @@ QGroupBox *FormKit::addedItems(const char *frameName, const QString &title, cons
 {
     QGroupBox *box = frame(frameName, title);
     auto *column = new QVBoxLayout(box);
-    column->addWidget(list(listName), 1);
+    QListWidget *lines = list(listName);
+    column->addWidget(lines, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(modelButton(all, QStringLiteral("全选")));
     buttons->addWidget(modelButton(none, QStringLiteral("全不选")));
-    buttons->addWidget(modelButton(remove, QStringLiteral("删除")));
+    QPushButton *removeButton = modelButton(remove, QStringLiteral("删除"));
+    buttons->addWidget(removeButton);
+    // Delete in the list deletes its selected lines, as the button does.
+    auto *deleteKey = new QShortcut(QKeySequence::Delete, lines, nullptr, nullptr, Qt::WidgetShortcut);
+    QObject::connect(deleteKey, &QShortcut::activated, removeButton, &QPushButton::click);
     column->addLayout(buttons);
     return box;
 }
@@ -232,7 +264,8 @@ QWidget *FormKit::sliderWithEnds(const char *sliderName, const char *low, const 
     row->setContentsMargins(0, 0, 0, 0);
     auto *column = new QVBoxLayout;
     column->setSpacing(0);
-    column->addWidget(slider(sliderName));
+    QSlider *bar = slider(sliderName);
+    column->addWidget(bar);
     auto *ends = new QHBoxLayout;
     ends->addWidget(label(low, lowText));
     ends->addStretch();
@@ -242,6 +275,7 @@ QWidget *FormKit::sliderWithEnds(const char *sliderName, const char *low, const 
     if (value) {
         row->addWidget(valueLabel(value), 0, Qt::AlignTop);
     } else {
+        TellValue(bar);
         // As wide as a value label, so that all sliders of a form end in one line.
         auto *gap = new QWidget;
         gap->setFixedWidth(gap->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4);

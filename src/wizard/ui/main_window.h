@@ -3,6 +3,10 @@
 #include <QPointer>
 #include <QWidget>
 
+class QLabel;
+class QScrollArea;
+class QStackedWidget;
+
 namespace quorlin {
 
 class ModelBinder;
@@ -11,7 +15,8 @@ class WizardModel;
 
 // Form1, the wizard window: six pages, the navigation and file buttons, and
 // the unit picker. It is a view of the model; it keeps only what belongs to
-// the window itself (the open picker, and whether the exit was confirmed).
+// the window itself (the open picker, the page on screen, the status line,
+// and whether the exit was confirmed).
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -26,17 +31,28 @@ public:
     // is reported through the model's dialogs and changes nothing.
     bool openDraftFile(const QString &path);
 
+    // "地图.qlx* — Quorlin": the draft's name and whether it has unsaved changes.
+    static QString TitleFor(const QString &draftPath, bool modified);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     QWidget *buttonBar();
+    void addKeys();
+    void follow();
+    void pageChanged(int from);
     void exitProgram();
     void openPicker();
+    void fitToScreen();
 
     WizardModel &model_;
     ModelBinder *binder_;
+    QStackedWidget *pages_;
+    QScrollArea *scroll_;
+    QLabel *status_ = nullptr;
     QPointer<UnitPicker> picker_;
+    int shownPage_ = 0;
     bool exitConfirmed_ = false;
 };
 

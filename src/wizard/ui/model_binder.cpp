@@ -53,6 +53,11 @@ ModelBinder::ModelBinder(WizardModel &model, QObject *parent) : QObject(parent),
 
 void ModelBinder::add(QWidget *widget, Kind kind)
 {
+    // What the rules show and hide keeps its place while hidden, so that
+    // nothing else moves under the mouse when a box is ticked.
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
     entries_.append({widget, kind, widget->objectName()});
 }
 
@@ -227,9 +232,10 @@ void ModelBinder::syncValue(const Entry &e)
             if (combo->currentText() != text)
                 combo->setEditText(text);
         } else {
-            const int index = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (combo->currentIndex() != index)
-                combo->setCurrentIndex(index);
+            // The blank entry and no entry at all both mean nothing chosen.
+            if (combo->currentText() != text)
+                combo->setCurrentIndex(
+                    text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
         }
         break;
     }
@@ -254,9 +260,15 @@ void ModelBinder::syncList(QListWidget *list, const QString &name)
         list->clear();
         list->addItems(store->lines());
     }
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->isSelected() != store->isSelected(i))
-            list->item(i)->setSelected(store->isSelected(i));
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem *item = list->item(i);
+        if (item->isSelected() != store->isSelected(i))
+            item->setSelected(store->isSelected(i));
+        // The block tells apart two lines of the same name.
+        const QString block = ToEditor(store->block(i)).trimmed();
+        if (item->toolTip() != block)
+            item->setToolTip(block);
+    }
 }
 
 void ModelBinder::syncScript(QPlainTextEdit *edit)

@@ -101,7 +101,6 @@ QGroupBox *Connection(FormKit &kit, const ConnectionNames &n)
 ElevationPage::ElevationPage(FormKit &kit)
 {
     setObjectName(QStringLiteral("Pic(4)"));
-    kit.binder().track(this);
 
     auto *top = new QHBoxLayout;
     top->addLayout(Elevation(kit), 1);

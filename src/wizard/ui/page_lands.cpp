@@ -17,7 +17,6 @@ namespace quorlin {
 LandPage::LandPage(FormKit &kit)
 {
     setObjectName(QStringLiteral("Pic(1)"));
-    kit.binder().track(this);
 
     QGroupBox *editor = kit.frame("Frame21", QStringLiteral("添加陆地"));
     auto *grid = new QGridLayout(editor);

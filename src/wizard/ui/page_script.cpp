@@ -1,6 +1,7 @@
 #include "wizard/ui/form_kit.h"
 #include "wizard/ui/model_binder.h"
 #include "wizard/ui/pages.h"
+#include "wizard/ui/script_edit.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -13,10 +14,9 @@ namespace quorlin {
 ScriptPage::ScriptPage(FormKit &kit)
 {
     setObjectName(QStringLiteral("Pic(5)"));
-    kit.binder().track(this);
 
     // The script as built, editable by hand before it is saved.
-    auto *script = new QPlainTextEdit;
+    auto *script = new ScriptEdit;
     script->setObjectName(QStringLiteral("Txt"));
     script->setLineWrapMode(QPlainTextEdit::NoWrap);
     script->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

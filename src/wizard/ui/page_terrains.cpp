@@ -18,7 +18,6 @@ namespace quorlin {
 TerrainPage::TerrainPage(FormKit &kit)
 {
     setObjectName(QStringLiteral("Pic(2)"));
-    kit.binder().track(this);
 
     QGroupBox *editor = kit.frame("Frame5", QStringLiteral("添加地形"));
     auto *grid = new QGridLayout(editor);

@@ -85,7 +85,6 @@ QGroupBox *ReadyMadeUnits(FormKit &kit)
 UnitPage::UnitPage(FormKit &kit)
 {
     setObjectName(QStringLiteral("Pic(3)"));
-    kit.binder().track(this);
 
     choose_ = kit.button("Command8", QStringLiteral("选择"));
 

@@ -16,7 +16,6 @@ namespace quorlin {
 ZonePage::ZonePage(FormKit &kit)
 {
     setObjectName(QStringLiteral("Pic(0)"));
-    kit.binder().track(this);
 
     auto *page = new QVBoxLayout(this);
     page->addWidget(kit.title("lbl(0)", QStringLiteral("区域设置：")));

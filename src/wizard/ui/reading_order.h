@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+#include <QVector>
+
+class QWidget;
+
+namespace quorlin {
+
+// The controls of `root` that take focus by Tab, in the order a reader meets
+// them: by the layouts, grids row by row, boxes in their order, a framed group
+// before what follows it. Hidden and disabled controls are included; Qt skips
+// them when it moves the focus.
+QVector<QWidget *> ReadingOrder(QWidget *root);
+
+// Makes Tab follow `widgets` in that order.
+void ChainTabs(const QVector<QWidget *> &widgets);
+
+// The first control of `root` that can take the focus now, or nullptr.
+QWidget *FirstControl(QWidget *root);
+
+// Keeps the window's undo and redo keys for the window: a text field would
+// otherwise undo its own typing alone, apart from everything else.
+class WindowUndoKeys : public QObject {
+public:
+    using QObject::QObject;
+    // Applies to every text field inside `root`, combo box fields included.
+    void watch(QWidget *root);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+} // namespace quorlin
