@@ -49,10 +49,13 @@ bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bench
 	./$(BUILD)/quorlin_bench
 
-# Pictures of the six pages and the unit picker, drawn off screen with the CJK font.
+# Pictures of the six pages and the unit picker, drawn off screen with the CJK
+# font; again in scale-1.5/ as on a 1280x900 screen at 1.5 times the scale.
 screenshots: build
 	rm -rf screenshots-out
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin --screenshots screenshots-out
+	QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/data/screen_1280x900.json QT_SCALE_FACTOR=1.5 \
+	  ./$(BUILD)/quorlin --screenshots screenshots-out/scale-1.5
 
 # The draft reader under libFuzzer with ASan and UBSan, for FUZZ_SECONDS;
 # new inputs go to fuzz-out/corpus, a crashing one to fuzz-out/.

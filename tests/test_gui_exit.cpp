@@ -5,6 +5,7 @@
 #include "test_script_support.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -37,6 +38,12 @@ private slots:
     void typedScriptIsSavedAsShown();
     void settingsPagesLeaveWithoutAsking_data();
     void settingsPagesLeaveWithoutAsking();
+    void changedSettingsAsk_data();
+    void changedSettingsAsk();
+    void titleMarksUnsavedChanges();
+    void startOverAsksForHandEdits_data();
+    void startOverAsksForHandEdits();
+    void scriptGbkCannotHoldIsRefused();
     void unsavedScriptAsks_data();
     void unsavedScriptAsks();
     void savedScriptLeavesUntilTheNextKeystroke();
@@ -104,6 +111,112 @@ void ExitTest::settingsPagesLeaveWithoutAsking()
     w.goTo(page);
     QVERIFY(Leave(w, way));
     QVERIFY(w.dialogs.questions.isEmpty());
+}
+
+void ExitTest::changedSettingsAsk_data()
+{
+    QTest::addColumn<Way>("way");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QString>("file"); // what the draft dialog returns; empty is a cancel
+    QTest::addColumn<bool>("closes");
+    for (Way way : {Way::ExitButton, Way::CloseBox}) {
+        const char *by = way == Way::ExitButton ? "exit button" : "close box";
+        QTest::addRow("%s, save", by) << way << Answer::Yes << QStringLiteral("work.qlx") << true;
+        QTest::addRow("%s, save cancelled", by) << way << Answer::Yes << QString() << false;
+        QTest::addRow("%s, discard", by) << way << Answer::No << QString() << true;
+        QTest::addRow("%s, cancel", by) << way << Answer::Cancel << QString() << false;
+    }
+}
+
+void ExitTest::changedSettingsAsk()
+{
+    QFETCH(Way, way);
+    QFETCH(Answer, answer);
+    QFETCH(QString, file);
+    QFETCH(bool, closes);
+    Wizard w;
+    w.goTo(1);
+    w.click("Command21"); // a land added and never kept in a draft
+    const QString path = file.isEmpty() ? QString() : dir_.filePath(file);
+    QFile::remove(path);
+    w.dialogs.answers << answer;
+    w.dialogs.fileNames << path;
+
+    QCOMPARE(Leave(w, way), closes);
+    QCOMPARE(w.dialogs.questions.size(), 1);
+    QVERIFY(w.dialogs.questions.first().withCancel);
+    QCOMPARE(!path.isEmpty() && QFile::exists(path), answer == Answer::Yes && closes);
+    QCOMPARE(w.model.lands().count(), 1);
+}
+
+void ExitTest::titleMarksUnsavedChanges()
+{
+    Wizard w;
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Quorlin"));
+    w.click("Check1");
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("未命名* — Quorlin"));
+    const QString path = dir_.filePath(QStringLiteral("地图.qlx"));
+    w.dialogs.fileNames << path;
+    w.click("Command15");
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("地图.qlx — Quorlin"));
+    QCOMPARE(w.get<QLabel>("StatusLine")->text(), QStringLiteral("已保存：地图.qlx"));
+    w.click("Check1");
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("地图.qlx* — Quorlin"));
+    w.click("Check1"); // back as saved: nothing left to save
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("地图.qlx — Quorlin"));
+    QVERIFY(Leave(w, Way::ExitButton));
+    QVERIFY(w.dialogs.questions.isEmpty());
+}
+
+void ExitTest::startOverAsksForHandEdits_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<int>("page"); // where the window is afterwards
+    QTest::addColumn<bool>("written");
+    QTest::addRow("as built") << false << Answer::Yes << 0 << false;
+    QTest::addRow("edited, save") << true << Answer::Yes << 0 << true;
+    QTest::addRow("edited, discard") << true << Answer::No << 0 << false;
+    QTest::addRow("edited, cancel") << true << Answer::Cancel << 5 << false;
+}
+
+void ExitTest::startOverAsksForHandEdits()
+{
+    QFETCH(bool, edited);
+    QFETCH(Answer, answer);
+    QFETCH(int, page);
+    QFETCH(bool, written);
+    Wizard w;
+    w.goTo(5);
+    auto *txt = w.get<QPlainTextEdit>("Txt");
+    QCOMPARE(QApplication::focusWidget(), txt); // ready for typing on arrival
+    if (edited)
+        QTest::keyClicks(txt, "x");
+    const QString path = dir_.filePath(QStringLiteral("start-over.rms"));
+    QFile::remove(path);
+    w.dialogs.answers << answer;
+    w.dialogs.fileNames << path;
+    w.click("Command1");
+    QCOMPARE(w.dialogs.questions.size(), edited ? 1 : 0);
+    QCOMPARE(w.model.page(), page);
+    QCOMPARE(QFile::exists(path), written);
+    if (page == 0) // the next Space must not end the program
+        QCOMPARE(QApplication::focusWidget(), w.get("Combo1"));
+}
+
+void ExitTest::scriptGbkCannotHoldIsRefused()
+{
+    Wizard w;
+    w.goTo(5);
+    w.model.setScript(QStringLiteral("/* 地图 */\r\n/* 🗺 */"));
+    const QString path = dir_.filePath(QStringLiteral("emoji.rms"));
+    w.dialogs.fileNames << path;
+    w.click("CmdGo");
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(!w.model.isSaved());
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    QCOMPARE(w.dialogs.messages.first().icon, MessageIcon::Warning);
+    QVERIFY(w.dialogs.messages.first().text.contains(QStringLiteral("第 2 行")));
 }
 
 void ExitTest::unsavedScriptAsks_data()

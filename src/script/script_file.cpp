@@ -21,7 +21,7 @@ QString FromGbk(const QByteArray &bytes)
 int FirstNonGbkLine(const QString &text, QString *character)
 {
     QStringEncoder whole("GBK");
-    (void)whole.encode(text);
+    const QByteArray all = whole.encode(text); // encoding runs on conversion only
     if (!whole.hasError())
         return 0;
     QStringEncoder gbk("GBK");
@@ -31,7 +31,7 @@ int FirstNonGbkLine(const QString &text, QString *character)
             ++line;
         const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString one = text.mid(i, length);
-        (void)gbk.encode(one); // the error shows only once the encoding has run
+        const QByteArray encoded = gbk.encode(one);
         if (gbk.hasError()) {
             if (character)
                 *character = one;

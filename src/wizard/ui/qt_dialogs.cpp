@@ -62,10 +62,7 @@ QString QtDialogs::fileName(FileKind kind, bool save)
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(draft ? QStringLiteral("随机地图草稿(*.qlx)") : QStringLiteral("随机地图脚本文件(*.rms)"));
     dialog.setDefaultSuffix(draft ? QStringLiteral("qlx") : QStringLiteral("rms"));
-    // A script is written over without asking, as the saved file is only ever
-    // the shown text; a draft may hold more work, so replacing one is confirmed.
-    if (!draft)
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Replacing an existing file, script or draft, is confirmed by the dialog's own question.
     if (draft && !lastDraft_.isEmpty())
         dialog.selectFile(lastDraft_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
