@@ -1,6 +1,8 @@
+#include "names/object_names.h"
 #include "wizard/ui/form_kit.h"
 #include "wizard/ui/model_binder.h"
 #include "wizard/ui/pages.h"
+#include "wizard/wizard_model.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -29,6 +31,12 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
     unit->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     unit->setMinimumWidth(160);
     kit.binder().trackCaption(unit);
+    // The caption is a display name; the tooltip tells what the script will call it.
+    WizardModel *model = &kit.binder().model();
+    QObject::connect(model, &WizardModel::changed, unit, [model, unit] {
+        const QString name = model->settings().text(QStringLiteral("Label55")).trimmed();
+        unit->setToolTip(name.isEmpty() ? QString() : QStringLiteral("脚本中写作：%1").arg(ObjectConst(name)));
+    });
     grid->addWidget(kit.label("Label54", QStringLiteral("单位类型：")), row, 0);
     grid->addLayout(Row({unit, choose}), row++, 1);
 
