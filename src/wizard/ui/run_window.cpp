@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 namespace quorlin {
@@ -53,6 +55,16 @@ private:
 
 } // namespace
 
+QTranslator *InstallQtTranslations()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(translator))
+        return translator;
+    delete translator;
+    return nullptr;
+}
+
 int RunWindow(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -74,6 +86,7 @@ int RunWindow(int argc, char *argv[])
         std::fputs("quorlin: give at most one draft to open\n", stderr);
         return 2;
     }
+    InstallQtTranslations();
     if (parser.isSet(screenshots))
         return TakeScreenshots(parser.value(screenshots));
 
