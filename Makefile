@@ -13,7 +13,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 
 # Debian packages the build, the tests and the screenshots need.
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev fonts-wqy-microhei
+PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -35,6 +35,7 @@ private slots:
     void optionsApplyInCommandLineOrder();
     void outputFileIsGbkWithFinalLineBreak();
     void unwritableOutputLeavesNoFile();
+    void windowHelpNeedsNoDisplay();
 };
 
 void TestCli::usageErrors_data()
@@ -197,6 +198,19 @@ void TestCli::unwritableOutputLeavesNoFile()
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"folder"});
         QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
     }
+}
+
+void TestCli::windowHelpNeedsNoDisplay()
+{
+    QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        headless.remove(QString::fromLatin1(name));
+    const Run help = testing::RunQuorlin({"--help"}, headless);
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY2(Out(help).contains(QStringLiteral("quorlin generate")) && !Out(help).contains(QStringLiteral("screenshots")),
+             help.out.constData());
+    for (const QStringList &wrong : {QStringList{"--frobnicate"}, QStringList{"a.qlx", "b.qlx"}})
+        QCOMPARE(testing::RunQuorlin(wrong, headless).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

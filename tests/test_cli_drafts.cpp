@@ -74,7 +74,7 @@ void TestCliDrafts::malformedDraftWritesNothing()
         QVERIFY(!QFile::exists(path("out.qlx")));
     }
     const testing::Run r = Generate({"--draft", path("bad.qlx")});
-    QVERIFY2(Err(r).contains(QStringLiteral("第3条记录")) && Err(r).trimmed().count(QLatin1Char('\n')) == 0,
+    QVERIFY2(Err(r).contains(QStringLiteral("第3行：已添加陆地的个数")) && Err(r).trimmed().count(QLatin1Char('\n')) == 0,
              qPrintable(Err(r)));
 }
 
@@ -83,7 +83,7 @@ void TestCliDrafts::quoteRefusesTheSave()
     const testing::Run r =
         Generate({"--set", "Text9=1\"000", "--save-draft", path("quoted.qlx"), "--output", path("quoted.rms")});
     QCOMPARE(r.exitCode, 1);
-    QVERIFY2(Err(r).contains(QStringLiteral("Text9")), qPrintable(Err(r)));
+    QVERIFY2(Err(r).contains(QStringLiteral("“共占用格子数”")), qPrintable(Err(r)));
     QVERIFY(!QFile::exists(path("quoted.qlx")));
     QVERIFY(!QFile::exists(path("quoted.rms")));
 }

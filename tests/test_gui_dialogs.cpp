@@ -1,6 +1,7 @@
 // The real message boxes and file dialogs behind the dialogs interface:
 // their icons, buttons, default buttons, filters and default extensions.
 #include "wizard/ui/qt_dialogs.h"
+#include "wizard/ui/run_window.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -8,8 +9,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
 using namespace quorlin;
 
@@ -43,6 +46,7 @@ private slots:
     void saveQuestion();
     void openQuestion();
     void messages();
+    void qtWordsAreChinese();
     void scriptFileDialog();
     void draftFileDialogRemembersTheLastName();
 };
@@ -112,6 +116,21 @@ void DialogsTest::messages()
         QCOMPARE(icon, theirs);
         QCOMPARE(text, QStringLiteral("你添加的单位太多了。"));
     }
+}
+
+void DialogsTest::qtWordsAreChinese()
+{
+    // As the window starts; deleting the translator takes it out again.
+    const std::unique_ptr<QTranslator> translator(InstallQtTranslations());
+    QVERIFY2(translator, "Qt's Chinese translations (qt6-translations-l10n) are not installed");
+    QtDialogs dialogs;
+    QStringList buttons;
+    WhenShown<QMessageBox>([&](QMessageBox *box) {
+        buttons = ShownButtons(box);
+        box->button(QMessageBox::No)->click();
+    });
+    dialogs.ask(QStringLiteral("注意"), QStringLiteral("是否保存所作的修改？"), false, Answer::Yes);
+    QCOMPARE(buttons, QStringList({QStringLiteral("是(&Y)"), QStringLiteral("否(&N)")}));
 }
 
 void DialogsTest::scriptFileDialog()

@@ -15,9 +15,11 @@ struct Run {
 };
 
 // Runs the built program with these arguments and waits for it.
-inline Run RunQuorlin(const QStringList &arguments)
+inline Run RunQuorlin(const QStringList &arguments,
+                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUORLIN_BINARY), arguments);
     process.closeWriteChannel();
     Run run;

@@ -130,7 +130,61 @@ private:
     ScriptedDialogs &dialogs_;
 };
 
+// Qt's own options, which QApplication takes from the command line itself:
+// single-dash words, most with a value ("-style fusion", "-platform offscreen").
+const char *const kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                                       "geometry", "qwindowgeometry", "title", "qwindowtitle", "icon",
+                                       "qwindowicon", "session", "style", "stylesheet", "qmljsdebugger"};
+const char *const kQtFlags[] = {"reverse", "widgetcount"};
+
 } // namespace
+
+std::optional<int> ReadWindowArguments(const QStringList &arguments, WindowOptions *options)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Quorlin writes random map scripts (*.rms) step by step.\n"
+                       "\n"
+                       "  quorlin [FILE.qlx]           open the wizard, with that draft if one is named\n"
+                       "  quorlin generate [OPTION]... write a script without the window;\n"
+                       "                               see quorlin generate --help"));
+    // Qt's --help-all would list its options of the window's application,
+    // which does not exist yet: plain help only.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                  QStringLiteral("Displays this help."));
+    parser.addOption(help);
+    parser.addPositionalArgument(QStringLiteral("draft"), QStringLiteral("A draft (*.qlx) to open."),
+                                 QStringLiteral("[FILE.qlx]"));
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"));
+    QList<QCommandLineOption> hidden = {screenshots, quitAfterShow};
+    for (const char *name : kQtValueOptions)
+        hidden << QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
+    for (const char *name : kQtFlags)
+        hidden << QCommandLineOption(QString::fromLatin1(name));
+    for (QCommandLineOption &option : hidden) {
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments)) {
+        Err(QStringLiteral("quorlin: %1 (see quorlin --help)").arg(parser.errorText()));
+        return kExitUsage;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return kExitOk;
+    }
+    if (parser.positionalArguments().size() > 1) {
+        Err(QStringLiteral("quorlin: give at most one draft to open (see quorlin --help)"));
+        return kExitUsage;
+    }
+    options->draft = parser.positionalArguments().value(0);
+    options->screenshots = parser.value(screenshots);
+    options->quitAfterShow = parser.isSet(quitAfterShow);
+    return std::nullopt;
+}
 
 int RunGenerate(const QStringList &arguments)
 {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "wizard/ui/run_window.h"
+
 #include <QStringList>
+
+#include <optional>
 
 namespace quorlin {
 
@@ -10,5 +14,10 @@ enum ExitCode { kExitOk = 0, kExitFileError = 1, kExitUsage = 2 };
 // `quorlin generate [options]`: drives the wizard model from the command line
 // and prints or writes the script. `arguments` includes the program name.
 int RunGenerate(const QStringList &arguments);
+
+// `quorlin [FILE.qlx]`: reads the window's command line before any window
+// exists, so that help and usage errors need no display. Returns the exit
+// code when the program ends here, or nothing when the window is to open.
+std::optional<int> ReadWindowArguments(const QStringList &arguments, WindowOptions *options);
 
 } // namespace quorlin

@@ -10,5 +10,13 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         return quorlin::RunGenerate(app.arguments());
     }
-    return quorlin::RunWindow(argc, argv);
+    // The window's command line is read before the window's application
+    // exists, which needs a display: help and usage errors need none.
+    quorlin::WindowOptions options;
+    {
+        QCoreApplication app(argc, argv);
+        if (const std::optional<int> exitCode = quorlin::ReadWindowArguments(app.arguments(), &options))
+            return *exitCode;
+    }
+    return quorlin::RunWindow(argc, argv, options);
 }

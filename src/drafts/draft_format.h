@@ -91,7 +91,8 @@ struct DraftData {
 };
 
 // Reads and checks a whole draft without applying anything. On a fault
-// returns false with a short message naming the record and the field.
+// returns false with a short message naming the line of the file and the
+// setting as its page shows it.
 bool ReadDraft(const QByteArray &bytes, DraftData *data, QString *error);
 
 // Splits a draft into fields. Leading spaces and tabs of a field are

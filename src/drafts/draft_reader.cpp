@@ -1,6 +1,7 @@
 #include "drafts/draft.h"
 #include "drafts/draft_format.h"
 
+#include "wizard/control_captions.h"
 #include "wizard/wizard_model.h"
 
 #include <QStringDecoder>
@@ -48,7 +49,7 @@ public:
     bool parse(DraftData *data)
     {
         HeldValue check33;
-        if (!setting(kRecZoneTogether, "Check33", &check33))
+        if (!setting("Check33", &check33))
             return false;
         data->zoneTogether = check33.number;
         if (data->zoneTogether == 1 && !settings(kRecZone, &data->zone))
@@ -60,12 +61,12 @@ public:
         for (DraftRecord r : {kRecReadyMade, kRecElevation, kRecCliffs, kRecConnections, kRecConnectionKinds})
             if (!settings(r, &data->rest))
                 return false;
-        if (!integer(kRecXn, QStringLiteral("xn（单位常量编号）"), 0, kMaxDraftXn, &data->xn))
+        if (!integer(SettingName(QStringLiteral("xn")), 0, kMaxDraftXn, &data->xn))
             return false;
         if (!settings(kRecCombos, &data->rest))
             return false;
         if (const int junk = tokens_.firstJunkLine())
-            return fail(QStringLiteral("第16条记录（最后一条）之后还有多余的内容（第%1行）").arg(junk));
+            return fail(QStringLiteral("第%1行：草稿到这里已经完整，后面却还有多余的内容").arg(junk));
         return true;
     }
 
@@ -78,87 +79,87 @@ private:
         return false;
     }
 
-    bool fail(int record, const QString &what, const QString &problem)
+    // Messages name the field by what the designer sees on the page (`what`)
+    // and the line of the file where it stands; record numbers mean nothing
+    // to a designer.
+    bool fail(int line, const QString &what, const QString &problem)
     {
-        return fail(QStringLiteral("第%1条记录（%2）：%3").arg(record).arg(what, problem));
+        return fail(QStringLiteral("第%1行：%2%3").arg(line).arg(what, problem));
     }
 
-    bool field(int record, const QString &what, DraftTokenizer::Field *f)
+    bool field(const QString &what, DraftTokenizer::Field *f)
     {
         QString problem;
         if (tokens_.next(f, &problem))
             return true;
         if (problem.isEmpty())
-            problem = QStringLiteral("文件在这里提前结束了");
-        return fail(record, what, problem);
+            return fail(QStringLiteral("文件在第%1行提前结束了，缺少%2及其后的内容").arg(tokens_.line()).arg(what));
+        return fail(QStringLiteral("%1（读取%2时）").arg(problem, what));
     }
 
-    bool integer(int record, const QString &what, qint64 min, qint64 max, qint64 *out)
+    bool integer(const QString &what, qint64 min, qint64 max, qint64 *out)
     {
         DraftTokenizer::Field f;
-        if (!field(record, what, &f))
+        if (!field(what, &f))
             return false;
         const QString range = QStringLiteral("%1～%2 的整数").arg(min).arg(max);
         if (f.quoted)
-            return fail(record, what, QStringLiteral("第%1行应为 %2，却是带引号的文本").arg(f.line).arg(range));
+            return fail(f.line, what, QStringLiteral("应为 %1，却是带引号的文本").arg(range));
         qint64 value = 0;
         if (!ParseInteger(f.bytes, &value) || value < min || value > max)
-            return fail(record, what,
-                        QStringLiteral("第%1行应为 %2，而不是“%3”").arg(f.line).arg(range, Shown(f.bytes)));
+            return fail(f.line, what, QStringLiteral("应为 %1，而不是“%2”").arg(range, Shown(f.bytes)));
         *out = value;
         return true;
     }
 
-    bool boolean(int record, const QString &what, bool *out)
+    bool boolean(const QString &what, bool *out)
     {
         DraftTokenizer::Field f;
-        if (!field(record, what, &f))
+        if (!field(what, &f))
             return false;
         if (!f.quoted && (f.bytes == "#TRUE#" || f.bytes == "#FALSE#")) {
             *out = f.bytes == "#TRUE#";
             return true;
         }
-        return fail(record, what,
-                    QStringLiteral("第%1行应为 #TRUE# 或 #FALSE#，而不是“%2”").arg(f.line).arg(Shown(f.bytes)));
+        return fail(f.line, what, QStringLiteral("应为 #TRUE# 或 #FALSE#，而不是“%1”").arg(Shown(f.bytes)));
     }
 
-    bool text(int record, const QString &what, QString *out)
+    bool text(const QString &what, QString *out)
     {
         DraftTokenizer::Field f;
-        if (!field(record, what, &f))
+        if (!field(what, &f))
             return false;
         if (!f.quoted)
-            return fail(record, what,
-                        QStringLiteral("第%1行应为带双引号的文本，而不是“%2”").arg(f.line).arg(Shown(f.bytes)));
+            return fail(f.line, what, QStringLiteral("应为带双引号的文本，而不是“%1”").arg(Shown(f.bytes)));
         QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
         *out = decoder.decode(f.bytes);
         if (decoder.hasError())
-            return fail(record, what, QStringLiteral("第%1行开始的文本不是有效的 GBK 编码").arg(f.line));
+            return fail(f.line, what, QStringLiteral("的文本不是有效的 GBK 编码"));
         return true;
     }
 
-    bool setting(DraftRecord record, const char *control, HeldValue *held)
+    bool setting(const char *control, HeldValue *held)
     {
         const ControlDef *def = FindControl(QString::fromLatin1(control));
         held->control = QString::fromLatin1(control);
         held->kind = def->kind;
-        const QString &what = held->control;
+        const QString what = SettingName(held->control);
         qint64 number = 0;
         switch (def->kind) {
         case ControlKind::Check:
-            if (!integer(record, what, 0, 2, &number))
+            if (!integer(what, 0, 2, &number))
                 return false;
             held->number = int(number);
             return true;
         case ControlKind::Slider:
-            if (!integer(record, what, def->min, def->max, &number))
+            if (!integer(what, def->min, def->max, &number))
                 return false;
             held->number = int(number);
             return true;
         case ControlKind::Option:
-            return boolean(record, what, &held->on);
+            return boolean(what, &held->on);
         default:
-            return text(record, what, &held->text);
+            return text(what, &held->text);
         }
     }
 
@@ -166,7 +167,7 @@ private:
     {
         for (const char *control : SettingsRecordFor(record).controls) {
             HeldValue held;
-            if (!setting(record, control, &held))
+            if (!setting(control, &held))
                 return false;
             out->append(held);
         }
@@ -175,15 +176,14 @@ private:
 
     bool list(int index, QVector<DraftItem> *items)
     {
-        const ListRecords &l = DraftLists()[index];
-        const QString name = QString::fromLatin1(l.list);
+        const QString list = SettingCaption(QString::fromLatin1(DraftLists()[index].list));
         qint64 count = 0;
-        if (!integer(l.countRecord, QStringLiteral("%1 的项目数").arg(name), 0, kMaxDraftItems, &count))
+        if (!integer(QStringLiteral("%1的个数").arg(list), 0, kMaxDraftItems, &count))
             return false;
         for (int k = 1; k <= count; ++k) {
             DraftItem item;
-            if (!text(l.itemRecord, QStringLiteral("%1 第%2项的名称").arg(name).arg(k), &item.line)
-                || !text(l.itemRecord, QStringLiteral("%1 第%2项的脚本").arg(name).arg(k), &item.block))
+            if (!text(QStringLiteral("第 %1 个%2的名称").arg(k).arg(list), &item.line)
+                || !text(QStringLiteral("第 %1 个%2的脚本").arg(k).arg(list), &item.block))
                 return false;
             items->append(item);
         }
@@ -262,7 +262,7 @@ bool ApplyDraft(const QByteArray &bytes, WizardModel &model, QString *error)
     const QString refused = PutSettings(rehearsal, data);
     if (!refused.isEmpty()) {
         if (error)
-            *error = QStringLiteral("“%1”不接受草稿中的值").arg(refused);
+            *error = QStringLiteral("%1不接受草稿中的值").arg(SettingName(refused));
         return false;
     }
 

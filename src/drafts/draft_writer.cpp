@@ -1,6 +1,7 @@
 #include "drafts/draft.h"
 #include "drafts/draft_format.h"
 
+#include "wizard/control_captions.h"
 #include "wizard/wizard_model.h"
 
 #include <QStringEncoder>
@@ -22,7 +23,7 @@ const ItemStore &StoreOf(const WizardModel &model, int list)
 
 QString Refusal(const QString &where, const QString &what)
 {
-    return QStringLiteral("%1 中含有%2，草稿文件无法保存它，所以没有保存草稿。请先删去它。").arg(where, what);
+    return QStringLiteral("%1中含有%2，草稿文件无法保存它，所以没有保存草稿。请先删去它。").arg(where, what);
 }
 
 // What in the text the draft cannot keep, or an empty string. The format has
@@ -60,20 +61,21 @@ QString FirstUnstorableSetting(const WizardModel &model)
                 continue;
             const QString what = Unstorable(s.text(name));
             if (!what.isEmpty())
-                return Refusal(QStringLiteral("“%1”").arg(name), what);
+                return Refusal(SettingName(name), what);
         }
         return QString();
     };
     for (int i = 0; i < DraftLists().size(); ++i) {
         const ItemStore &store = StoreOf(model, i);
-        const QString list = QString::fromLatin1(DraftLists()[i].list);
+        const QString list = SettingCaption(QString::fromLatin1(DraftLists()[i].list));
         for (int k = 0; k < store.count(); ++k) {
+            const QString item = QStringLiteral("第 %1 个%2“%3”").arg(k + 1).arg(list, store.line(k));
             QString what = Unstorable(store.line(k));
             if (!what.isEmpty())
-                return Refusal(QStringLiteral("%1 第%2行“%3”").arg(list).arg(k + 1).arg(store.line(k)), what);
+                return Refusal(item, what);
             what = Unstorable(store.block(k));
             if (!what.isEmpty())
-                return Refusal(QStringLiteral("%1 第%2行“%3”的脚本").arg(list).arg(k + 1).arg(store.line(k)), what);
+                return Refusal(item + QStringLiteral("的脚本"), what);
         }
     }
     for (const SettingsRecord &record : SettingsRecords()) {

@@ -1,3 +1,4 @@
+#include "wizard/control_captions.h"
 #include "wizard/ui/form_kit.h"
 #include "wizard/ui/model_binder.h"
 #include "wizard/ui/pages.h"
@@ -20,12 +21,12 @@ QLayout *Elevation(FormKit &kit)
 {
     QGroupBox *frame = kit.frame("Frame10", QStringLiteral("设置高地"));
     auto *grid = new QGridLayout(frame);
-    kit.addRow(grid, 0, kit.label("Label32", QStringLiteral("最大高度：")), kit.combo("Combo8"));
-    kit.addRow(grid, 1, kit.label("Label37", QStringLiteral("所在地形：")), kit.combo("Combo9"));
-    grid->addWidget(kit.label("Label33", QStringLiteral("丛数：")), 2, 0);
+    kit.addRow(grid, 0, kit.label("Label32", FieldLabel("Combo8")), kit.combo("Combo8"));
+    kit.addRow(grid, 1, kit.label("Label37", FieldLabel("Combo9")), kit.combo("Combo9"));
+    grid->addWidget(kit.label("Label33", FieldLabel("Text8")), 2, 0);
     grid->addLayout(Row({kit.text("Text8"), kit.label("Label35", QStringLiteral("×")), kit.scaleFactor("Label34")}),
                     2, 1);
-    grid->addWidget(kit.label("Label36", QStringLiteral("共占用格子数：")), 3, 0);
+    grid->addWidget(kit.label("Label36", FieldLabel("Text9")), 3, 0);
     grid->addLayout(Row({kit.text("Text9"), kit.label("Label38", QStringLiteral("×")), kit.scaleFactor("Label39")}),
                     3, 1);
     grid->setColumnStretch(1, 1);
@@ -41,13 +42,13 @@ QLayout *Cliffs(FormKit &kit)
 {
     QGroupBox *frame = kit.frame("Frame11", QStringLiteral("设置悬崖"));
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(kit.label("Label40", QStringLiteral("悬崖条数：")), 0, 0);
+    grid->addWidget(kit.label("Label40", FieldLabel("Text10")), 0, 0);
     grid->addLayout(Row({kit.text("Text10"), kit.label("Label41", QStringLiteral("～")), kit.text("Text11")}), 0, 1);
-    grid->addWidget(kit.label("Label42", QStringLiteral("悬崖长度：")), 1, 0);
+    grid->addWidget(kit.label("Label42", FieldLabel("Text12")), 1, 0);
     grid->addLayout(Row({kit.text("Text12"), kit.label("Label43", QStringLiteral("～")), kit.text("Text13")}), 1, 1);
-    kit.addRow(grid, 2, kit.label("Label44", QStringLiteral("悬崖形状：")),
+    kit.addRow(grid, 2, kit.label("Label44", FieldLabel("Slider8")),
                kit.sliderWithEnds("Slider8", "Label45", QStringLiteral("较直"), "Label46", QStringLiteral("较弯曲")));
-    grid->addWidget(kit.label("Label47", QStringLiteral("悬崖之间最小距离：")), 3, 0);
+    grid->addWidget(kit.label("Label47", FieldLabel("Text14")), 3, 0);
     grid->addLayout(Row({kit.text("Text14")}), 3, 1);
     grid->setColumnStretch(1, 1);
 
@@ -59,12 +60,12 @@ QLayout *Cliffs(FormKit &kit)
 }
 
 struct ConnectionNames {
-    const char *frame, *title;
+    const char *frame;
     const char *landsCheck, *landsFrame, *duckweed, *ice, *landsWidthLabel, *landsWidth;
     const char *roadsCheck, *roadsFrame, *road, *brokenRoad, *mushroomRoad, *snowRoad, *roadsWidthLabel, *roadsWidth;
 };
 
-// "连接所有游戏者" and "连接同组游戏者" are built alike.
+// The connections of all players and of team players are built alike.
 QGroupBox *Connection(FormKit &kit, const ConnectionNames &n)
 {
     QGroupBox *lands = kit.frame(n.landsFrame, QString());
@@ -72,7 +73,7 @@ QGroupBox *Connection(FormKit &kit, const ConnectionNames &n)
     landsRow->addWidget(kit.option(n.duckweed));
     landsRow->addWidget(kit.option(n.ice));
     landsRow->addStretch();
-    landsRow->addWidget(kit.label(n.landsWidthLabel, QStringLiteral("宽度：")));
+    landsRow->addWidget(kit.label(n.landsWidthLabel, FieldLabel(n.landsWidth)));
     landsRow->addWidget(kit.combo(n.landsWidth));
 
     // The road kinds stand in two rows: road and mushroom road above, broken and snow road below.
@@ -83,10 +84,10 @@ QGroupBox *Connection(FormKit &kit, const ConnectionNames &n)
     roadGrid->addWidget(kit.option(n.brokenRoad), 1, 0);
     roadGrid->addWidget(kit.option(n.snowRoad), 1, 1);
     roadGrid->setColumnStretch(2, 1);
-    roadGrid->addWidget(kit.label(n.roadsWidthLabel, QStringLiteral("宽度：")), 0, 3);
+    roadGrid->addWidget(kit.label(n.roadsWidthLabel, FieldLabel(n.roadsWidth)), 0, 3);
     roadGrid->addWidget(kit.combo(n.roadsWidth), 0, 4);
 
-    QGroupBox *frame = kit.frame(n.frame, QString::fromUtf8(n.title));
+    QGroupBox *frame = kit.frame(n.frame, FrameTitle(n.frame));
     auto *column = new QVBoxLayout(frame);
     column->addWidget(kit.check(n.landsCheck));
     column->addWidget(lands);
@@ -108,13 +109,13 @@ ElevationPage::ElevationPage(FormKit &kit)
 
     QGroupBox *connections = kit.frame("Frame12", QStringLiteral("设置连接"));
     auto *both = new QHBoxLayout(connections);
-    both->addWidget(Connection(kit, {"Frame13", "连接所有游戏者", "Check26", "Frame15", "Option13", "Option14",
-                                     "Label48", "Combo10", "Check27", "Frame16", "Option16", "Option15", "Option7",
-                                     "Option8", "Label49", "Combo11"}),
+    both->addWidget(Connection(kit, {"Frame13", "Check26", "Frame15", "Option13", "Option14", "Label48", "Combo10",
+                                     "Check27", "Frame16", "Option16", "Option15", "Option7", "Option8", "Label49",
+                                     "Combo11"}),
                     1);
-    both->addWidget(Connection(kit, {"Frame17", "连接同组游戏者", "Check29", "Frame19", "Option20", "Option19",
-                                     "Label51", "Combo13", "Check28", "Frame18", "Option17", "Option18", "Option9",
-                                     "Option10", "Label50", "Combo12"}),
+    both->addWidget(Connection(kit, {"Frame17", "Check29", "Frame19", "Option20", "Option19", "Label51", "Combo13",
+                                     "Check28", "Frame18", "Option17", "Option18", "Option9", "Option10", "Label50",
+                                     "Combo12"}),
                     1);
 
     auto *page = new QVBoxLayout(this);

@@ -1,3 +1,4 @@
+#include "wizard/control_captions.h"
 #include "wizard/ui/form_kit.h"
 #include "wizard/ui/model_binder.h"
 #include "wizard/ui/pages.h"
@@ -18,22 +19,22 @@ LandPage::LandPage(FormKit &kit)
 {
     setObjectName(QStringLiteral("Pic(1)"));
 
-    QGroupBox *editor = kit.frame("Frame21", QStringLiteral("添加陆地"));
+    QGroupBox *editor = kit.frame("Frame21", FrameTitle("Frame21"));
     auto *grid = new QGridLayout(editor);
     grid->setColumnStretch(1, 1);
     int row = 0;
-    kit.addRow(grid, row++, kit.label("Label59", QStringLiteral("地图类型：")), kit.combo("Combo15"));
-    kit.addRow(grid, row++, kit.label("Label60", QStringLiteral("占地图总大小的百分比：")),
+    kit.addRow(grid, row++, kit.label("Label59", FieldLabel("Combo15")), kit.combo("Combo15"));
+    kit.addRow(grid, row++, kit.label("Label60", FieldLabel("Slider13")),
                kit.sliderWithValue("Slider13", "Label71"));
-    kit.addRow(grid, row++, kit.label("Label61", QStringLiteral("区域半径：")),
+    kit.addRow(grid, row++, kit.label("Label61", FieldLabel("Slider12")),
                kit.sliderWithValue("Slider12", "Label72"));
     grid->addWidget(kit.check("Check34"), row, 0);
-    grid->addLayout(Row({kit.label("Label70", QStringLiteral("边界宽度：")), kit.combo("Combo16")}), row++, 1);
-    kit.addRow(grid, row++, kit.label("Label62", QStringLiteral("边缘模糊百分比：")),
+    grid->addLayout(Row({kit.label("Label70", FieldLabel("Combo16")), kit.combo("Combo16")}), row++, 1);
+    kit.addRow(grid, row++, kit.label("Label62", FieldLabel("Slider11")),
                kit.sliderWithEnds("Slider11", "Label69", QStringLiteral("较模糊"), "Label68", QStringLiteral("较直")));
-    kit.addRow(grid, row++, kit.label("Label63", QStringLiteral("区域形状：")),
+    kit.addRow(grid, row++, kit.label("Label63", FieldLabel("Slider9")),
                kit.sliderWithEnds("Slider9", "Label66", QStringLiteral("较长"), "Label65", QStringLiteral("较方")));
-    kit.addRow(grid, row++, kit.label("Label64", QStringLiteral("到其他区域距离：")),
+    kit.addRow(grid, row++, kit.label("Label64", FieldLabel("Slider10")),
                kit.sliderWithValue("Slider10", "Label67"));
     grid->addWidget(kit.check("Check35"), row, 0);
     grid->addLayout(Row({kit.text("Text16")}), row++, 1);
@@ -41,7 +42,7 @@ LandPage::LandPage(FormKit &kit)
     grid->addLayout(Row({kit.combo("Combo17")}), row++, 1);
     grid->setRowStretch(row, 1);
 
-    QVBoxLayout *side = kit.itemsColumn("Command21", "Frame20", QStringLiteral("已添加陆地"), "Lst0",
+    QVBoxLayout *side = kit.itemsColumn("Command21", "Frame20", SettingCaption(QStringLiteral("Lst0")), "Lst0",
                                           "Command18", "Command19", "Command20");
 
     auto *body = new QHBoxLayout;

@@ -1,4 +1,5 @@
 #include "names/object_names.h"
+#include "wizard/control_captions.h"
 #include "wizard/ui/form_kit.h"
 #include "wizard/ui/model_binder.h"
 #include "wizard/ui/pages.h"
@@ -37,19 +38,19 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
         const QString name = model->settings().text(QStringLiteral("Label55")).trimmed();
         unit->setToolTip(name.isEmpty() ? QString() : QStringLiteral("脚本中写作：%1").arg(ObjectConst(name)));
     });
-    grid->addWidget(kit.label("Label54", QStringLiteral("单位类型：")), row, 0);
+    grid->addWidget(kit.label("Label54", FieldLabel("Label55")), row, 0);
     grid->addLayout(Row({unit, choose}), row++, 1);
 
-    grid->addWidget(kit.label("Label30", QStringLiteral("单位数量：")), row, 0);
+    grid->addWidget(kit.label("Label30", FieldLabel("Text6")), row, 0);
     grid->addLayout(Row({kit.text("Text6")}), row++, 1);
     QLineEdit *groups = kit.text("Text15");
     groups->setToolTip(QStringLiteral("0代表不分组"));
-    grid->addWidget(kit.label("Label57", QStringLiteral("单位组数及偏差：")), row, 0);
+    grid->addWidget(kit.label("Label57", FieldLabel("Text15")), row, 0);
     grid->addLayout(Row({groups, kit.label("Label31", QStringLiteral("±")), kit.text("Text7")}), row++, 1);
 
     grid->addWidget(kit.check("Check32"), row++, 0, 1, 2);
-    auto *distances = Row({kit.label("Label28", QStringLiteral("最小距离：")), kit.text("Text3"),
-                           kit.label("Label29", QStringLiteral("最大距离：")), kit.text("Text4")});
+    auto *distances = Row({kit.label("Label28", FieldLabel("Text3")), kit.text("Text3"),
+                           kit.label("Label29", FieldLabel("Text4")), kit.text("Text4")});
     distances->setContentsMargins(20, 0, 0, 0);
     grid->addLayout(distances, row++, 0, 1, 2);
 
@@ -96,7 +97,7 @@ UnitPage::UnitPage(FormKit &kit)
 
     choose_ = kit.button("Command8", QStringLiteral("选择"));
 
-    QVBoxLayout *side = kit.itemsColumn("Command6", "Frame9", QStringLiteral("已添加单位："), "Lst2",
+    QVBoxLayout *side = kit.itemsColumn("Command6", "Frame9", FieldLabel("Lst2"), "Lst2",
                                           "Command9", "Command11", "Command10");
 
     auto *body = new QHBoxLayout;

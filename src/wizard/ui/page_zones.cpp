@@ -1,4 +1,5 @@
 #include "wizard/ui/check_titled_frame.h"
+#include "wizard/control_captions.h"
 #include "wizard/ui/form_kit.h"
 #include "wizard/ui/model_binder.h"
 #include "wizard/ui/pages.h"
@@ -19,25 +20,25 @@ ZonePage::ZonePage(FormKit &kit)
 
     auto *page = new QVBoxLayout(this);
     page->addWidget(kit.title("lbl(0)", QStringLiteral("区域设置：")));
-    page->addLayout(Row({kit.label("Label1", QStringLiteral("基本地形：")), kit.combo("Combo1")}));
+    page->addLayout(Row({kit.label("Label1", FieldLabel("Combo1")), kit.combo("Combo1")}));
 
     // Every zone setting but the base terrain lies in Frame2, headed by Check33.
     QGroupBox *zones = kit.frame("Frame2", QString());
     auto *grid = new QGridLayout(zones);
     grid->setColumnStretch(1, 1);
     int row = 0;
-    kit.addRow(grid, row++, kit.label("Label2", QStringLiteral("地图类型：")), kit.combo("Combo2"));
-    kit.addRow(grid, row++, kit.label("Label3", QStringLiteral("占地图总大小的百分比：")),
+    kit.addRow(grid, row++, kit.label("Label2", FieldLabel("Combo2")), kit.combo("Combo2"));
+    kit.addRow(grid, row++, kit.label("Label3", FieldLabel("Slider1")),
                kit.sliderWithValue("Slider1", "Label4"));
-    kit.addRow(grid, row++, kit.label("Label5", QStringLiteral("每个游戏者区域最小半径：")),
+    kit.addRow(grid, row++, kit.label("Label5", FieldLabel("Slider2")),
                kit.sliderWithValue("Slider2", "Label6"));
     grid->addWidget(kit.check("Check1"), row, 0);
-    grid->addLayout(Row({kit.label("Label7", QStringLiteral("边界宽度：")), kit.combo("Combo3")}), row++, 1);
-    kit.addRow(grid, row++, kit.label("Label8", QStringLiteral("边缘模糊百分比：")),
+    grid->addLayout(Row({kit.label("Label7", FieldLabel("Combo3")), kit.combo("Combo3")}), row++, 1);
+    kit.addRow(grid, row++, kit.label("Label8", FieldLabel("Slider3")),
                kit.sliderWithEnds("Slider3", "Label9", QStringLiteral("较模糊"), "Label10", QStringLiteral("较直")));
-    kit.addRow(grid, row++, kit.label("Label11", QStringLiteral("到其他游戏者区域的距离：")),
+    kit.addRow(grid, row++, kit.label("Label11", FieldLabel("Slider4")),
                kit.sliderWithValue("Slider4", "Label12"));
-    kit.addRow(grid, row++, kit.label("Label13", QStringLiteral("区域形状：")),
+    kit.addRow(grid, row++, kit.label("Label13", FieldLabel("Slider5")),
                kit.sliderWithEnds("Slider5", "Label14", QStringLiteral("较长"), "Label15", QStringLiteral("较方")));
 
     QGroupBox *spread = kit.frame("Frame4", QStringLiteral("区域分布"));

@@ -6,9 +6,10 @@
 #include "wizard/wizard_model.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 namespace quorlin {
@@ -53,40 +54,34 @@ private:
 
 } // namespace
 
-int RunWindow(int argc, char *argv[])
+QTranslator *InstallQtTranslations()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(translator))
+        return translator;
+    delete translator;
+    return nullptr;
+}
+
+int RunWindow(int argc, char *argv[], const WindowOptions &options)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("The Quorlin wizard: random map scripts, step by step."));
-    parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("draft"), QStringLiteral("A draft (*.qlx) to open."),
-                                 QStringLiteral("[FILE.qlx]"));
-    QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("DIR"));
-    QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"));
-    for (QCommandLineOption *hidden : {&screenshots, &quitAfterShow}) {
-        hidden->setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(*hidden);
-    }
-    parser.process(app);
-    if (parser.positionalArguments().size() > 1) {
-        std::fputs("quorlin: give at most one draft to open\n", stderr);
-        return 2;
-    }
-    if (parser.isSet(screenshots))
-        return TakeScreenshots(parser.value(screenshots));
+    InstallQtTranslations();
+    if (!options.screenshots.isEmpty())
+        return TakeScreenshots(options.screenshots);
 
     QtDialogs dialogs;
     WizardModel model(&dialogs);
     MainWindow window(model);
     dialogs.setParent(&window);
 
-    StartupProbe probe(qEnvironmentVariableIsSet("QUORLIN_STARTUP_TIMING"), parser.isSet(quitAfterShow));
+    StartupProbe probe(qEnvironmentVariableIsSet("QUORLIN_STARTUP_TIMING"), options.quitAfterShow);
     window.installEventFilter(&probe);
     window.show();
 
-    const QString draft = parser.positionalArguments().value(0);
+    const QString draft = options.draft;
     if (!draft.isEmpty()) {
         // Opened once the window is up, so an error shows over an unchanged window.
         QTimer::singleShot(0, &window, [&window, draft] { window.openDraftFile(draft); });
