@@ -1,10 +1,10 @@
 #include "drafts/draft.h"
 #include "drafts/draft_format.h"
 
+#include "script/script_file.h"
 #include "wizard/control_captions.h"
 #include "wizard/wizard_model.h"
 
-#include <QStringEncoder>
 
 namespace quorlin {
 
@@ -33,15 +33,9 @@ QString Unstorable(const QString &text)
 {
     if (text.contains(QLatin1Char('"')))
         return QStringLiteral("双引号（\"）");
-    QStringEncoder gbk("GBK");
-    for (int i = 0; i < text.size(); ++i) {
-        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(i, length);
-        const QByteArray encoded = gbk.encode(character); // encoding happens on conversion
-        if (gbk.hasError())
-            return QStringLiteral("GBK 无法表示的字符“%1”").arg(character);
-        i += length - 1;
-    }
+    QString character;
+    if (FirstNonGbkLine(text, &character) > 0)
+        return QStringLiteral("GBK 无法表示的字符“%1”").arg(character);
     return QString();
 }
 
