@@ -86,6 +86,8 @@ private slots:
     void mainWindowWaitsWhileOpen_data();
     void mainWindowWaitsWhileOpen();
     void reopeningForgetsTheLastChoice();
+    void typedIdTakesTheFocus();
+    void tabFollowsTheDialog();
 };
 
 void PickerTest::opensInItsOpeningState()
@@ -214,6 +216,49 @@ void PickerTest::reopeningForgetsTheLastChoice()
     VerifyOpeningState(second);
     Close(second, Closing::Cancel);
     QCOMPARE(w.model.settings().text("Label55"), QStringLiteral("西班牙征服者"));
+}
+
+// Clicking the ID option puts the cursor in the ID field; arrow keys only
+// walk the options, so they can walk on from it.
+void PickerTest::typedIdTakesTheFocus()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    auto *typedOption = In<QRadioButton>(picker, QStringLiteral("Option10"));
+    Click(In<QRadioButton>(picker, QStringLiteral("Option11")));
+    QTest::keyClick(picker->focusWidget(), Qt::Key_Down);
+    QVERIFY(typedOption->isChecked());
+    QCOMPARE(picker->focusWidget(), typedOption);
+    QTest::keyClick(picker->focusWidget(), Qt::Key_Up);
+    QVERIFY(In<QRadioButton>(picker, QStringLiteral("Option11"))->isChecked());
+
+    Click(typedOption);
+    QCOMPARE(picker->focusWidget(), In(picker, QStringLiteral("Text1")));
+    QTest::keyClicks(picker->focusWidget(), "42");
+    Close(picker, Closing::Ok);
+    QCOMPARE(w.model.settings().text("Label55"), QStringLiteral("42"));
+}
+
+// Tab goes from a chosen option on to its list, then to the buttons. The
+// options are one stop, the chosen one or, with none chosen, the first.
+void PickerTest::tabFollowsTheDialog()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    auto walk = [picker] {
+        QStringList names;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(picker->focusWidget(), Qt::Key_Tab);
+            names << picker->focusWidget()->objectName();
+        }
+        return names.join(' ');
+    };
+    QCOMPARE(walk(), QStringLiteral("Combo13 Command1 Command2 Option1 Combo13"));
+    Click(In<QRadioButton>(picker, QStringLiteral("Option1")));
+    QCOMPARE(walk(), QStringLiteral("Combo1 Command1 Command2 Option1 Combo1"));
+    Click(In<QRadioButton>(picker, QStringLiteral("Option12")));
+    QCOMPARE(walk(), QStringLiteral("Combo11 Command1 Command2 Option12 Combo11"));
+    Close(picker, Closing::Cancel);
 }
 
 QTEST_MAIN(PickerTest)

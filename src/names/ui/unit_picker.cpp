@@ -46,7 +46,6 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     auto *grid = new QGridLayout;
     auto *typedRow = new QHBoxLayout;
     QHash<QString, QWidget *> byName;
-    QVector<QRadioButton *> options;
     const auto &categories = PickerCategories();
     for (int i = 0; i < categories.size(); ++i) {
         const PickerCategory &c = categories[i];
@@ -66,7 +65,7 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
         policy.setRetainSizeWhenHidden(true);
         chooser->setSizePolicy(policy);
         byName.insert(c.chooser, chooser);
-        options << option;
+        categories_.push_back({option, chooser});
 
         if (c.entries.isEmpty()) {
             typedRow->addWidget(option);
@@ -77,8 +76,7 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
             grid->addWidget(option, p.row, p.column);
             grid->addWidget(chooser, p.row + 1, p.column);
         }
-        const QString name = c.chooser;
-        connect(option, &QRadioButton::clicked, this, [this, name] { showOnly(name); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { choose(i); });
     }
     for (const QString &name : PickerChooserOrder())
         choosers_ << byName.value(name);
@@ -106,32 +104,48 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     page->addLayout(buttons);
 
     // The opening state: no category chosen, only the hero list shown.
-    showOnly(QStringLiteral("Combo13"));
+    showOnly(byName.value(QStringLiteral("Combo13")));
 
-    // Focus walks the lists, then the options, as on the original form; the
-    // focus lands on an option without choosing it.
+    // Tab reads the dialog as it stands, row by row from the top left: each
+    // option, then its list (skipped while hidden), then the ID row and the
+    // buttons. The focus lands on an option without choosing it.
     QWidget *previous = nullptr;
     auto chain = [&previous](QWidget *w) {
         if (previous)
             setTabOrder(previous, w);
         previous = w;
     };
-    for (int i = 0; i < 9; ++i)
-        chain(byName.value(categories[i].chooser));
-    for (int i = 0; i < 9; ++i)
-        chain(options[i]);
+    int typed = -1;
+    for (int i = 0; i < categories_.size(); ++i) {
+        if (categories[i].entries.isEmpty()) {
+            typed = i;
+            continue;
+        }
+        chain(categories_[i].option);
+        chain(categories_[i].chooser);
+    }
+    chain(categories_[typed].option);
+    chain(categories_[typed].chooser);
     chain(ok);
     chain(cancel);
-    for (int i = 9; i < categories.size(); ++i) {
-        chain(options[i]);
-        chain(byName.value(categories[i].chooser));
-    }
 }
 
-void UnitPicker::showOnly(const QString &chooser)
+void UnitPicker::choose(int category)
+{
+    const Category &c = categories_[category];
+    showOnly(c.chooser);
+    // Arrow keys click the next option before they move the focus onto it, so
+    // an option that holds the focus as it is clicked was clicked by the mouse
+    // or Space. Only then does the ID field take the focus, as it is there to
+    // be typed into; a list would swallow the arrows that walk the options.
+    if (qobject_cast<QLineEdit *>(c.chooser) && focusWidget() == c.option)
+        c.chooser->setFocus(Qt::OtherFocusReason);
+}
+
+void UnitPicker::showOnly(const QWidget *chooser)
 {
     for (QWidget *w : choosers_)
-        w->setVisible(w->objectName() == chooser);
+        w->setVisible(w == chooser);
 }
 
 QString UnitPicker::choice() const

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+class QRadioButton;
+
 namespace quorlin {
 
 // Form2, the unit picker: fourteen categories, each with the chooser it shows
@@ -23,9 +25,16 @@ signals:
     void picked(const QString &text);
 
 private:
-    void showOnly(const QString &chooser);
+    struct Category {
+        QRadioButton *option;
+        QWidget *chooser;
+    };
 
-    QVector<QWidget *> choosers_; // in the order OK reads them
+    void choose(int category);
+    void showOnly(const QWidget *chooser);
+
+    QVector<Category> categories_; // in option order
+    QVector<QWidget *> choosers_;  // in the order OK reads them
 };
 
 } // namespace quorlin
