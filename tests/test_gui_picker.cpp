@@ -5,6 +5,8 @@
 #include "names/picker_lists.h"
 #include "names/ui/unit_picker.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QRadioButton>
 #include <QtTest>
@@ -57,6 +59,7 @@ void VerifyOpeningState(UnitPicker *picker)
 {
     QCOMPARE(picker->objectName(), QStringLiteral("Form2"));
     QCOMPARE(picker->windowTitle(), QStringLiteral("选择单位类型"));
+    QCOMPARE(picker->focusWidget(), In(picker, QStringLiteral("Search")));
     for (const PickerCategory &c : PickerCategories()) {
         auto *option = In<QRadioButton>(picker, c.option);
         QCOMPARE(option->text(), c.caption);
@@ -86,8 +89,8 @@ private slots:
     void mainWindowWaitsWhileOpen_data();
     void mainWindowWaitsWhileOpen();
     void reopeningForgetsTheLastChoice();
-    void typedIdTakesTheFocus();
-    void tabFollowsTheDialog();
+    void tabGoesOnToTheList();
+    void searchPicksAcrossLists();
 };
 
 void PickerTest::opensInItsOpeningState()
@@ -156,10 +159,9 @@ void PickerTest::okWritesTheShownChooser()
     // A typed ID passes unchanged.
     picker = OpenPicker(w);
     Click(In<QRadioButton>(picker, QStringLiteral("Option10")));
-    auto *id = In<QLineEdit>(picker, QStringLiteral("Text1"));
-    QVERIFY(id->isVisible());
-    id->setFocus();
-    QTest::keyClicks(id, " 12a, ");
+    // The click has put the cursor in the ID field.
+    QCOMPARE(picker->focusWidget(), In(picker, QStringLiteral("Text1")));
+    QTest::keyClicks(picker->focusWidget(), " 12a, ");
     Close(picker, Closing::Ok);
     QCOMPARE(w.model.settings().text("Label55"), QStringLiteral(" 12a, "));
 }
@@ -218,47 +220,42 @@ void PickerTest::reopeningForgetsTheLastChoice()
     QCOMPARE(w.model.settings().text("Label55"), QStringLiteral("西班牙征服者"));
 }
 
-// Clicking the ID option puts the cursor in the ID field; arrow keys only
-// walk the options, so they can walk on from it.
-void PickerTest::typedIdTakesTheFocus()
+// Qt makes the options one Tab stop, the chosen one; its list comes next.
+void PickerTest::tabGoesOnToTheList()
 {
     Wizard w;
     UnitPicker *picker = OpenPicker(w);
-    auto *typedOption = In<QRadioButton>(picker, QStringLiteral("Option10"));
-    Click(In<QRadioButton>(picker, QStringLiteral("Option11")));
-    QTest::keyClick(picker->focusWidget(), Qt::Key_Down);
-    QVERIFY(typedOption->isChecked());
-    QCOMPARE(picker->focusWidget(), typedOption);
-    QTest::keyClick(picker->focusWidget(), Qt::Key_Up);
-    QVERIFY(In<QRadioButton>(picker, QStringLiteral("Option11"))->isChecked());
-
-    Click(typedOption);
-    QCOMPARE(picker->focusWidget(), In(picker, QStringLiteral("Text1")));
-    QTest::keyClicks(picker->focusWidget(), "42");
-    Close(picker, Closing::Ok);
-    QCOMPARE(w.model.settings().text("Label55"), QStringLiteral("42"));
+    Click(In<QRadioButton>(picker, QStringLiteral("Option1")));
+    QTest::keyClick(picker->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(picker->focusWidget(), In(picker, QStringLiteral("Combo1")));
+    Close(picker, Closing::Cancel);
 }
 
-// Tab goes from a chosen option on to its list, then to the buttons. The
-// options are one stop, the chosen one or, with none chosen, the first.
-void PickerTest::tabFollowsTheDialog()
+// A match is picked in its own list as if its option had been clicked, a name
+// standing twice by where it stands; Enter in the search field picks the
+// highlighted match and never presses OK.
+void PickerTest::searchPicksAcrossLists()
 {
-    Wizard w;
-    UnitPicker *picker = OpenPicker(w);
-    auto walk = [picker] {
-        QStringList names;
-        for (int i = 0; i < 5; ++i) {
-            QTest::keyClick(picker->focusWidget(), Qt::Key_Tab);
-            names << picker->focusWidget()->objectName();
-        }
-        return names.join(' ');
-    };
-    QCOMPARE(walk(), QStringLiteral("Combo13 Command1 Command2 Option1 Combo13"));
-    Click(In<QRadioButton>(picker, QStringLiteral("Option1")));
-    QCOMPARE(walk(), QStringLiteral("Combo1 Command1 Command2 Option1 Combo1"));
-    Click(In<QRadioButton>(picker, QStringLiteral("Option12")));
-    QCOMPARE(walk(), QStringLiteral("Combo11 Command1 Command2 Option12 Combo11"));
-    Close(picker, Closing::Cancel);
+    struct Match { const char *typed; int downs; const char *option; int row; };
+    for (const Match &m : {Match{"剑士", 1, "Option1", 1}, {"绵羊", 2, "Option9", 51}, {"野猪", 4, "Option9", 75}}) {
+        const QString typed = QString::fromUtf8(m.typed);
+        Wizard w;
+        UnitPicker *picker = OpenPicker(w);
+        auto *option = In<QRadioButton>(picker, QString::fromLatin1(m.option));
+        auto *search = In<QLineEdit>(picker, QStringLiteral("Search"));
+        QTest::keyClick(search, Qt::Key_Return);
+        TypeText(search, typed);
+        QAbstractItemView *popup = search->completer()->popup();
+        for (int i = 0; i < m.downs; ++i)
+            QTest::keyClick(popup, Qt::Key_Down);
+        QCOMPARE(popup->currentIndex().data().toString(), typed + " — " + option->text());
+        QTest::keyClick(popup, Qt::Key_Return);
+        QVERIFY(picker->isVisible());
+        QVERIFY(option->isChecked());
+        QCOMPARE(picker->focusWidget()->property("currentIndex"), QVariant(m.row));
+        Close(picker, Closing::Ok);
+        QCOMPARE(w.model.settings().text("Label55"), typed);
+    }
 }
 
 QTEST_MAIN(PickerTest)

@@ -1,6 +1,7 @@
 #include "names/ui/unit_picker.h"
 
 #include "names/picker_lists.h"
+#include "names/ui/unit_search.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -42,6 +43,9 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("选择单位类型"));
+
+    auto *search = new UnitSearch;
+    connect(search, &UnitSearch::found, this, &UnitPicker::pickFound);
 
     auto *grid = new QGridLayout;
     auto *typedRow = new QHBoxLayout;
@@ -97,6 +101,8 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     buttons->addWidget(cancel);
 
     auto *page = new QVBoxLayout(this);
+    page->addWidget(search);
+    page->addSpacing(8);
     page->addLayout(grid);
     page->addSpacing(8);
     page->addLayout(typedRow);
@@ -106,13 +112,14 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     // The opening state: no category chosen, only the hero list shown.
     showOnly(byName.value(QStringLiteral("Combo13")));
 
-    // Tab reads the dialog as it stands, row by row from the top left: each
-    // option, then its list (skipped while hidden), then the ID row and the
-    // buttons. The focus lands on an option without choosing it.
-    QWidget *previous = nullptr;
+    // Tab reads the dialog as it stands, row by row from the top left: the
+    // search field, each option, then its list (skipped while hidden), then
+    // the ID row and the buttons. Qt makes the options a single stop, the
+    // chosen one once there is one, which the focus reaches without choosing
+    // it; so from a chosen option Tab goes on to its list.
+    QWidget *previous = search;
     auto chain = [&previous](QWidget *w) {
-        if (previous)
-            setTabOrder(previous, w);
+        setTabOrder(previous, w);
         previous = w;
     };
     int typed = -1;
@@ -128,6 +135,7 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     chain(categories_[typed].chooser);
     chain(ok);
     chain(cancel);
+    search->setFocus();
 }
 
 void UnitPicker::choose(int category)
@@ -140,6 +148,17 @@ void UnitPicker::choose(int category)
     // be typed into; a list would swallow the arrows that walk the options.
     if (qobject_cast<QLineEdit *>(c.chooser) && focusWidget() == c.option)
         c.chooser->setFocus(Qt::OtherFocusReason);
+}
+
+void UnitPicker::pickFound(int category, int row)
+{
+    const Category &c = categories_[category];
+    c.option->click();
+    // The search offers list entries only, never the typed ID.
+    auto *list = static_cast<QComboBox *>(c.chooser);
+    list->setCurrentIndex(row);
+    // The pick waits in its list, where Enter confirms it and arrows adjust it.
+    list->setFocus(Qt::OtherFocusReason);
 }
 
 void UnitPicker::showOnly(const QWidget *chooser)

@@ -9,7 +9,8 @@ class QRadioButton;
 namespace quorlin {
 
 // Form2, the unit picker: fourteen categories, each with the chooser it shows
-// (a list of display names, or a field for a typed unit ID). It opens with no
+// (a list of display names, or a field for a typed unit ID), and a search over
+// all the lists that chooses a category and its entry at once. It opens with no
 // category chosen and the hero list shown with nothing picked, and keeps
 // nothing between openings: each opening builds a new one.
 class UnitPicker : public QDialog {
@@ -31,6 +32,7 @@ private:
     };
 
     void choose(int category);
+    void pickFound(int category, int row);
     void showOnly(const QWidget *chooser);
 
     QVector<Category> categories_; // in option order
