@@ -5,6 +5,8 @@
 #include "names/picker_lists.h"
 #include "names/ui/unit_picker.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QRadioButton>
 #include <QtTest>
@@ -57,6 +59,7 @@ void VerifyOpeningState(UnitPicker *picker)
 {
     QCOMPARE(picker->objectName(), QStringLiteral("Form2"));
     QCOMPARE(picker->windowTitle(), QStringLiteral("选择单位类型"));
+    QCOMPARE(picker->focusWidget(), In(picker, QStringLiteral("Search")));
     for (const PickerCategory &c : PickerCategories()) {
         auto *option = In<QRadioButton>(picker, c.option);
         QCOMPARE(option->text(), c.caption);
@@ -86,6 +89,8 @@ private slots:
     void mainWindowWaitsWhileOpen_data();
     void mainWindowWaitsWhileOpen();
     void reopeningForgetsTheLastChoice();
+    void tabGoesOnToTheList();
+    void searchPicksAcrossLists();
 };
 
 void PickerTest::opensInItsOpeningState()
@@ -154,10 +159,9 @@ void PickerTest::okWritesTheShownChooser()
     // A typed ID passes unchanged.
     picker = OpenPicker(w);
     Click(In<QRadioButton>(picker, QStringLiteral("Option10")));
-    auto *id = In<QLineEdit>(picker, QStringLiteral("Text1"));
-    QVERIFY(id->isVisible());
-    id->setFocus();
-    QTest::keyClicks(id, " 12a, ");
+    // The click has put the cursor in the ID field.
+    QCOMPARE(picker->focusWidget(), In(picker, QStringLiteral("Text1")));
+    QTest::keyClicks(picker->focusWidget(), " 12a, ");
     Close(picker, Closing::Ok);
     QCOMPARE(w.model.settings().text("Label55"), QStringLiteral(" 12a, "));
 }
@@ -214,6 +218,44 @@ void PickerTest::reopeningForgetsTheLastChoice()
     VerifyOpeningState(second);
     Close(second, Closing::Cancel);
     QCOMPARE(w.model.settings().text("Label55"), QStringLiteral("西班牙征服者"));
+}
+
+// Qt makes the options one Tab stop, the chosen one; its list comes next.
+void PickerTest::tabGoesOnToTheList()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    Click(In<QRadioButton>(picker, QStringLiteral("Option1")));
+    QTest::keyClick(picker->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(picker->focusWidget(), In(picker, QStringLiteral("Combo1")));
+    Close(picker, Closing::Cancel);
+}
+
+// A match is picked in its own list as if its option had been clicked, a name
+// standing twice by where it stands; Enter in the search field picks the
+// highlighted match and never presses OK.
+void PickerTest::searchPicksAcrossLists()
+{
+    struct Match { const char *typed; int downs; const char *option; int row; };
+    for (const Match &m : {Match{"剑士", 1, "Option1", 1}, {"绵羊", 2, "Option9", 51}, {"野猪", 4, "Option9", 75}}) {
+        const QString typed = QString::fromUtf8(m.typed);
+        Wizard w;
+        UnitPicker *picker = OpenPicker(w);
+        auto *option = In<QRadioButton>(picker, QString::fromLatin1(m.option));
+        auto *search = In<QLineEdit>(picker, QStringLiteral("Search"));
+        QTest::keyClick(search, Qt::Key_Return);
+        TypeText(search, typed);
+        QAbstractItemView *popup = search->completer()->popup();
+        for (int i = 0; i < m.downs; ++i)
+            QTest::keyClick(popup, Qt::Key_Down);
+        QCOMPARE(popup->currentIndex().data().toString(), typed + " — " + option->text());
+        QTest::keyClick(popup, Qt::Key_Return);
+        QVERIFY(picker->isVisible());
+        QVERIFY(option->isChecked());
+        QCOMPARE(picker->focusWidget()->property("currentIndex"), QVariant(m.row));
+        Close(picker, Closing::Ok);
+        QCOMPARE(w.model.settings().text("Label55"), typed);
+    }
 }
 
 QTEST_MAIN(PickerTest)

@@ -1,6 +1,7 @@
 #include "names/ui/unit_picker.h"
 
 #include "names/picker_lists.h"
+#include "names/ui/unit_search.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -43,10 +44,12 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("选择单位类型"));
 
+    auto *search = new UnitSearch;
+    connect(search, &UnitSearch::found, this, &UnitPicker::pickFound);
+
     auto *grid = new QGridLayout;
     auto *typedRow = new QHBoxLayout;
     QHash<QString, QWidget *> byName;
-    QVector<QRadioButton *> options;
     const auto &categories = PickerCategories();
     for (int i = 0; i < categories.size(); ++i) {
         const PickerCategory &c = categories[i];
@@ -66,7 +69,7 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
         policy.setRetainSizeWhenHidden(true);
         chooser->setSizePolicy(policy);
         byName.insert(c.chooser, chooser);
-        options << option;
+        categories_.push_back({option, chooser});
 
         if (c.entries.isEmpty()) {
             typedRow->addWidget(option);
@@ -77,8 +80,7 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
             grid->addWidget(option, p.row, p.column);
             grid->addWidget(chooser, p.row + 1, p.column);
         }
-        const QString name = c.chooser;
-        connect(option, &QRadioButton::clicked, this, [this, name] { showOnly(name); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { choose(i); });
     }
     for (const QString &name : PickerChooserOrder())
         choosers_ << byName.value(name);
@@ -99,6 +101,8 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     buttons->addWidget(cancel);
 
     auto *page = new QVBoxLayout(this);
+    page->addWidget(search);
+    page->addSpacing(8);
     page->addLayout(grid);
     page->addSpacing(8);
     page->addLayout(typedRow);
@@ -106,32 +110,61 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     page->addLayout(buttons);
 
     // The opening state: no category chosen, only the hero list shown.
-    showOnly(QStringLiteral("Combo13"));
+    showOnly(byName.value(QStringLiteral("Combo13")));
 
-    // Focus walks the lists, then the options, as on the original form; the
-    // focus lands on an option without choosing it.
-    QWidget *previous = nullptr;
+    // Tab reads the dialog as it stands, row by row from the top left: the
+    // search field, each option, then its list (skipped while hidden), then
+    // the ID row and the buttons. Qt makes the options a single stop, the
+    // chosen one once there is one, which the focus reaches without choosing
+    // it; so from a chosen option Tab goes on to its list.
+    QWidget *previous = search;
     auto chain = [&previous](QWidget *w) {
-        if (previous)
-            setTabOrder(previous, w);
+        setTabOrder(previous, w);
         previous = w;
     };
-    for (int i = 0; i < 9; ++i)
-        chain(byName.value(categories[i].chooser));
-    for (int i = 0; i < 9; ++i)
-        chain(options[i]);
+    int typed = -1;
+    for (int i = 0; i < categories_.size(); ++i) {
+        if (categories[i].entries.isEmpty()) {
+            typed = i;
+            continue;
+        }
+        chain(categories_[i].option);
+        chain(categories_[i].chooser);
+    }
+    chain(categories_[typed].option);
+    chain(categories_[typed].chooser);
     chain(ok);
     chain(cancel);
-    for (int i = 9; i < categories.size(); ++i) {
-        chain(options[i]);
-        chain(byName.value(categories[i].chooser));
-    }
+    search->setFocus();
 }
 
-void UnitPicker::showOnly(const QString &chooser)
+void UnitPicker::choose(int category)
+{
+    const Category &c = categories_[category];
+    showOnly(c.chooser);
+    // Arrow keys click the next option before they move the focus onto it, so
+    // an option that holds the focus as it is clicked was clicked by the mouse
+    // or Space. Only then does the ID field take the focus, as it is there to
+    // be typed into; a list would swallow the arrows that walk the options.
+    if (qobject_cast<QLineEdit *>(c.chooser) && focusWidget() == c.option)
+        c.chooser->setFocus(Qt::OtherFocusReason);
+}
+
+void UnitPicker::pickFound(int category, int row)
+{
+    const Category &c = categories_[category];
+    c.option->click();
+    // The search offers list entries only, never the typed ID.
+    auto *list = static_cast<QComboBox *>(c.chooser);
+    list->setCurrentIndex(row);
+    // The pick waits in its list, where Enter confirms it and arrows adjust it.
+    list->setFocus(Qt::OtherFocusReason);
+}
+
+void UnitPicker::showOnly(const QWidget *chooser)
 {
     for (QWidget *w : choosers_)
-        w->setVisible(w->objectName() == chooser);
+        w->setVisible(w == chooser);
 }
 
 QString UnitPicker::choice() const

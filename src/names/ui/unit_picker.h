@@ -4,10 +4,13 @@
 #include <QString>
 #include <QVector>
 
+class QRadioButton;
+
 namespace quorlin {
 
 // Form2, the unit picker: fourteen categories, each with the chooser it shows
-// (a list of display names, or a field for a typed unit ID). It opens with no
+// (a list of display names, or a field for a typed unit ID), and a search over
+// all the lists that chooses a category and its entry at once. It opens with no
 // category chosen and the hero list shown with nothing picked, and keeps
 // nothing between openings: each opening builds a new one.
 class UnitPicker : public QDialog {
@@ -23,9 +26,17 @@ signals:
     void picked(const QString &text);
 
 private:
-    void showOnly(const QString &chooser);
+    struct Category {
+        QRadioButton *option;
+        QWidget *chooser;
+    };
 
-    QVector<QWidget *> choosers_; // in the order OK reads them
+    void choose(int category);
+    void pickFound(int category, int row);
+    void showOnly(const QWidget *chooser);
+
+    QVector<Category> categories_; // in option order
+    QVector<QWidget *> choosers_;  // in the order OK reads them
 };
 
 } // namespace quorlin

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace quorlin {
+
+// The unit picker's search field. Typing offers every list entry whose display
+// name contains the text, from all categories at once, each with its category
+// ("剑士 — 兵营单位"). A pick is reported by where the entry stands, so a name
+// in two lists, or twice in one, gives two different picks.
+class UnitSearch : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit UnitSearch(QWidget *parent = nullptr);
+
+signals:
+    // `category` indexes PickerCategories(), `row` that category's entries.
+    void found(int category, int row);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace quorlin
