@@ -3,7 +3,7 @@
 // second box, since the two cannot be ticked together), elevation, cliffs,
 // both connection groups and mixed water.
 #include "script/assembler.h"
-#include "wizard/scripted_dialogs.h"
+#include "core/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 #include <QElapsedTimer>

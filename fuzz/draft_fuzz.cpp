@@ -20,7 +20,7 @@ QByteArray Encoded(const quorlin::WizardModel &model)
 {
     QByteArray bytes;
     QString error;
-    if (!quorlin::EncodeDraft(model, &bytes, &error)) {
+    if (!quorlin::EncodeDraft(model.project(), &bytes, &error)) {
         std::fprintf(stderr, "cannot save an opened draft: %s\n", qPrintable(error));
         std::abort();
     }
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     quorlin::WizardModel model(nullptr);
     const quint64 revision = model.settings().revision();
     QString error;
-    if (!quorlin::ApplyDraft(bytes, model, &error)) {
+    if (!model.applyDraft(bytes, &error)) {
         Require(!error.isEmpty(), "a refused draft says why");
         Require(model.settings().revision() == revision, "a refused draft leaves the settings alone");
         Require(Encoded(model) == fresh, "a refused draft leaves the model as it was");
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const QByteArray saved = Encoded(model);
     quorlin::WizardModel reopened(nullptr);
-    Require(quorlin::ApplyDraft(saved, reopened, &error), "a saved draft opens");
+    Require(reopened.applyDraft(saved, &error), "a saved draft opens");
     Require(Encoded(reopened) == saved, "a saved draft opens to the same state");
     return 0;
 }

@@ -2,6 +2,7 @@
 // standard output and the script file.
 #include <QtTest>
 
+#include "core/text_files.h"
 #include "script/script_file.h"
 #include "test_script_support.h"
 

@@ -5,8 +5,8 @@
 #include "drafts/draft.h"
 #include "drafts/draft_format.h"
 #include "test_script_support.h"
-#include "wizard/control_captions.h"
-#include "wizard/scripted_dialogs.h"
+#include "core/control_captions.h"
+#include "core/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;
@@ -101,7 +101,7 @@ QByteArray Encode(const WizardModel &m)
 {
     QByteArray bytes;
     QString error;
-    if (!EncodeDraft(m, &bytes, &error))
+    if (!EncodeDraft(m.project(), &bytes, &error))
         qWarning() << "EncodeDraft:" << error;
     return bytes;
 }
@@ -210,7 +210,7 @@ void TestDrafts::roundTripsEveryControlAndFullLists()
     // that already holds other work.
     WizardModel target(nullptr);
     QString error;
-    QVERIFY2(ApplyDraft(bytes, target, &error), qPrintable(error));
+    QVERIFY2(target.applyDraft(bytes, &error), qPrintable(error));
     COMPARE_STATE(Take(target), Take(source));
     QCOMPARE(Encode(target), bytes);
 
@@ -219,7 +219,7 @@ void TestDrafts::roundTripsEveryControlAndFullLists()
     Set(busy, "Check13", "1");
     Set(busy, "Text8", "500");
     busy.replaceItems(Items(7, QStringLiteral("old")), ItemStore(), Items(1, QStringLiteral("old")), 40);
-    QVERIFY2(ApplyDraft(bytes, busy, &error), qPrintable(error));
+    QVERIFY2(busy.applyDraft(bytes, &error), qPrintable(error));
     COMPARE_STATE(Take(busy), Take(source));
 }
 
@@ -250,7 +250,7 @@ void TestDrafts::opensADraftOfEarlierVersions()
 
     WizardModel m(nullptr);
     QString error;
-    QVERIFY2(ApplyDraft(draft, m, &error), qPrintable(error));
+    QVERIFY2(m.applyDraft(draft, &error), qPrintable(error));
     const Settings &s = m.settings();
 
     QCOMPARE(s.slider(QStringLiteral("Slider1")), 60);
@@ -292,14 +292,14 @@ void TestDrafts::separatorsAreInterchangeable()
 
     WizardModel target(nullptr);
     QString error;
-    QVERIFY2(ApplyDraft(loose, target, &error), qPrintable(error));
+    QVERIFY2(target.applyDraft(loose, &error), qPrintable(error));
     COMPARE_STATE(Take(target), Take(source));
 
     // A file without the final line break is still whole.
     QByteArray unended = Encode(source);
     unended.chop(2);
     WizardModel other(nullptr);
-    QVERIFY2(ApplyDraft(unended, other, &error), qPrintable(error));
+    QVERIFY2(other.applyDraft(unended, &error), qPrintable(error));
     COMPARE_STATE(Take(other), Take(source));
 }
 
@@ -315,7 +315,7 @@ void TestDrafts::restoresXnForNumberedUnits()
 
     WizardModel target(&dialogs);
     QString error;
-    QVERIFY2(ApplyDraft(Encode(source), target, &error), qPrintable(error));
+    QVERIFY2(target.applyDraft(Encode(source), &error), qPrintable(error));
     QCOMPARE(target.xn(), qint64(3));
     Set(target, "Label55", "7");
     target.addUnit();
@@ -343,7 +343,7 @@ void TestDrafts::zoneRecordOnlyWithZonesSetTogether()
     for (const QString &name : zone)
         before << target.settings().toString(name);
     QString error;
-    QVERIFY2(ApplyDraft(apart, target, &error), qPrintable(error));
+    QVERIFY2(target.applyDraft(apart, &error), qPrintable(error));
     QCOMPARE(target.settings().check(QStringLiteral("Check33")), 0);
     for (int i = 0; i < zone.size(); ++i)
         QCOMPARE(target.settings().toString(zone[i]), before[i]);
@@ -353,7 +353,7 @@ void TestDrafts::zoneRecordOnlyWithZonesSetTogether()
     Set(source, "Check33", "2");
     const QByteArray grey = Encode(source);
     QVERIFY(grey.startsWith("2\r\n1\r\n"));
-    QVERIFY2(ApplyDraft(grey, target, &error), qPrintable(error));
+    QVERIFY2(target.applyDraft(grey, &error), qPrintable(error));
     QCOMPARE(target.settings().check(QStringLiteral("Check33")), 2);
     QCOMPARE(target.settings().slider(QStringLiteral("Slider1")), 12);
 }
@@ -375,7 +375,7 @@ void TestDrafts::leavesWhatADraftDoesNotHold()
     const QString script = target.script();
 
     QString error;
-    QVERIFY2(ApplyDraft(Encode(source), target, &error), qPrintable(error));
+    QVERIFY2(target.applyDraft(Encode(source), &error), qPrintable(error));
     for (const auto &v : editorInputs)
         QCOMPARE(target.settings().toString(QString::fromLatin1(v[0])), U(v[1]));
     QCOMPARE(target.page(), WizardModel::kLastPage);
@@ -388,7 +388,7 @@ void TestDrafts::appliesThroughTheControlRules()
     QByteArray pair = DefaultWith(6, "0,0,0,0,1,1,1,1,0,1,1,0,1,1,0,0");
     WizardModel m(nullptr);
     QString error;
-    QVERIFY2(ApplyDraft(pair, m, &error), qPrintable(error));
+    QVERIFY2(m.applyDraft(pair, &error), qPrintable(error));
     const Settings &s = m.settings();
     for (const char *cleared : {"Check12", "Check14", "Check17", "Check20"})
         QVERIFY2(s.check(QString::fromLatin1(cleared)) == 0, cleared);
@@ -396,14 +396,14 @@ void TestDrafts::appliesThroughTheControlRules()
         QVERIFY2(s.check(QString::fromLatin1(kept)) == 1, kept);
 
     // A grey box neither clears nor is cleared.
-    QVERIFY2(ApplyDraft(DefaultWith(6, "0,0,0,0,2,1,1,2,0,0,0,0,0,0,0,0"), m, &error), qPrintable(error));
+    QVERIFY2(m.applyDraft(DefaultWith(6, "0,0,0,0,2,1,1,2,0,0,0,0,0,0,0,0"), &error), qPrintable(error));
     QCOMPARE(s.check(QStringLiteral("Check12")), 2);
     QCOMPARE(s.check(QStringLiteral("Check13")), 1);
     QCOMPARE(s.check(QStringLiteral("Check14")), 1);
     QCOMPARE(s.check(QStringLiteral("Check15")), 2);
 
     // Two options of a group true: the last applied wins. Derived states follow the values.
-    QVERIFY2(ApplyDraft(DefaultWith(1, "64,10,1,10,5,8,#TRUE#,#TRUE#,#FALSE#,#TRUE#"), m, &error), qPrintable(error));
+    QVERIFY2(m.applyDraft(DefaultWith(1, "64,10,1,10,5,8,#TRUE#,#TRUE#,#FALSE#,#TRUE#"), &error), qPrintable(error));
     QVERIFY(s.option(QStringLiteral("Option4")));
     QVERIFY(!s.option(QStringLiteral("Option1")) && !s.option(QStringLiteral("Option2")));
     QVERIFY(m.isEnabled(QStringLiteral("Combo3")));
@@ -487,7 +487,7 @@ void TestDrafts::refusesMalformedDrafts()
     QSignalSpy changes(&m, &WizardModel::changed);
 
     QString error;
-    QVERIFY(!ApplyDraft(bytes, m, &error));
+    QVERIFY(!m.applyDraft(bytes, &error));
     QVERIFY2(error.contains(problem), qPrintable(error));
     QVERIFY(!error.isEmpty());
     QVERIFY2(!NamesAControl(error), qPrintable(error));
@@ -510,7 +510,7 @@ void TestDrafts::refusesEveryTruncation()
     const qsizetype whole = bytes.size() - 2;
     for (qsizetype size = 0; size < whole; ++size) {
         QString error;
-        if (ApplyDraft(bytes.left(size), m, &error))
+        if (m.applyDraft(bytes.left(size), &error))
             QFAIL(qPrintable(QStringLiteral("a draft cut to %1 of %2 bytes opened").arg(size).arg(bytes.size())));
         if (error.isEmpty() || NamesAControl(error) || Take(m).values != before.values || Take(m).lines[0] != before.lines[0]
             || m.xn() != before.xn)
@@ -553,7 +553,7 @@ void TestDrafts::refusesTextsTheFormatCannotKeep()
         c.put(m);
         QByteArray bytes = "untouched";
         QString error;
-        QVERIFY2(!EncodeDraft(m, &bytes, &error), c.name);
+        QVERIFY2(!EncodeDraft(m.project(), &bytes, &error), c.name);
         QVERIFY2(error.contains(c.named) && !NamesAControl(error), qPrintable(error));
         QCOMPARE(bytes, QByteArray("untouched"));
     }

@@ -2,10 +2,11 @@
 // each add leaves behind in its frame.
 #include <QtTest>
 
-#include "items/editors.h"
-#include "items/object_block.h"
+#include "editors/editors.h"
+#include "script/item_blocks.h"
+#include "script/object_block.h"
 #include "test_script_support.h"
-#include "wizard/settings.h"
+#include "core/settings.h"
 
 using namespace quorlin;
 using testing::Lines;

@@ -1,7 +1,7 @@
 // The real message boxes and file dialogs behind the dialogs interface:
 // their icons, buttons, default buttons, filters and default extensions.
-#include "wizard/ui/qt_dialogs.h"
-#include "wizard/ui/run_window.h"
+#include "ui/qt_dialogs.h"
+#include "ui/run_window.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "test_gui_support.h"
 #include "test_script_support.h"
 
-#include "names/ui/unit_picker.h"
+#include "ui/unit_picker.h"
 
 #include <QCheckBox>
 #include <QListWidget>

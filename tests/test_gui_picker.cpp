@@ -3,7 +3,7 @@
 #include "test_gui_support.h"
 
 #include "names/picker_lists.h"
-#include "names/ui/unit_picker.h"
+#include "ui/unit_picker.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

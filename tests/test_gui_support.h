@@ -2,8 +2,8 @@
 // dialogs are scripted, and the user's ways of touching its widgets.
 #pragma once
 
-#include "wizard/scripted_dialogs.h"
-#include "wizard/ui/main_window.h"
+#include "core/scripted_dialogs.h"
+#include "ui/main_window.h"
 #include "wizard/wizard_model.h"
 
 #include <QAbstractButton>

@@ -4,7 +4,7 @@
 #include "test_gui_support.h"
 
 #include "names/terrain_names.h"
-#include "wizard/controls.h"
+#include "core/controls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // the pages, the script and its saved state.
 #include <QtTest>
 
-#include "wizard/scripted_dialogs.h"
+#include "core/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;

@@ -4,8 +4,8 @@
 
 #include "names/terrain_names.h"
 #include "script/script_file.h"
-#include "wizard/controls.h"
-#include "wizard/scripted_dialogs.h"
+#include "core/controls.h"
+#include "core/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;

@@ -4,7 +4,7 @@
 #include <clocale>
 #include <cmath>
 
-#include "script/numbers.h"
+#include "core/numbers.h"
 
 using namespace quorlin;
 

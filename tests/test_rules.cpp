@@ -2,8 +2,8 @@
 // exclusive pairs, the value labels, "全部选择" and "恢复默认".
 #include <QtTest>
 
-#include "wizard/scripted_dialogs.h"
-#include "wizard/settings.h"
+#include "core/scripted_dialogs.h"
+#include "core/settings.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;

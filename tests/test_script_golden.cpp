@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "test_script_support.h"
-#include "wizard/scripted_dialogs.h"
+#include "core/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;

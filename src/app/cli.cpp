@@ -1,7 +1,8 @@
 #include "app/cli.h"
 
+#include "core/text_files.h"
 #include "script/script_file.h"
-#include "wizard/scripted_dialogs.h"
+#include "core/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 #include <QCommandLineParser>

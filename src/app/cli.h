@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/ui/run_window.h"
+#include "ui/run_window.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 #include "app/cli.h"
-#include "wizard/ui/run_window.h"
+#include "ui/run_window.h"
 
 #include <QCoreApplication>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "drafts/draft_format.h"
 
-#include "script/script_file.h"
+#include "core/text_files.h"
 
 namespace quorlin {
 

@@ -9,7 +9,7 @@
 // are separated by one comma. The file carries no header or version: counts
 // stored earlier say how many item records follow.
 
-#include "wizard/controls.h"
+#include "core/controls.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "drafts/draft.h"
 #include "drafts/draft_format.h"
 
-#include "wizard/control_captions.h"
-#include "wizard/wizard_model.h"
+#include "core/control_captions.h"
+#include "core/project.h"
 
 #include <QStringDecoder>
 
@@ -195,7 +195,6 @@ private:
 };
 
 Settings &SettingsOf(Settings &settings) { return settings; }
-Settings &SettingsOf(WizardModel &model) { return model.settings(); }
 
 // Puts one held value through the target's ordinary setter, so the
 // reactions of that control run as for a change by the user.
@@ -249,29 +248,28 @@ bool ReadDraft(const QByteArray &bytes, DraftData *data, QString *error)
     return true;
 }
 
-bool ApplyDraft(const QByteArray &bytes, WizardModel &model, QString *error)
+bool ApplyDraft(const QByteArray &bytes, Project &project, QString *error)
 {
     DraftData data;
     if (!ReadDraft(bytes, &data, error))
         return false;
 
-    // A rehearsal on a copy of the settings: the setters and their reactions
-    // depend on nothing else, so if every value passes here it passes on the
-    // model too, and a refused value leaves the model untouched.
-    Settings rehearsal = model.settings();
-    const QString refused = PutSettings(rehearsal, data);
+    // Everything goes onto a copy first, so a refused value leaves the project untouched.
+    Project opened = project;
+    const QString refused = PutSettings(opened.settings, data);
     if (!refused.isEmpty()) {
         if (error)
             *error = QStringLiteral("%1不接受草稿中的值").arg(SettingName(refused));
         return false;
     }
-
-    ItemStore stores[3];
-    for (int i = 0; i < 3; ++i)
+    ItemStore *stores[3] = {&opened.lands, &opened.terrains, &opened.units};
+    for (int i = 0; i < 3; ++i) {
+        stores[i]->clear();
         for (const DraftItem &item : data.items[i])
-            stores[i].add(item.line, item.block);
-    model.replaceItems(stores[0], stores[1], stores[2], data.xn);
-    PutSettings(model, data);
+            stores[i]->add(item.line, item.block);
+    }
+    opened.xn = data.xn;
+    project = opened;
     return true;
 }
 

@@ -1,9 +1,9 @@
 #include "drafts/draft.h"
 #include "drafts/draft_format.h"
 
-#include "script/script_file.h"
-#include "wizard/control_captions.h"
-#include "wizard/wizard_model.h"
+#include "core/text_files.h"
+#include "core/control_captions.h"
+#include "core/project.h"
 
 
 namespace quorlin {
@@ -12,12 +12,12 @@ namespace {
 
 const QByteArray kRecordEnd = QByteArrayLiteral("\r\n");
 
-const ItemStore &StoreOf(const WizardModel &model, int list)
+const ItemStore &StoreOf(const Project &project, int list)
 {
     switch (list) {
-    case 0: return model.lands();
-    case 1: return model.terrains();
-    default: return model.units();
+    case 0: return project.lands;
+    case 1: return project.terrains;
+    default: return project.units;
     }
 }
 
@@ -42,9 +42,9 @@ QString Unstorable(const QString &text)
 // A double quote inside a text would end the field early and make the rest
 // of the file unreadable. Names the first setting holding something the draft
 // cannot keep, with what it is, or returns an empty string.
-QString FirstUnstorableSetting(const WizardModel &model)
+QString FirstUnstorableSetting(const Project &project)
 {
-    const Settings &s = model.settings();
+    const Settings &s = project.settings;
     auto textHolding = [&](const SettingsRecord &record) -> QString {
         for (const char *control : record.controls) {
             const QString name = QString::fromLatin1(control);
@@ -60,7 +60,7 @@ QString FirstUnstorableSetting(const WizardModel &model)
         return QString();
     };
     for (int i = 0; i < DraftLists().size(); ++i) {
-        const ItemStore &store = StoreOf(model, i);
+        const ItemStore &store = StoreOf(project, i);
         const QString list = SettingCaption(QString::fromLatin1(DraftLists()[i].list));
         for (int k = 0; k < store.count(); ++k) {
             const QString item = QStringLiteral("第 %1 个%2“%3”").arg(k + 1).arg(list, store.line(k));
@@ -82,7 +82,7 @@ QString FirstUnstorableSetting(const WizardModel &model)
 
 class Writer {
 public:
-    explicit Writer(const WizardModel &model) : model_(model), s_(model.settings()) {}
+    explicit Writer(const Project &project) : project_(project), s_(project.settings) {}
 
     QByteArray write()
     {
@@ -97,7 +97,7 @@ public:
         items(2);
         for (DraftRecord r : {kRecReadyMade, kRecElevation, kRecCliffs, kRecConnections, kRecConnectionKinds})
             settings(r);
-        record({DraftInteger(model_.xn())});
+        record({DraftInteger(project_.xn)});
         settings(kRecCombos);
         return out_;
     }
@@ -130,28 +130,28 @@ private:
 
     void items(int list)
     {
-        const ItemStore &store = StoreOf(model_, list);
+        const ItemStore &store = StoreOf(project_, list);
         record({DraftInteger(store.count())});
         for (int k = 0; k < store.count(); ++k)
             record({DraftText(store.line(k)), DraftText(store.block(k))});
     }
 
-    const WizardModel &model_;
+    const Project &project_;
     const Settings &s_;
     QByteArray out_;
 };
 
 } // namespace
 
-bool EncodeDraft(const WizardModel &model, QByteArray *bytes, QString *error)
+bool EncodeDraft(const Project &project, QByteArray *bytes, QString *error)
 {
-    const QString refusal = FirstUnstorableSetting(model);
+    const QString refusal = FirstUnstorableSetting(project);
     if (!refusal.isEmpty()) {
         if (error)
             *error = refusal;
         return false;
     }
-    *bytes = Writer(model).write();
+    *bytes = Writer(project).write();
     return true;
 }
 

@@ -1,10 +1,10 @@
 #include "script/assembler.h"
 
-#include "items/editors.h"
-#include "items/item_store.h"
+#include "script/item_blocks.h"
+#include "core/item_store.h"
 #include "names/terrain_names.h"
 #include "script/sections.h"
-#include "wizard/settings.h"
+#include "core/settings.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,7 +1,7 @@
-#include "items/item_store.h"
-#include "items/object_block.h"
+#include "core/item_store.h"
+#include "script/object_block.h"
 #include "script/sections.h"
-#include "wizard/settings.h"
+#include "core/settings.h"
 
 namespace quorlin {
 

@@ -1,7 +1,7 @@
 #include "names/terrain_names.h"
-#include "script/numbers.h"
+#include "core/numbers.h"
 #include "script/sections.h"
-#include "wizard/settings.h"
+#include "core/settings.h"
 
 #include <utility>
 

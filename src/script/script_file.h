@@ -5,24 +5,11 @@
 
 namespace quorlin {
 
-// The text in the GBK code page; characters it cannot hold become its
-// replacement character.
-QByteArray ToGbk(const QString &text);
-QString FromGbk(const QByteArray &bytes);
-
-// The line (from 1) of the first character GBK cannot hold, which goes into
-// `character`; 0 when GBK holds the whole text.
-int FirstNonGbkLine(const QString &text, QString *character);
-
 // The text of a script file: CR LF line ends (whatever line ends the editor
 // used) and one final CR LF.
 QString ScriptFileText(const QString &text);
 
 // The bytes of a script file: its text in GBK, without a byte-order mark.
 QByteArray ScriptFileBytes(const QString &text);
-
-// Writes the whole file or nothing: the old file stays intact on any failure.
-// On failure returns false and a message for the user in `error`.
-bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
 
 } // namespace quorlin

@@ -1,6 +1,6 @@
-#include "items/item_store.h"
+#include "core/item_store.h"
 #include "script/sections.h"
-#include "wizard/settings.h"
+#include "core/settings.h"
 
 namespace quorlin {
 

@@ -2,7 +2,7 @@
 
 namespace quorlin {
 
-void History::record(const ProjectState &before, const QString &mergeKey)
+void History::record(const Project &before, const QString &mergeKey)
 {
     redo_.clear();
     const bool merge = !mergeKey.isEmpty() && mergeKey == lastKey_ && !undo_.isEmpty();
@@ -14,14 +14,14 @@ void History::record(const ProjectState &before, const QString &mergeKey)
         undo_.removeFirst();
 }
 
-ProjectState History::undo(const ProjectState &current)
+Project History::undo(const Project &current)
 {
     lastKey_.clear();
     redo_.append(current);
     return undo_.takeLast();
 }
 
-ProjectState History::redo(const ProjectState &current)
+Project History::redo(const Project &current)
 {
     lastKey_.clear();
     undo_.append(current);

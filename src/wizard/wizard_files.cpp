@@ -1,6 +1,7 @@
 #include "wizard/wizard_model.h"
 
 #include "drafts/draft.h"
+#include "core/text_files.h"
 #include "script/script_file.h"
 
 #include <QFileInfo>
@@ -83,7 +84,7 @@ bool WizardModel::mayExit()
 bool WizardModel::saveDraftTo(const QString &path, QString *error) const
 {
     QByteArray bytes;
-    if (!EncodeDraft(*this, &bytes, error))
+    if (!EncodeDraft(project_, &bytes, error))
         return false;
     return WriteFileAtomically(path, bytes, error);
 }
@@ -97,7 +98,7 @@ bool WizardModel::saveDraft()
         return false;
     QByteArray bytes;
     QString error;
-    if (!EncodeDraft(*this, &bytes, &error)) {
+    if (!EncodeDraft(project_, &bytes, &error)) {
         report(kAttention, error, MessageIcon::Warning);
         return false;
     }

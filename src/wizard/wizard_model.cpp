@@ -1,8 +1,8 @@
 #include "wizard/wizard_model.h"
 
 #include "drafts/draft.h"
-#include "items/editors.h"
-#include "wizard/page_commands.h"
+#include "editors/editors.h"
+#include "editors/page_commands.h"
 #include "script/assembler.h"
 
 #include <QFile>
@@ -34,13 +34,13 @@ public:
     explicit Step(WizardModel &model, const QString &mergeKey = QString()) : model_(model)
     {
         if (model_.stepDepth_++ == 0) {
-            model_.stepBefore_ = model_.state();
+            model_.stepBefore_ = model_.project_;
             model_.stepKey_ = mergeKey;
         }
     }
     ~Step()
     {
-        if (--model_.stepDepth_ == 0 && model_.state() != model_.stepBefore_)
+        if (--model_.stepDepth_ == 0 && model_.project_ != model_.stepBefore_)
             model_.history_.record(model_.stepBefore_, model_.stepKey_);
     }
     Step(const Step &) = delete;
@@ -51,26 +51,26 @@ private:
 };
 
 WizardModel::WizardModel(Dialogs *dialogs, QObject *parent)
-    : QObject(parent), dialogs_(dialogs), draftState_(state())
+    : QObject(parent), dialogs_(dialogs), draftState_(project_)
 {
 }
 
-ProjectState WizardModel::state() const { return {settings_, lands_, terrains_, units_, xn_}; }
-
-void WizardModel::restore(const ProjectState &state)
+void WizardModel::restore(const Project &state)
 {
-    settings_.assignValues(state.settings);
-    lands_ = state.lands;
-    terrains_ = state.terrains;
-    units_ = state.units;
-    xn_ = state.xn;
+    // The values change at once; the revision still moves on for the views.
+    const Project kept = state;
+    project_.settings.assignValues(kept.settings);
+    project_.lands = kept.lands;
+    project_.terrains = kept.terrains;
+    project_.units = kept.units;
+    project_.xn = kept.xn;
 }
 
 void WizardModel::undo()
 {
     if (!canUndo())
         return;
-    restore(history_.undo(state()));
+    restore(history_.undo(project_));
     notify();
 }
 
@@ -78,14 +78,14 @@ void WizardModel::redo()
 {
     if (!canRedo())
         return;
-    restore(history_.redo(state()));
+    restore(history_.redo(project_));
     notify();
 }
 
 void WizardModel::markDraft(const QString &path)
 {
     draftPath_ = path;
-    draftState_ = state();
+    draftState_ = project_;
 }
 
 void WizardModel::notify() { emit changed(); }
@@ -105,7 +105,7 @@ void WizardModel::report(const QString &title, const QString &text, MessageIcon 
 QString WizardModel::setValue(const QString &name, const QString &value)
 {
     Step step(*this, MergeKey(name));
-    const QString error = settings_.setFromString(name, value);
+    const QString error = project_.settings.setFromString(name, value);
     notify();
     return error;
 }
@@ -113,35 +113,35 @@ QString WizardModel::setValue(const QString &name, const QString &value)
 bool WizardModel::setCheck(const QString &name, int value)
 {
     Step step(*this, MergeKey(name));
-    return announce(settings_.setCheck(name, value));
+    return announce(project_.settings.setCheck(name, value));
 }
 
 bool WizardModel::setOption(const QString &name, bool on)
 {
     Step step(*this, MergeKey(name));
-    return announce(settings_.setOption(name, on));
+    return announce(project_.settings.setOption(name, on));
 }
 
 bool WizardModel::setSlider(const QString &name, int value)
 {
     Step step(*this, MergeKey(name));
-    return announce(settings_.setSlider(name, value));
+    return announce(project_.settings.setSlider(name, value));
 }
 
 bool WizardModel::setText(const QString &name, const QString &value)
 {
     Step step(*this, MergeKey(name));
-    return announce(settings_.setText(name, value));
+    return announce(project_.settings.setText(name, value));
 }
 
 ItemStore *WizardModel::list(const QString &name)
 {
     if (name == QLatin1String("Lst0"))
-        return &lands_;
+        return &project_.lands;
     if (name == QLatin1String("Lst1"))
-        return &terrains_;
+        return &project_.terrains;
     if (name == QLatin1String("Lst2"))
-        return &units_;
+        return &project_.units;
     return nullptr;
 }
 
@@ -163,10 +163,10 @@ void WizardModel::setLineSelected(const QString &name, int line, bool on)
 void WizardModel::replaceItems(const ItemStore &lands, const ItemStore &terrains, const ItemStore &units, qint64 xn)
 {
     Step step(*this);
-    lands_ = lands;
-    terrains_ = terrains;
-    units_ = units;
-    xn_ = xn;
+    project_.lands = lands;
+    project_.terrains = terrains;
+    project_.units = units;
+    project_.xn = xn;
     notify();
 }
 
@@ -215,34 +215,34 @@ bool WizardModel::click(const QString &button)
 void WizardModel::addLand()
 {
     Step step(*this);
-    if (const auto refusal = AddLand(settings_, lands_))
+    if (const auto refusal = AddLand(project_.settings, project_.lands))
         report(refusal->title, refusal->text, refusal->icon);
 }
 
 void WizardModel::addTerrain()
 {
     Step step(*this);
-    if (const auto refusal = AddTerrain(settings_, terrains_))
+    if (const auto refusal = AddTerrain(project_.settings, project_.terrains))
         report(refusal->title, refusal->text, refusal->icon);
 }
 
 void WizardModel::addUnit()
 {
     Step step(*this);
-    if (const auto refusal = AddUnit(settings_, units_, xn_))
+    if (const auto refusal = AddUnit(project_.settings, project_.units, project_.xn))
         report(refusal->title, refusal->text, refusal->icon);
 }
 
 void WizardModel::selectAllReadyMade()
 {
     Step step(*this);
-    SelectAllReadyMade(settings_);
+    SelectAllReadyMade(project_.settings);
 }
 
 void WizardModel::restoreDefaults()
 {
     Step step(*this);
-    RestoreDefaults(settings_);
+    RestoreDefaults(project_.settings);
     emit status(QStringLiteral("已恢复默认设置。按 Ctrl+Z 可以撤销。"));
 }
 
@@ -250,7 +250,7 @@ bool WizardModel::isEnabled(const QString &name) const
 {
     if (name == QLatin1String("Command1"))
         return page_ != 0;
-    return settings_.isEnabled(name);
+    return project_.settings.isEnabled(name);
 }
 
 bool WizardModel::isVisible(const QString &name) const
@@ -262,7 +262,7 @@ bool WizardModel::isVisible(const QString &name) const
     for (int p = 0; p <= kLastPage; ++p)
         if (name == QStringLiteral("Pic(%1)").arg(p))
             return page_ == p;
-    return settings_.isVisible(name);
+    return project_.settings.isVisible(name);
 }
 
 QString WizardModel::caption(const QString &name) const
@@ -272,13 +272,13 @@ QString WizardModel::caption(const QString &name) const
     if (name == QLatin1String("Command2"))
         return page_ == 4 ? QStringLiteral("完成") : QStringLiteral("下一步>");
     if (name == QLatin1String("Label55"))
-        return settings_.text(name);
-    return settings_.valueLabel(name);
+        return project_.settings.text(name);
+    return project_.settings.valueLabel(name);
 }
 
 QString WizardModel::assemble() const
 {
-    return AssembleScript(settings_, lands_, terrains_, units_, date_.value_or(TodayShortDate()));
+    return AssembleScript(project_.settings, project_.lands, project_.terrains, project_.units, date_.value_or(TodayShortDate()));
 }
 
 void WizardModel::next()
@@ -319,6 +319,17 @@ void WizardModel::setScript(const QString &text)
     notify();
 }
 
+bool WizardModel::applyDraft(const QByteArray &bytes, QString *error)
+{
+    Project opened = project_;
+    if (!ApplyDraft(bytes, opened, error))
+        return false;
+    Step step(*this);
+    project_ = opened;
+    notify();
+    return true;
+}
+
 bool WizardModel::openDraftFrom(const QString &path, QString *error)
 {
     QFile file(path);
@@ -337,8 +348,7 @@ bool WizardModel::openDraftFrom(const QString &path, QString *error)
             *error = QStringLiteral("文件太大，不是草稿");
         return false;
     }
-    Step step(*this);
-    if (!ApplyDraft(bytes, *this, error))
+    if (!applyDraft(bytes, error))
         return false;
     markDraft(path);
     notify();

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "items/item_store.h"
-#include "wizard/dialogs.h"
+#include "core/item_store.h"
+#include "core/project.h"
+#include "core/dialogs.h"
 #include "wizard/history.h"
-#include "wizard/settings.h"
+#include "core/settings.h"
 
 #include <QObject>
 #include <QString>
@@ -23,8 +24,10 @@ public:
 
     explicit WizardModel(Dialogs *dialogs, QObject *parent = nullptr);
 
-    Settings &settings() { return settings_; }
-    const Settings &settings() const { return settings_; }
+    Settings &settings() { return project_.settings; }
+    const Settings &settings() const { return project_.settings; }
+    // The whole work of pages 0 to 4, as drafts and undo keep it.
+    const Project &project() const { return project_; }
 
     // Setting values by control name; every change runs the control rules.
     QString setValue(const QString &name, const QString &value); // empty when accepted
@@ -35,13 +38,13 @@ public:
 
     // The lists Lst0 (lands), Lst1 (terrains) and Lst2 (units).
     ItemStore *list(const QString &name);
-    const ItemStore &lands() const { return lands_; }
-    const ItemStore &terrains() const { return terrains_; }
-    const ItemStore &units() const { return units_; }
+    const ItemStore &lands() const { return project_.lands; }
+    const ItemStore &terrains() const { return project_.terrains; }
+    const ItemStore &units() const { return project_.units; }
     bool selectLines(const QString &list, const QVector<int> &lines);
     void setLineSelected(const QString &list, int line, bool on);
 
-    qint64 xn() const { return xn_; }
+    qint64 xn() const { return project_.xn; }
 
     // Presses a button by name. False for a name that is not a button here.
     bool click(const QString &button);
@@ -88,7 +91,7 @@ public:
     // The draft saved or opened last (empty before the first), and whether
     // anything has changed since.
     QString draftPath() const { return draftPath_; }
-    bool isModified() const { return state() != draftState_; }
+    bool isModified() const { return project_ != draftState_; }
 
     // Drafts through the file dialog, with the question before opening.
     bool saveDraft();
@@ -96,6 +99,8 @@ public:
     // Drafts by path, without dialogs; on failure `error` says why and nothing changed.
     bool saveDraftTo(const QString &path, QString *error) const;
     bool openDraftFrom(const QString &path, QString *error);
+    // Puts a draft's bytes in place as one step; on failure nothing changed.
+    bool applyDraft(const QByteArray &bytes, QString *error);
     // Opens a draft by path, telling the user through the dialogs when it cannot.
     bool openDraftFile(const QString &path);
 
@@ -116,8 +121,7 @@ private:
     // changed anything. Nested actions (a draft's many values) make one step.
     class Step;
     friend class Step;
-    ProjectState state() const;
-    void restore(const ProjectState &state);
+    void restore(const Project &state);
     void markDraft(const QString &path);
     // Asks what to do with unsaved work: true to go on (saved, or No), false to stay.
     bool settle(const QString &question, const std::function<bool()> &save);
@@ -128,9 +132,7 @@ private:
     bool announce(bool accepted);
 
     Dialogs *dialogs_;
-    Settings settings_;
-    ItemStore lands_, terrains_, units_;
-    qint64 xn_ = 0;
+    Project project_;
     int page_ = 0;
     QString script_;
     bool saved_ = false;
@@ -139,10 +141,10 @@ private:
 
     History history_;
     int stepDepth_ = 0;
-    ProjectState stepBefore_;
+    Project stepBefore_;
     QString stepKey_;
     QString draftPath_;
-    ProjectState draftState_;
+    Project draftState_;
 };
 
 } // namespace quorlin

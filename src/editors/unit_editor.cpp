@@ -1,0 +1,63 @@
+#include "editors/editors.h"
+
+#include "script/object_block.h"
+#include "core/numbers.h"
+#include "core/settings.h"
+
+namespace quorlin {
+
+std::optional<Refusal> AddUnit(Settings &s, ItemStore &units, qint64 &xn)
+{
+    const QString name = s.text(QStringLiteral("Label55"));
+    if (StripBlanks(name).isEmpty())
+        return Refusal{QStringLiteral("注意"), QStringLiteral("请选择单位。"), MessageIcon::Warning};
+    if (units.isFull())
+        return Refusal{QStringLiteral("错误"), QStringLiteral("你添加的单位太多了。"), MessageIcon::Error};
+
+    auto valueOf = [&](const char *field) { return ReadNumber(s.text(QString::fromLatin1(field))); };
+    ObjectArgs a;
+    a.a1 = valueOf("Text6");
+    a.a2 = valueOf("Text7");
+    // Without a distance from the players both distance lines are left out.
+    const bool distances = s.isOne(QStringLiteral("Check32"));
+    a.a3 = distances ? valueOf("Text3") : -1;
+    a.a4 = distances ? valueOf("Text4") : -1;
+    a.a5 = s.isOne(QStringLiteral("Check4")) ? valueOf("Text5") : -1;
+    if (s.isOne(QStringLiteral("Check5"))) {
+        if (s.option(QStringLiteral("Option11")))
+            a.a6 = QStringLiteral("紧");
+        else if (s.option(QStringLiteral("Option12")))
+            a.a6 = QStringLiteral("松");
+    }
+    a.a7 = s.check(QStringLiteral("Check6"));
+    a.a8 = s.check(QStringLiteral("Check7"));
+    a.a9 = -1;
+    a.a10 = -1;
+    a.a11 = valueOf("Text15");
+    a.a12 = s.isOne(QStringLiteral("Check37")) ? valueOf("Text17") : 0;
+
+    units.add(name, MakeObjectBlock(name, a, xn));
+    ResetUnitPage(s);
+    return std::nullopt;
+}
+
+void ResetUnitPage(Settings &s)
+{
+    s.setText(QStringLiteral("Label55"), QString());
+    s.setText(QStringLiteral("Text6"), QStringLiteral("4"));
+    s.setText(QStringLiteral("Text7"), QStringLiteral("1"));
+    s.setText(QStringLiteral("Text15"), QStringLiteral("0"));
+    s.setText(QStringLiteral("Text3"), QStringLiteral("4"));
+    s.setText(QStringLiteral("Text4"), QStringLiteral("10"));
+    s.setText(QStringLiteral("Text5"), QStringLiteral("5"));
+    s.setCheck(QStringLiteral("Check4"), 0);
+    s.setCheck(QStringLiteral("Check5"), 0);
+    s.setCheck(QStringLiteral("Check6"), 1);
+    s.setCheck(QStringLiteral("Check7"), 0);
+    s.setCheck(QStringLiteral("Check32"), 1);
+    s.setOption(QStringLiteral("Option11"), true);
+    s.setText(QStringLiteral("Text17"), QString());
+    s.setCheck(QStringLiteral("Check37"), 0);
+}
+
+} // namespace quorlin

@@ -1,0 +1,238 @@
+#include "ui/main_window.h"
+
+#include "ui/unit_picker.h"
+#include "ui/form_kit.h"
+#include "ui/model_binder.h"
+#include "ui/pages.h"
+#include "ui/reading_order.h"
+#include "wizard/wizard_model.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace quorlin {
+
+MainWindow::MainWindow(WizardModel &model, QWidget *parent)
+    : QWidget(parent), model_(model), binder_(new ModelBinder(model, this)), pages_(new QStackedWidget),
+      scroll_(new QScrollArea)
+{
+    setObjectName(QStringLiteral("Form1"));
+
+    FormKit kit(*binder_);
+    auto *unitPage = new UnitPage(kit);
+    auto *scriptPage = new ScriptPage(kit);
+    // The pages share one place as large as the largest, so that going from
+    // page to page never moves the buttons or resizes the window; the place
+    // scrolls where the screen is too small for it.
+    for (QWidget *page : {static_cast<QWidget *>(new ZonePage(kit)), static_cast<QWidget *>(new LandPage(kit)),
+                          static_cast<QWidget *>(new TerrainPage(kit)), static_cast<QWidget *>(unitPage),
+                          static_cast<QWidget *>(new ElevationPage(kit)), static_cast<QWidget *>(scriptPage)})
+        pages_->addWidget(page);
+    pages_->setObjectName(QStringLiteral("Pages"));
+    scroll_->setObjectName(QStringLiteral("PageScroll"));
+    scroll_->setWidget(pages_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+
+    auto *window = new QVBoxLayout(this);
+    window->addWidget(scroll_, 1);
+    QWidget *bar = buttonBar();
+    window->addWidget(bar);
+
+    connect(unitPage->chooseButton(), &QPushButton::clicked, this, &MainWindow::openPicker);
+    connect(scriptPage->saveButton(), &QPushButton::clicked, this, [this] { model_.saveScript(); });
+    connect(&model_, &WizardModel::status, status_, &QLabel::setText);
+    // After the binder's own sync, so that focus and title see the new state.
+    connect(&model_, &WizardModel::changed, this, &MainWindow::follow);
+
+    QVector<QWidget *> order;
+    for (int n = 0; n < pages_->count(); ++n)
+        order += ReadingOrder(pages_->widget(n));
+    order += ReadingOrder(bar);
+    ChainTabs(order);
+    auto *undoKeys = new WindowUndoKeys(this);
+    for (int n = 0; n < WizardModel::kLastPage; ++n)
+        undoKeys->watch(pages_->widget(n));
+    addKeys();
+
+    binder_->sync();
+    follow();
+    fitToScreen();
+}
+
+MainWindow::~MainWindow() { delete picker_; }
+
+UnitPicker *MainWindow::picker() const { return picker_; }
+
+QString MainWindow::TitleFor(const QString &draftPath, bool modified)
+{
+    if (draftPath.isEmpty() && !modified)
+        return QStringLiteral("Quorlin");
+    const QString name = draftPath.isEmpty() ? QStringLiteral("未命名") : QFileInfo(draftPath).fileName();
+    return name + (modified ? QStringLiteral("*") : QString()) + QStringLiteral(" — Quorlin");
+}
+
+QWidget *MainWindow::buttonBar()
+{
+    FormKit kit(*binder_);
+    auto *bar = new QWidget;
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    QPushButton *restore = kit.modelButton("Command14", QStringLiteral("恢复默认"));
+    QPushButton *saveDraft = kit.button("Command15", QStringLiteral("保存为草稿"));
+    QPushButton *openDraft = kit.button("Command16", QStringLiteral("打开草稿"));
+    QPushButton *back = kit.button("Command1", QString());
+    QPushButton *next = kit.button("Command2", QString());
+    QPushButton *exit = kit.button("Command3", QStringLiteral("退出"));
+    // The back and next captions change with the page; the model says which.
+    binder_->trackCaption(back);
+    binder_->trackCaption(next);
+    saveDraft->setToolTip(QStringLiteral("Ctrl+S"));
+    openDraft->setToolTip(QStringLiteral("Ctrl+O"));
+    back->setToolTip(QStringLiteral("Alt+←"));
+    next->setToolTip(QStringLiteral("Alt+→"));
+
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("StatusLine"));
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    for (QPushButton *b : {restore, saveDraft, openDraft})
+        row->addWidget(b);
+    row->addWidget(status_, 1);
+    for (QPushButton *b : {back, next, exit})
+        row->addWidget(b);
+
+    connect(saveDraft, &QPushButton::clicked, this, [this] { model_.saveDraft(); });
+    connect(openDraft, &QPushButton::clicked, this, [this] { model_.openDraft(); });
+    connect(back, &QPushButton::clicked, this, [this] { model_.back(); });
+    connect(next, &QPushButton::clicked, this, [this] { model_.next(); });
+    connect(exit, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    return bar;
+}
+
+void MainWindow::addKeys()
+{
+    // A key does what its button does, and only where the button is offered.
+    auto pressIfOffered = [this](const char *name) {
+        auto *button = findChild<QPushButton *>(QString::fromLatin1(name));
+        if (button && button->isVisible() && button->isEnabled())
+            button->click();
+    };
+    auto key = [this](QList<QKeySequence> keys, std::function<void()> act) {
+        auto *action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, act);
+        addAction(action);
+    };
+    key({QKeySequence::Undo}, [this] { model_.undo(); });
+    key({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        [this] { model_.redo(); });
+    key({QKeySequence(Qt::ALT | Qt::Key_Right)}, [=] { pressIfOffered("Command2"); });
+    key({QKeySequence(Qt::ALT | Qt::Key_Left)}, [=] { pressIfOffered("Command1"); });
+    key({QKeySequence::Save}, [=] { pressIfOffered(model_.page() == WizardModel::kLastPage ? "CmdGo" : "Command15"); });
+    key({QKeySequence::Open}, [=] { pressIfOffered("Command16"); });
+    findChild<QPushButton *>(QStringLiteral("CmdGo"))->setToolTip(QStringLiteral("Ctrl+S"));
+}
+
+void MainWindow::follow()
+{
+    const QString title = TitleFor(model_.draftPath(), model_.isModified());
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    if (pages_->currentIndex() != model_.page()) {
+        const int from = shownPage_;
+        shownPage_ = model_.page();
+        pages_->setCurrentIndex(shownPage_);
+        pageChanged(from);
+    }
+}
+
+void MainWindow::pageChanged(int from)
+{
+    QWidget *page = pages_->currentWidget();
+    QWidget *target = nullptr;
+    if (shownPage_ == WizardModel::kLastPage)
+        target = findChild<QPlainTextEdit *>(QStringLiteral("Txt")); // ready for typing
+    else if (from == WizardModel::kLastPage)
+        target = FirstControl(page); // starting over begins at the top, never on "退出"
+    else if (QWidget *focus = focusWidget(); !focus || !focus->isVisible() || !focus->isEnabled())
+        target = FirstControl(page);
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+    scroll_->verticalScrollBar()->setValue(0);
+    scroll_->horizontalScrollBar()->setValue(0);
+}
+
+void MainWindow::fitToScreen()
+{
+    // As large as the largest page wants, but never beyond the screen, where
+    // the pages scroll and the buttons stay in sight.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize want = pages_->sizeHint() + QSize(scrollBar, 0);
+    const QSize bar = layout()->itemAt(1)->sizeHint();
+    const QMargins m = layout()->contentsMargins();
+    want = QSize(qMax(want.width(), bar.width()) + m.left() + m.right(),
+                 want.height() + layout()->spacing() + bar.height() + m.top() + m.bottom());
+    if (const QScreen *shown = screen()) {
+        // Room for the window manager's title bar and borders.
+        const QSize room = shown->availableGeometry().size() - QSize(16, 48);
+        want = want.boundedTo(room);
+    }
+    resize(want);
+}
+
+bool MainWindow::openDraftFile(const QString &path) { return model_.openDraftFile(path); }
+
+void MainWindow::exitProgram()
+{
+    // Only an explicit No, or a save that worked, lets unsaved work go.
+    if (!model_.mayExit())
+        return;
+    exitConfirmed_ = true;
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // While the picker is open the window takes no input, its close box included.
+    if (!isEnabled() || !(exitConfirmed_ || model_.mayExit())) {
+        event->ignore();
+        return;
+    }
+    exitConfirmed_ = false;
+    event->accept();
+}
+
+void MainWindow::openPicker()
+{
+    if (picker_)
+        return;
+    // A window of its own, not a child: disabling this window must not disable it.
+    auto *picker = new UnitPicker;
+    picker_ = picker;
+    connect(picker, &UnitPicker::picked, this,
+            [this](const QString &text) { model_.setText(QStringLiteral("Label55"), text); });
+    // However it closes (OK, cancel, its close box), this window takes input again.
+    connect(picker, &QDialog::finished, this, [this, picker] {
+        setEnabled(true);
+        picker->deleteLater();
+    });
+    picker->winId();
+    picker->windowHandle()->setTransientParent(windowHandle());
+    picker->show();
+    setEnabled(false);
+}
+
+} // namespace quorlin

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace quorlin {
+
+// The dialogs as the person at the screen sees them: message boxes, and the
+// two file dialogs, one for scripts (*.rms) and one for drafts (*.qlx).
+class QtDialogs : public Dialogs {
+public:
+    // Boxes and dialogs are placed over `parent`, which may come later.
+    explicit QtDialogs(QWidget *parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget *parent) { parent_ = parent; }
+
+    void message(const QString &title, const QString &text, MessageIcon icon) override;
+    Answer ask(const QString &title, const QString &text, bool withCancel, Answer defaultAnswer) override;
+    QString saveFileName(FileKind kind) override;
+    QString openFileName(FileKind kind) override;
+
+private:
+    QString fileName(FileKind kind, bool save);
+
+    QPointer<QWidget> parent_;
+    QString lastDraft_; // the draft dialog offers the name chosen last, in either direction
+};
+
+} // namespace quorlin

@@ -1,0 +1,99 @@
+#include "ui/reading_order.h"
+
+#include "ui/check_titled_frame.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QWidget>
+#include <algorithm>
+
+namespace quorlin {
+
+namespace {
+
+void FromWidget(QWidget *widget, QVector<QWidget *> &out);
+
+void FromLayout(QLayout *layout, QVector<QWidget *> &out)
+{
+    struct Placed {
+        int row, column, index;
+        QLayoutItem *item;
+    };
+    QVector<Placed> items;
+    auto *grid = qobject_cast<QGridLayout *>(layout);
+    for (int i = 0; i < layout->count(); ++i) {
+        int row = 0, column = i, rowSpan = 0, columnSpan = 0;
+        if (grid)
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        items.append({row, column, i, layout->itemAt(i)});
+    }
+    std::stable_sort(items.begin(), items.end(), [](const Placed &a, const Placed &b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    for (const Placed &p : items) {
+        if (QWidget *w = p.item->widget())
+            FromWidget(w, out);
+        else if (QLayout *inner = p.item->layout())
+            FromLayout(inner, out);
+    }
+}
+
+void FromWidget(QWidget *widget, QVector<QWidget *> &out)
+{
+    if (widget->focusPolicy() & Qt::TabFocus) {
+        out << widget; // a control: whatever it holds inside is its own business
+        return;
+    }
+    if (auto *framed = dynamic_cast<CheckTitledFrame *>(widget)) {
+        for (QWidget *part : framed->readingOrder())
+            FromWidget(part, out);
+    } else if (QLayout *layout = widget->layout()) {
+        FromLayout(layout, out);
+    }
+}
+
+} // namespace
+
+QVector<QWidget *> ReadingOrder(QWidget *root)
+{
+    QVector<QWidget *> out;
+    FromWidget(root, out);
+    return out;
+}
+
+void ChainTabs(const QVector<QWidget *> &widgets)
+{
+    for (int i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
+QWidget *FirstControl(QWidget *root)
+{
+    for (QWidget *w : ReadingOrder(root))
+        if (w->isVisible() && w->isEnabled())
+            return w;
+    return nullptr;
+}
+
+void WindowUndoKeys::watch(QWidget *root)
+{
+    for (QLineEdit *edit : root->findChildren<QLineEdit *>())
+        edit->installEventFilter(this);
+}
+
+bool WindowUndoKeys::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const QKeyCombination pressed = key->keyCombination();
+    const bool undoKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+        || pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)
+        || pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+    // Swallowed unaccepted, the override lets the window's shortcut have the key.
+    return undoKey;
+}
+
+} // namespace quorlin

@@ -1,0 +1,92 @@
+#include "ui/run_window.h"
+
+#include "ui/main_window.h"
+#include "ui/qt_dialogs.h"
+#include "ui/screenshots.h"
+#include "wizard/wizard_model.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+
+namespace quorlin {
+
+namespace {
+
+// Started while the program loads, before main, so start-up timing covers
+// everything from there to the first painted page.
+QElapsedTimer &ProcessClock()
+{
+    static QElapsedTimer clock;
+    return clock;
+}
+const bool kClockStarted = (ProcessClock().start(), true);
+
+// Watches the window's first show and first paint: prints the times when
+// QUORLIN_STARTUP_TIMING is set, and ends the program there when asked to.
+class StartupProbe : public QObject {
+public:
+    StartupProbe(bool print, bool quit) : print_(print), quit_(quit) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && shownAt_ < 0)
+            shownAt_ = ProcessClock().elapsed();
+        if (event->type() == QEvent::Paint && shownAt_ >= 0) {
+            watched->removeEventFilter(this);
+            if (print_)
+                std::fprintf(stderr, "quorlin: window shown after %lld ms, first page painted after %lld ms\n",
+                             static_cast<long long>(shownAt_), static_cast<long long>(ProcessClock().elapsed()));
+            if (quit_)
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    bool print_, quit_;
+    qint64 shownAt_ = -1;
+};
+
+} // namespace
+
+QTranslator *InstallQtTranslations()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(translator))
+        return translator;
+    delete translator;
+    return nullptr;
+}
+
+int RunWindow(int argc, char *argv[], const WindowOptions &options)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorlin"));
+    InstallQtTranslations();
+    if (!options.screenshots.isEmpty())
+        return TakeScreenshots(options.screenshots);
+
+    QtDialogs dialogs;
+    WizardModel model(&dialogs);
+    MainWindow window(model);
+    dialogs.setParent(&window);
+
+    StartupProbe probe(qEnvironmentVariableIsSet("QUORLIN_STARTUP_TIMING"), options.quitAfterShow);
+    window.installEventFilter(&probe);
+    window.show();
+
+    const QString draft = options.draft;
+    if (!draft.isEmpty()) {
+        // Opened once the window is up, so an error shows over an unchanged window.
+        QTimer::singleShot(0, &window, [&window, draft] { window.openDraftFile(draft); });
+    }
+    return app.exec();
+}
+
+} // namespace quorlin

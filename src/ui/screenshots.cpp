@@ -1,0 +1,84 @@
+#include "ui/screenshots.h"
+
+#include "ui/unit_picker.h"
+#include "core/scripted_dialogs.h"
+#include "ui/main_window.h"
+#include "wizard/wizard_model.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstdio>
+
+namespace quorlin {
+
+namespace {
+
+bool Save(QWidget *widget, const QString &path)
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    const bool ok = widget->grab().save(path);
+    std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(QDir::toNativeSeparators(path)));
+    return ok;
+}
+
+// Something in every list, and on page 4 every frame shown, so that the
+// pictures show each page at its fullest.
+void Fill(WizardModel &model)
+{
+    model.setText(QStringLiteral("Combo15"), QStringLiteral("沙漠"));
+    model.click(QStringLiteral("Command21"));
+    model.click(QStringLiteral("Command21"));
+    model.setOption(QStringLiteral("Option6"), true);
+    model.click(QStringLiteral("Command4"));
+    model.setText(QStringLiteral("Combo4"), QStringLiteral("雪"));
+    model.click(QStringLiteral("Command4"));
+    for (const char *unit : {"民兵", "骑士", "7"}) {
+        model.setText(QStringLiteral("Label55"), QString::fromUtf8(unit));
+        model.click(QStringLiteral("Command6"));
+    }
+    model.setText(QStringLiteral("Label55"), QStringLiteral("长弓手"));
+    model.click(QStringLiteral("Command5"));
+    for (const char *box : {"Check23", "Check24", "Check25", "Check26", "Check27", "Check28", "Check29"})
+        model.setCheck(QString::fromLatin1(box), 1);
+}
+
+} // namespace
+
+int TakeScreenshots(const QString &dir)
+{
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "quorlin: cannot make %s\n", qPrintable(dir));
+        return 1;
+    }
+    const QDir out(dir);
+    ScriptedDialogs dialogs;
+    WizardModel model(&dialogs);
+    model.setDate(QStringLiteral("2024/5/1"));
+    MainWindow window(model);
+    window.show();
+    Fill(model);
+
+    bool ok = true;
+    for (int page = 0; page <= WizardModel::kLastPage; ++page) {
+        ok = Save(&window, out.filePath(QStringLiteral("page%1.png").arg(page))) && ok;
+        model.next();
+    }
+
+    window.findChild<QPushButton *>(QStringLiteral("Command8"))->click();
+    UnitPicker *picker = window.picker();
+    if (!picker)
+        return 1;
+    ok = Save(picker, out.filePath(QStringLiteral("picker.png"))) && ok;
+    picker->findChild<QRadioButton *>(QStringLiteral("Option7"))->click();
+    picker->findChild<QComboBox *>(QStringLiteral("Combo7"))->setCurrentIndex(7);
+    ok = Save(picker, out.filePath(QStringLiteral("picker_unique_units.png"))) && ok;
+    picker->reject();
+    return ok ? 0 : 1;
+}
+
+} // namespace quorlin
