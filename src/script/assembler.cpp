@@ -87,11 +87,6 @@ QString PlayerLands(const Settings &s)
 
 } // namespace
 
-QString KeywordLine(const QString &keyword, const QString &value)
-{
-    return keyword + QStringLiteral("  ") + value + En();
-}
-
 QString HiddenConstants()
 {
     QString text;

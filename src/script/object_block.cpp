@@ -2,19 +2,13 @@
 
 #include "names/object_names.h"
 #include "core/numbers.h"
+#include "script/script_text.h"
 
 namespace quorlin {
 
 namespace {
 
-const QString kEn = QStringLiteral("\r\n");
-
-QString ValueLine(const char *keyword, double value)
-{
-    return QString::fromLatin1(keyword) + QStringLiteral("  ") + PlainDecimal(value) + kEn;
-}
-
-QString FlagLine(const char *keyword) { return QString::fromLatin1(keyword) + kEn; }
+QString ValueLine(const char *keyword, double value) { return KeywordLine(keyword, PlainDecimal(value)); }
 
 } // namespace
 
@@ -26,12 +20,12 @@ QString MakeObjectBlock(const QString &name, const ObjectArgs &a, qint64 &xn)
         const QString constant = QStringLiteral("X") + QString::number(xn);
         // The number without the blanks it was typed with: "1 2" counts as 12,
         // and a blank inside the #const line would break the script.
-        block = QStringLiteral("#const  ") + constant + QStringLiteral("  ") + StripBlanks(name) + kEn
+        block = QStringLiteral("#const  ") + constant + QStringLiteral("  ") + StripBlanks(name) + En()
             + QStringLiteral("create_object  ") + constant;
     } else {
         block = QStringLiteral("create_object  ") + ObjectConst(name);
     }
-    block += QStringLiteral(" /* 添加单位：") + name + QStringLiteral(" */") + kEn + QStringLiteral("{") + kEn;
+    block += QStringLiteral(" /* 添加单位：") + name + QStringLiteral(" */") + En() + QStringLiteral("{") + En();
 
     if (a.a1 > 0)
         block += ValueLine("number_of_objects", a.a1);
@@ -60,7 +54,7 @@ QString MakeObjectBlock(const QString &name, const ObjectArgs &a, qint64 &xn)
     if (a.a12 > 0)
         block += ValueLine("place_on_specific_land_id", a.a12);
 
-    block += a.a13 + kEn + QStringLiteral("}") + kEn + kEn;
+    block += a.a13 + En() + QStringLiteral("}") + En() + En();
     return block;
 }
 

@@ -139,18 +139,18 @@ QString Connections(const Settings &s)
 
 QString ReplaceTerrainLine(const QString &from, const QString &to)
 {
-    return QStringLiteral("replace_terrain  ") + from + QStringLiteral("  ") + to + En();
+    return KeywordLine("replace_terrain", from + QStringLiteral("  ") + to);
 }
 
 QString TerrainCostLine(const QString &terrain, int cost)
 {
-    return QStringLiteral("terrain_cost  ") + terrain + QStringLiteral("  ") + QString::number(cost) + En();
+    return KeywordLine("terrain_cost", terrain + QStringLiteral("  ") + QString::number(cost));
 }
 
 QString TerrainSizeLine(const QString &terrain, int size, int variance)
 {
-    return QStringLiteral("terrain_size  ") + terrain + QStringLiteral("  ") + QString::number(size)
-        + QStringLiteral("  ") + QString::number(variance) + En();
+    return KeywordLine("terrain_size", terrain + QStringLiteral("  ") + QString::number(size) + QStringLiteral("  ")
+                                           + QString::number(variance));
 }
 
 QString WaterReplaceBlock(bool shallow, const QString &width)

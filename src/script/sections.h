@@ -1,21 +1,13 @@
 #pragma once
 
+#include "script/script_text.h"
+
 #include <QString>
 
 namespace quorlin {
 
 class Settings;
 class ItemStore;
-
-// Every script line ends with this.
-inline const QString &En()
-{
-    static const QString en = QStringLiteral("\r\n");
-    return en;
-}
-
-// "keyword  value" with its line break.
-QString KeywordLine(const QString &keyword, const QString &value);
 
 // The section builders, each reading the current settings; an empty result
 // means the script has no such section.

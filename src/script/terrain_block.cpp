@@ -3,14 +3,13 @@
 #include "core/numbers.h"
 #include "core/settings.h"
 #include "names/terrain_names.h"
+#include "script/script_text.h"
 
 #include <utility>
 
 namespace quorlin {
 
 namespace {
-
-const QString kEn = QStringLiteral("\r\n");
 
 // The terrain the patch lies on: its own field, else the base terrain, else grass.
 QString GroundTerrain(const Settings &s)
@@ -33,26 +32,23 @@ QString ChosenTerrain(const Settings &s)
 QString TerrainBlock(const Settings &s)
 {
     const QString name = ChosenTerrain(s);
-    auto line = [](const char *keyword, const QString &value) {
-        return QString::fromLatin1(keyword) + QStringLiteral("  ") + value + kEn;
-    };
     auto valueOf = [&](const char *field) { return PlainDecimal(ReadNumber(s.text(QString::fromLatin1(field)))); };
 
     QString b = QStringLiteral("create_terrain  ") + TerrainConst(name) + QStringLiteral(" /* 添加地形：") + name
-        + QStringLiteral(" */") + kEn;
-    b += QStringLiteral("{") + kEn;
-    b += line("base_terrain", TerrainConst(GroundTerrain(s)));
-    b += line("land_percent", QString::number(s.slider(QStringLiteral("Slider6"))));
-    b += line("number_of_clumps", valueOf("Text2"));
-    b += QStringLiteral("set_scale_by_groups") + kEn;
-    b += line("spacing_to_other_terrain_types", valueOf("Text1"));
+        + QStringLiteral(" */") + En();
+    b += QStringLiteral("{") + En();
+    b += KeywordLine("base_terrain", TerrainConst(GroundTerrain(s)));
+    b += KeywordLine("land_percent", QString::number(s.slider(QStringLiteral("Slider6"))));
+    b += KeywordLine("number_of_clumps", valueOf("Text2"));
+    b += FlagLine("set_scale_by_groups");
+    b += KeywordLine("spacing_to_other_terrain_types", valueOf("Text1"));
     if (s.isOne(QStringLiteral("Check2")))
-        b += QStringLiteral("set_avoid_player_start_areas") + kEn;
+        b += FlagLine("set_avoid_player_start_areas");
     if (s.isOne(QStringLiteral("Check3")))
-        b += QStringLiteral("set_flat_terrain_only") + kEn;
-    b += line("clumping_factor", QString::number(s.slider(QStringLiteral("Slider7"))));
+        b += FlagLine("set_flat_terrain_only");
+    b += KeywordLine("clumping_factor", QString::number(s.slider(QStringLiteral("Slider7"))));
     b += HeightLimitsLine(s.text(QStringLiteral("Combo6")), s.text(QStringLiteral("Combo7")));
-    b += QStringLiteral("}") + kEn + kEn;
+    b += QStringLiteral("}") + En() + En();
     return b;
 }
 
@@ -64,7 +60,7 @@ QString HeightLimitsLine(const QString &from, const QString &to)
     double high = RoundHalfEven(ReadNumber(to));
     if (low > high)
         std::swap(low, high);
-    return QStringLiteral("height_limits  ") + PlainDecimal(low) + QStringLiteral("  ") + PlainDecimal(high) + kEn;
+    return QStringLiteral("height_limits  ") + PlainDecimal(low) + QStringLiteral("  ") + PlainDecimal(high) + En();
 }
 
 } // namespace quorlin

@@ -1,0 +1,10 @@
+#include "script/script_text.h"
+
+namespace quorlin {
+
+QString KeywordLine(const QString &keyword, const QString &value)
+{
+    return keyword + QStringLiteral("  ") + value + En();
+}
+
+} // namespace quorlin
