@@ -2,6 +2,7 @@
 // widgets and the model follow each other, the lists of added items, and the
 // pages with their navigation.
 #include "test_gui_support.h"
+#include "ui/model_binder.h"
 
 #include "names/terrain_names.h"
 #include "core/controls.h"
@@ -23,6 +24,7 @@ class WindowTest : public QObject {
 private slots:
     void startsOnTheFirstPage();
     void everySettingHasItsWidget();
+    void bindingsAreLoudAndLabelsFollowFields();
     void startUpValuesAndStates();
     void labelsAndTooltips();
     void userChangesReachTheModel();
@@ -126,6 +128,23 @@ void WindowTest::everySettingHasItsWidget()
             break;
         }
     }
+}
+
+void WindowTest::bindingsAreLoudAndLabelsFollowFields()
+{
+    Wizard w;
+    QVERIFY(w.window.findChild<ModelBinder *>()->unknownNames().isEmpty());
+    ScriptedDialogs dialogs;
+    WizardModel model(&dialogs);
+    ModelBinder binder(model);
+    QCheckBox misspelt;
+    misspelt.setObjectName(QStringLiteral("Chek33"));
+    QTest::ignoreMessage(QtWarningMsg, "quorlin: a widget named \"Chek33\" is bound to no setting");
+    binder.bindCheck(&misspelt);
+    QCOMPARE(binder.unknownNames(), QStringList{QStringLiteral("Chek33")});
+
+    for (const auto &[label, field] : {std::pair{"Label7", "Combo3"}, {"Label28", "Text3"}, {"Label26", "Combo6"}})
+        QCOMPARE(w.get<QLabel>(label)->buddy(), w.get(field));
 }
 
 void WindowTest::startUpValuesAndStates()

@@ -6,11 +6,11 @@ const QVector<DependantRule> &EnableRules()
 {
     static const QVector<DependantRule> rules = {
         {"Check33", {"Frame2"}},
-        {"Check1", {"Combo3", "Label7"}},
-        {"Check34", {"Label70", "Combo16"}},
+        {"Check1", {"Combo3"}},
+        {"Check34", {"Combo16"}},
         {"Check35", {"Text16"}},
         {"Check36", {"Combo17"}},
-        {"Check32", {"Label28", "Label29", "Text3", "Text4"}},
+        {"Check32", {"Text3", "Text4"}},
         {"Check4", {"Text5"}},
         {"Check5", {"Option11", "Option12"}},
         {"Check37", {"Text17"}},

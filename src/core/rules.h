@@ -5,7 +5,8 @@
 
 namespace quorlin {
 
-// A check box that enables (or shows) other controls while it is ticked.
+// A check box that enables (or shows) other controls while it is ticked. A
+// field's label is not listed: the window lets it follow its field.
 struct DependantRule {
     const char *trigger;
     QStringList dependants;

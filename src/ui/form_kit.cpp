@@ -193,6 +193,16 @@ QLabel *FormKit::valueLabel(const char *name)
     return label;
 }
 
+QLabel *FormKit::display(const char *name)
+{
+    // It holds a setting but takes no input: a sunken caption that only the program writes.
+    auto *shown = Named(new QLabel, name);
+    shown->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    shown->setMinimumWidth(160);
+    binder_.trackCaption(shown);
+    return shown;
+}
+
 QPushButton *FormKit::button(const char *name, const QString &caption)
 {
     auto *button = Named(new QPushButton(caption), name);

@@ -46,6 +46,7 @@ public:
     QLabel *note(const char *name);                           // the green "add" reminder
     QLabel *scaleFactor(const char *name);                    // blue "比例系数" with the map sizes
     QLabel *valueLabel(const char *name);                     // shows a slider's value
+    QLabel *display(const char *name);                        // a setting the program writes (the unit type)
     QPushButton *button(const char *name, const QString &caption);
     // A settings button: a click is the model's click of that name.
     QPushButton *modelButton(const char *name, const QString &caption);

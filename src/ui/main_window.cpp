@@ -58,8 +58,10 @@ MainWindow::MainWindow(WizardModel &model, QWidget *parent)
     connect(&model_, &WizardModel::changed, this, &MainWindow::follow);
 
     QVector<QWidget *> order;
-    for (int n = 0; n < pages_->count(); ++n)
+    for (int n = 0; n < pages_->count(); ++n) {
+        LinkFieldLabels(pages_->widget(n));
         order += ReadingOrder(pages_->widget(n));
+    }
     order += ReadingOrder(bar);
     ChainTabs(order);
     auto *undoKeys = new WindowUndoKeys(this);
@@ -67,6 +69,8 @@ MainWindow::MainWindow(WizardModel &model, QWidget *parent)
         undoKeys->watch(pages_->widget(n));
     addKeys();
 
+    // A misspelt name would bind a widget to nothing and lose what it shows.
+    Q_ASSERT_X(binder_->unknownNames().isEmpty(), "MainWindow", "a widget is bound to no setting");
     binder_->sync();
     follow();
     fitToScreen();

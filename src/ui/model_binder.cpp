@@ -1,5 +1,6 @@
 #include "ui/model_binder.h"
 
+#include "script/script_text.h"
 #include "wizard/wizard_model.h"
 
 #include <QAbstractButton>
@@ -21,14 +22,14 @@ namespace {
 QString ToEditor(const QString &script)
 {
     QString text = script;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(En(), QStringLiteral("\n"));
     return text;
 }
 
 QString FromEditor(const QString &text)
 {
     QString script = text;
-    script.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    script.replace(QLatin1Char('\n'), En());
     return script;
 }
 
@@ -58,7 +59,14 @@ void ModelBinder::add(QWidget *widget, Kind kind)
     QSizePolicy policy = widget->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget->setSizePolicy(policy);
-    entries_.append({widget, kind, widget->objectName()});
+    const QString name = widget->objectName();
+    const bool known = kind == Kind::State || kind == Kind::Caption || (kind == Kind::List && model_.list(name))
+        || (kind == Kind::Script && name == QLatin1String("Txt")) || model_.settings().has(name);
+    if (!known) {
+        qWarning("quorlin: a widget named \"%s\" is bound to no setting", qPrintable(name));
+        unknown_ << name;
+    }
+    entries_.append({widget, kind, name});
 }
 
 template <class Change> void ModelBinder::push(Change change)
@@ -161,7 +169,10 @@ void ModelBinder::sync()
         syncValue(e);
         // Only the widget's own flag is set; a disabled or hidden frame still
         // covers whatever lies inside it.
-        const bool enabled = model_.isEnabled(e.name);
+        // A field's label follows its field, as its buddy.
+        const auto *label = qobject_cast<QLabel *>(e.widget);
+        const QWidget *field = label ? label->buddy() : nullptr;
+        const bool enabled = model_.isEnabled(e.name) && (!field || model_.isEnabled(field->objectName()));
         if (e.widget->testAttribute(Qt::WA_ForceDisabled) == enabled)
             e.widget->setEnabled(enabled);
         const bool visible = model_.isVisible(e.name);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QCheckBox;
@@ -45,6 +46,10 @@ public:
     // Copies the whole model into the widgets.
     void sync();
 
+    // Widgets bound as settings whose names match no control, list or script:
+    // they would silently hold nothing. The window refuses to start with any.
+    const QStringList &unknownNames() const { return unknown_; }
+
 private:
     enum class Kind { State, Caption, Check, Option, Slider, Text, Combo, List, Script };
     struct Entry {
@@ -63,6 +68,7 @@ private:
 
     WizardModel &model_;
     QVector<Entry> entries_;
+    QStringList unknown_;
     bool syncing_ = false; // widget signals during a sync are echoes, not the user
     bool pushing_ = false; // the model's change notices wait until the push is done
 };

@@ -26,12 +26,8 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
     grid->setColumnStretch(1, 1);
     int row = 0;
 
-    // The chosen unit type is a caption the picker writes; it holds no input of its own.
-    auto *unit = new QLabel;
-    unit->setObjectName(QStringLiteral("Label55"));
-    unit->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    unit->setMinimumWidth(160);
-    kit.binder().trackCaption(unit);
+    // The chosen unit type is a caption the picker writes.
+    QLabel *unit = kit.display("Label55");
     // The caption is a display name; the tooltip tells what the script will call it.
     WizardModel *model = &kit.binder().model();
     QObject::connect(model, &WizardModel::changed, unit, [model, unit] {

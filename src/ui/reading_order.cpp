@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QWidget>
@@ -13,9 +14,10 @@ namespace quorlin {
 
 namespace {
 
-void FromWidget(QWidget *widget, QVector<QWidget *> &out);
+void FromWidget(QWidget *widget, QVector<QWidget *> &out, bool labels);
 
-void FromLayout(QLayout *layout, QVector<QWidget *> &out)
+// Walks the layouts in reading order; `labels` also collects the labels met.
+void FromLayout(QLayout *layout, QVector<QWidget *> &out, bool labels)
 {
     struct Placed {
         int row, column, index;
@@ -34,23 +36,27 @@ void FromLayout(QLayout *layout, QVector<QWidget *> &out)
     });
     for (const Placed &p : items) {
         if (QWidget *w = p.item->widget())
-            FromWidget(w, out);
+            FromWidget(w, out, labels);
         else if (QLayout *inner = p.item->layout())
-            FromLayout(inner, out);
+            FromLayout(inner, out, labels);
     }
 }
 
-void FromWidget(QWidget *widget, QVector<QWidget *> &out)
+void FromWidget(QWidget *widget, QVector<QWidget *> &out, bool labels)
 {
+    if (labels && qobject_cast<QLabel *>(widget)) {
+        out << widget;
+        return;
+    }
     if (widget->focusPolicy() & Qt::TabFocus) {
         out << widget; // a control: whatever it holds inside is its own business
         return;
     }
     if (auto *framed = dynamic_cast<CheckTitledFrame *>(widget)) {
         for (QWidget *part : framed->readingOrder())
-            FromWidget(part, out);
+            FromWidget(part, out, labels);
     } else if (QLayout *layout = widget->layout()) {
-        FromLayout(layout, out);
+        FromLayout(layout, out, labels);
     }
 }
 
@@ -59,8 +65,25 @@ void FromWidget(QWidget *widget, QVector<QWidget *> &out)
 QVector<QWidget *> ReadingOrder(QWidget *root)
 {
     QVector<QWidget *> out;
-    FromWidget(root, out);
+    FromWidget(root, out, false);
     return out;
+}
+
+void LinkFieldLabels(QWidget *root)
+{
+    QVector<QWidget *> walk;
+    FromWidget(root, walk, true);
+    QLabel *waiting = nullptr;
+    for (QWidget *w : walk) {
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            const bool caption = label->text().endsWith(QChar(0xFF1A)); // "："
+            if (caption && !label->buddy())
+                waiting = label;
+        } else if (waiting) {
+            waiting->setBuddy(w);
+            waiting = nullptr;
+        }
+    }
 }
 
 void ChainTabs(const QVector<QWidget *> &widgets)

@@ -13,6 +13,11 @@ namespace quorlin {
 // them when it moves the focus.
 QVector<QWidget *> ReadingOrder(QWidget *root);
 
+// Gives each field label of `root` (a caption ending in "：") the control that
+// follows it in reading order as its buddy: the label then follows the field's
+// enabled state, and screen readers name the field by it.
+void LinkFieldLabels(QWidget *root);
+
 // Makes Tab follow `widgets` in that order.
 void ChainTabs(const QVector<QWidget *> &widgets);
 

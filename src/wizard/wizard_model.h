@@ -24,7 +24,7 @@ public:
 
     explicit WizardModel(Dialogs *dialogs, QObject *parent = nullptr);
 
-    Settings &settings() { return project_.settings; }
+    // Read only: every change goes through a call below, which tells the views.
     const Settings &settings() const { return project_.settings; }
     // The whole work of pages 0 to 4, as drafts and undo keep it.
     const Project &project() const { return project_; }
