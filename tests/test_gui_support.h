@@ -54,6 +54,7 @@ public:
     explicit Wizard(const QString &date = QStringLiteral("2024/5/1"))
     {
         model.setDate(date);
+        window.buildAllPages();
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             qWarning("the window was not exposed");

@@ -25,6 +25,7 @@ private slots:
     void startsOnTheFirstPage();
     void everySettingHasItsWidget();
     void bindingsAreLoudAndLabelsFollowFields();
+    void pagesAreBuiltWhenNeeded();
     void startUpValuesAndStates();
     void labelsAndTooltips();
     void userChangesReachTheModel();
@@ -145,6 +146,23 @@ void WindowTest::bindingsAreLoudAndLabelsFollowFields()
 
     for (const auto &[label, field] : {std::pair{"Label7", "Combo3"}, {"Label28", "Text3"}, {"Label26", "Combo6"}})
         QCOMPARE(w.get<QLabel>(label)->buddy(), w.get(field));
+}
+
+void WindowTest::pagesAreBuiltWhenNeeded()
+{
+    ScriptedDialogs dialogs;
+    WizardModel model(&dialogs);
+    model.setCheck(QStringLiteral("Check23"), 1);
+    MainWindow window(model);
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("Pic(0)")));
+    QVERIFY(!window.findChild<QWidget *>(QStringLiteral("Pic(4)")));
+    for (int n = 0; n < 4; ++n)
+        model.next();
+    // Built on its first visit, with the values set before it existed.
+    auto *elevation = window.findChild<QCheckBox *>(QStringLiteral("Check23"));
+    QVERIFY(elevation && elevation->isChecked() && elevation->isVisibleTo(&window));
+    // The rest come while the window is idle.
+    QTRY_VERIFY(window.findChild<QWidget *>(QStringLiteral("Pic(5)")));
 }
 
 void WindowTest::startUpValuesAndStates()

@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -30,16 +31,12 @@ MainWindow::MainWindow(WizardModel &model, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
 
-    FormKit kit(*binder_);
-    auto *unitPage = new UnitPage(kit);
-    auto *scriptPage = new ScriptPage(kit);
     // The pages share one place as large as the largest, so that going from
     // page to page never moves the buttons or resizes the window; the place
-    // scrolls where the screen is too small for it.
-    for (QWidget *page : {static_cast<QWidget *>(new ZonePage(kit)), static_cast<QWidget *>(new LandPage(kit)),
-                          static_cast<QWidget *>(new TerrainPage(kit)), static_cast<QWidget *>(unitPage),
-                          static_cast<QWidget *>(new ElevationPage(kit)), static_cast<QWidget *>(scriptPage)})
-        pages_->addWidget(page);
+    // scrolls where the screen is too small for it. Each page is built when
+    // it is first shown, or when the window has nothing else to do.
+    for (int n = 0; n <= WizardModel::kLastPage; ++n)
+        pages_->addWidget(new QWidget);
     pages_->setObjectName(QStringLiteral("Pages"));
     scroll_->setObjectName(QStringLiteral("PageScroll"));
     scroll_->setWidget(pages_);
@@ -48,35 +45,88 @@ MainWindow::MainWindow(WizardModel &model, QWidget *parent)
 
     auto *window = new QVBoxLayout(this);
     window->addWidget(scroll_, 1);
-    QWidget *bar = buttonBar();
-    window->addWidget(bar);
+    bar_ = buttonBar();
+    window->addWidget(bar_);
+    undoKeys_ = new WindowUndoKeys(this);
 
-    connect(unitPage->chooseButton(), &QPushButton::clicked, this, &MainWindow::openPicker);
-    connect(scriptPage->saveButton(), &QPushButton::clicked, this, [this] { model_.saveScript(); });
     connect(&model_, &WizardModel::status, status_, &QLabel::setText);
     // After the binder's own sync, so that focus and title see the new state.
     connect(&model_, &WizardModel::changed, this, &MainWindow::follow);
-
-    QVector<QWidget *> order;
-    for (int n = 0; n < pages_->count(); ++n) {
-        LinkFieldLabels(pages_->widget(n));
-        order += ReadingOrder(pages_->widget(n));
-    }
-    order += ReadingOrder(bar);
-    ChainTabs(order);
-    auto *undoKeys = new WindowUndoKeys(this);
-    for (int n = 0; n < WizardModel::kLastPage; ++n)
-        undoKeys->watch(pages_->widget(n));
     addKeys();
+    buildPage(model_.page());
+    QTimer::singleShot(0, this, &MainWindow::buildNextPageWhenIdle);
 
-    // A misspelt name would bind a widget to nothing and lose what it shows.
-    Q_ASSERT_X(binder_->unknownNames().isEmpty(), "MainWindow", "a widget is bound to no setting");
     binder_->sync();
     follow();
     fitToScreen();
 }
 
 MainWindow::~MainWindow() { delete picker_; }
+
+void MainWindow::buildPage(int n)
+{
+    if (built_.contains(n))
+        return;
+    built_.insert(n);
+    FormKit kit(*binder_);
+    QWidget *page = nullptr;
+    switch (n) {
+    case 0: page = new ZonePage(kit); break;
+    case 1: page = new LandPage(kit); break;
+    case 2: page = new TerrainPage(kit); break;
+    case 3: {
+        auto *units = new UnitPage(kit);
+        connect(units->chooseButton(), &QPushButton::clicked, this, &MainWindow::openPicker);
+        page = units;
+        break;
+    }
+    case 4: page = new ElevationPage(kit); break;
+    default: {
+        auto *script = new ScriptPage(kit);
+        script->saveButton()->setToolTip(QStringLiteral("Ctrl+S"));
+        connect(script->saveButton(), &QPushButton::clicked, this, [this] { model_.saveScript(); });
+        page = script;
+        break;
+    }
+    }
+    QWidget *placeholder = pages_->widget(n);
+    const bool current = pages_->currentIndex() == n;
+    pages_->removeWidget(placeholder);
+    pages_->insertWidget(n, page);
+    if (current)
+        pages_->setCurrentIndex(n);
+    delete placeholder;
+
+    LinkFieldLabels(page);
+    if (n != WizardModel::kLastPage)
+        undoKeys_->watch(page);
+    // Tab walks the built pages in order, then the buttons under them.
+    QVector<QWidget *> order;
+    for (int built = 0; built <= WizardModel::kLastPage; ++built)
+        if (built_.contains(built))
+            order += ReadingOrder(pages_->widget(built));
+    ChainTabs(order + ReadingOrder(bar_));
+    // A misspelt name would bind a widget to nothing and lose what it shows.
+    Q_ASSERT_X(binder_->unknownNames().isEmpty(), "MainWindow", "a widget is bound to no setting");
+    binder_->sync();
+}
+
+void MainWindow::buildAllPages()
+{
+    for (int n = 0; n <= WizardModel::kLastPage; ++n)
+        buildPage(n);
+}
+
+void MainWindow::buildNextPageWhenIdle()
+{
+    for (int n = 0; n <= WizardModel::kLastPage; ++n) {
+        if (!built_.contains(n)) {
+            buildPage(n);
+            QTimer::singleShot(0, this, &MainWindow::buildNextPageWhenIdle);
+            return;
+        }
+    }
+}
 
 UnitPicker *MainWindow::picker() const { return picker_; }
 
@@ -147,7 +197,6 @@ void MainWindow::addKeys()
     key({QKeySequence(Qt::ALT | Qt::Key_Left)}, [=] { pressIfOffered("Command1"); });
     key({QKeySequence::Save}, [=] { pressIfOffered(model_.page() == WizardModel::kLastPage ? "CmdGo" : "Command15"); });
     key({QKeySequence::Open}, [=] { pressIfOffered("Command16"); });
-    findChild<QPushButton *>(QStringLiteral("CmdGo"))->setToolTip(QStringLiteral("Ctrl+S"));
 }
 
 void MainWindow::follow()
@@ -156,6 +205,7 @@ void MainWindow::follow()
     if (windowTitle() != title)
         setWindowTitle(title);
     if (pages_->currentIndex() != model_.page()) {
+        buildPage(model_.page());
         const int from = shownPage_;
         shownPage_ = model_.page();
         pages_->setCurrentIndex(shownPage_);
@@ -182,9 +232,12 @@ void MainWindow::pageChanged(int from)
 void MainWindow::fitToScreen()
 {
     // As large as the largest page wants, but never beyond the screen, where
-    // the pages scroll and the buttons stay in sight.
+    // the pages scroll and the buttons stay in sight. The pages not built yet
+    // cannot say what they want; the largest (page 4 with every frame) holds
+    // about 52 by 39 lines of text.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    QSize want = pages_->sizeHint() + QSize(scrollBar, 0);
+    const int line = fontMetrics().height();
+    QSize want = pages_->sizeHint().expandedTo(QSize(52 * line, 39 * line)) + QSize(scrollBar, 0);
     const QSize bar = layout()->itemAt(1)->sizeHint();
     const QMargins m = layout()->contentsMargins();
     want = QSize(qMax(want.width(), bar.width()) + m.left() + m.right(),

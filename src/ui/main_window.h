@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 class QLabel;
@@ -10,6 +11,7 @@ class QStackedWidget;
 namespace quorlin {
 
 class ModelBinder;
+class WindowUndoKeys;
 class UnitPicker;
 class WizardModel;
 
@@ -31,6 +33,10 @@ public:
     // is reported through the model's dialogs and changes nothing.
     bool openDraftFile(const QString &path);
 
+    // Builds every page now rather than on its first visit or when the window
+    // is idle (tests and screenshots look at all of them at once).
+    void buildAllPages();
+
     // "地图.qlx* — Quorlin": the draft's name and whether it has unsaved changes.
     static QString TitleFor(const QString &draftPath, bool modified);
 
@@ -39,6 +45,8 @@ protected:
 
 private:
     QWidget *buttonBar();
+    void buildPage(int n);
+    void buildNextPageWhenIdle();
     void addKeys();
     void follow();
     void pageChanged(int from);
@@ -51,6 +59,9 @@ private:
     QStackedWidget *pages_;
     QScrollArea *scroll_;
     QLabel *status_ = nullptr;
+    QWidget *bar_ = nullptr;
+    WindowUndoKeys *undoKeys_ = nullptr;
+    QSet<int> built_;
     QPointer<UnitPicker> picker_;
     int shownPage_ = 0;
     bool exitConfirmed_ = false;

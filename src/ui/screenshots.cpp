@@ -60,6 +60,7 @@ int TakeScreenshots(const QString &dir)
     WizardModel model(&dialogs);
     model.setDate(QStringLiteral("2024/5/1"));
     MainWindow window(model);
+    window.buildAllPages();
     window.show();
     Fill(model);
 
