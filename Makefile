@@ -11,13 +11,15 @@ BUILD ?= build
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
+RUNS ?= 21
 
 # Debian packages the build, the tests and the screenshots need.
 PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei
 FUZZ_PACKAGES := clang libclang-rt-14-dev
+BENCH_WINDOW_PACKAGES := xvfb
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps configure build run test bench fuzz screenshots clean
+.PHONY: all deps fuzz-deps configure build run test bench bench-window fuzz screenshots clean
 
 all: build
 
@@ -48,6 +50,13 @@ test: build
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bench
 	./$(BUILD)/quorlin_bench
+
+# The window's start-up against a bare QApplication with an empty QMainWindow,
+# on Xvfb, runs in turns, medians; at most 1.5 times is the aim.
+bench-window: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_WINDOW_PACKAGES)"
+	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bare_window
+	./bench/window_startup.sh ./$(BUILD)/quorlin ./$(BUILD)/quorlin_bare_window $(RUNS)
 
 # Pictures of the six pages and the unit picker, drawn off screen with the CJK
 # font; again in scale-1.5/ as on a 1280x900 screen at 1.5 times the scale.
