@@ -19,16 +19,10 @@ std::optional<Refusal> AddLand(Settings &s, ItemStore &lands)
 
 void ResetLandPage(Settings &s)
 {
-    s.setText(QStringLiteral("Combo15"), QStringLiteral("草1"));
-    s.setSlider(QStringLiteral("Slider13"), 20);
-    s.setText(QStringLiteral("Combo16"), QStringLiteral("窄"));
-    s.setCheck(QStringLiteral("Check34"), 0);
-    s.setSlider(QStringLiteral("Slider11"), 10);
-    s.setSlider(QStringLiteral("Slider9"), 8);
-    s.setSlider(QStringLiteral("Slider10"), 5);
-    s.setText(QStringLiteral("Text16"), QString());
-    s.setCheck(QStringLiteral("Check35"), 0);
-    s.setCheck(QStringLiteral("Check36"), 0);
+    // The values come from the control table; the zone radius (Slider12) and
+    // the player (Combo17) keep what the designer chose for the next land.
+    s.reset({"Combo15", "Slider13", "Combo16", "Check34", "Slider11", "Slider9", "Slider10", "Text16", "Check35",
+             "Check36"});
 }
 
 } // namespace quorlin

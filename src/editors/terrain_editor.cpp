@@ -19,16 +19,9 @@ std::optional<Refusal> AddTerrain(Settings &s, ItemStore &terrains)
 
 void ResetTerrainPage(Settings &s)
 {
-    s.setOption(QStringLiteral("Option5"), true);
-    s.setSlider(QStringLiteral("Slider6"), 8);
-    s.setText(QStringLiteral("Text2"), QStringLiteral("10"));
-    s.setText(QStringLiteral("Text1"), QStringLiteral("2"));
-    s.setCheck(QStringLiteral("Check2"), 1);
-    s.setCheck(QStringLiteral("Check3"), 0);
-    s.setSlider(QStringLiteral("Slider7"), 30);
-    s.setText(QStringLiteral("Combo4"), QStringLiteral("泥地1"));
-    s.setText(QStringLiteral("Combo5"), QStringLiteral("森林"));
-    s.setText(QStringLiteral("Combo14"), QString());
+    // The values come from the control table; the height limits (Combo6,
+    // Combo7) keep what the designer chose for the next terrain.
+    s.reset({"Option5", "Slider6", "Text2", "Text1", "Check2", "Check3", "Slider7", "Combo4", "Combo5", "Combo14"});
 }
 
 } // namespace quorlin
