@@ -50,7 +50,7 @@ bool ParseLines(const QString &text, QVector<int> *lines)
 
 class Generate {
 public:
-    explicit Generate(WizardModel &model, ScriptedDialogs &dialogs) : model_(model), dialogs_(dialogs) {}
+    explicit Generate(WizardModel &model) : model_(model) {}
 
     // Applies one option; returns an exit code, kExitOk to go on.
     int apply(const QString &option, const QString &value)
@@ -107,11 +107,10 @@ private:
                     .arg(WizardModel::buttons().join(QLatin1Char(' ')), button));
             return kExitUsage;
         }
-        const int before = dialogs_.messages.size();
-        model_.click(button);
-        if (dialogs_.messages.size() > before) {
-            const auto &m = dialogs_.messages.last();
-            Err(QStringLiteral("%1: %2").arg(m.title, m.text));
+        const Outcome outcome = model_.click(button);
+        if (!outcome) {
+            const Refusal &refusal = outcome.refusal();
+            Err(QStringLiteral("%1: %2").arg(refusal.title, refusal.text));
             return kExitFileError;
         }
         return kExitOk;
@@ -128,7 +127,6 @@ private:
     }
 
     WizardModel &model_;
-    ScriptedDialogs &dialogs_;
 };
 
 // Qt's own options, which QApplication takes from the command line itself:
@@ -219,9 +217,10 @@ int RunGenerate(const QStringList &arguments)
         return kExitUsage;
     }
 
+    // No one reads these dialogs: a refused click says why in its outcome.
     ScriptedDialogs dialogs;
     WizardModel model(&dialogs);
-    Generate generate(model, dialogs);
+    Generate generate(model);
     // Options act in the order given; optionNames() lists each occurrence.
     QHash<QString, int> seen;
     for (const QString &name : parser.optionNames()) {

@@ -5,7 +5,7 @@
 
 namespace quorlin {
 
-std::optional<Refusal> AddLand(Settings &s, ItemStore &lands)
+Outcome AddLand(Settings &s, ItemStore &lands)
 {
     const QString terrain = s.text(QStringLiteral("Combo15"));
     if (terrain.isEmpty())
@@ -14,7 +14,7 @@ std::optional<Refusal> AddLand(Settings &s, ItemStore &lands)
         return Refusal{QStringLiteral("错误"), QStringLiteral("你添加的陆地太多了。"), MessageIcon::Error};
     lands.add(terrain, LandBlock(s));
     ResetLandPage(s);
-    return std::nullopt;
+    return {};
 }
 
 void ResetLandPage(Settings &s)

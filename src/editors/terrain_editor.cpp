@@ -5,7 +5,7 @@
 
 namespace quorlin {
 
-std::optional<Refusal> AddTerrain(Settings &s, ItemStore &terrains)
+Outcome AddTerrain(Settings &s, ItemStore &terrains)
 {
     const QString name = ChosenTerrain(s);
     if (name.isEmpty())
@@ -14,7 +14,7 @@ std::optional<Refusal> AddTerrain(Settings &s, ItemStore &terrains)
         return Refusal{QStringLiteral("错误"), QStringLiteral("你添加的地形太多了。"), MessageIcon::Error};
     terrains.add(name, TerrainBlock(s));
     ResetTerrainPage(s);
-    return std::nullopt;
+    return {};
 }
 
 void ResetTerrainPage(Settings &s)

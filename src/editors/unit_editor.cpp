@@ -6,7 +6,7 @@
 
 namespace quorlin {
 
-std::optional<Refusal> AddUnit(Settings &s, ItemStore &units, qint64 &xn)
+Outcome AddUnit(Settings &s, ItemStore &units, qint64 &xn)
 {
     const QString name = s.text(QStringLiteral("Label55"));
     if (StripBlanks(name).isEmpty())
@@ -38,7 +38,7 @@ std::optional<Refusal> AddUnit(Settings &s, ItemStore &units, qint64 &xn)
 
     units.add(name, MakeObjectBlock(name, a, xn));
     ResetUnitPage(s);
-    return std::nullopt;
+    return {};
 }
 
 void ResetUnitPage(Settings &s)
