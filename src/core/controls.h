@@ -18,6 +18,7 @@ enum class ControlKind {
 
 struct ControlDef {
     const char *name;
+    const char *meaning; // a short English gloss, for people who script the command line
     ControlKind kind;
     int page;
     const char *caption;     // the caption shown on the control itself, if any
