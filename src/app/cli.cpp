@@ -1,6 +1,7 @@
 #include "app/cli.h"
 
 #include "core/text_files.h"
+#include "names/terrain_names.h"
 #include "script/script_file.h"
 #include "core/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
@@ -46,6 +47,35 @@ bool ParseLines(const QString &text, QVector<int> *lines)
         lines->append(line);
     }
     return true;
+}
+
+// The control table for people who script --set: one line per control, tab
+// separated: name, kind, the values it takes (a slider's range and its small
+// and large steps, a list's entries; nothing for free text), its value at
+// start-up as --set writes it, and what it means.
+QString ControlListing()
+{
+    const Settings start;
+    QString listing;
+    for (const ControlDef &def : ControlTable()) {
+        const QString name = QString::fromLatin1(def.name);
+        QString values;
+        switch (def.kind) {
+        case ControlKind::Check: values = QStringLiteral("0|1|2"); break;
+        case ControlKind::Option: values = QStringLiteral("true|false"); break;
+        case ControlKind::Slider:
+            values = QStringLiteral("%1..%2 step %3/%4").arg(def.min).arg(def.max).arg(def.smallStep).arg(def.largeStep);
+            break;
+        case ControlKind::EditableList:
+        case ControlKind::ClosedList: values = ListEntries(name).join(QLatin1Char('|')); break;
+        case ControlKind::Text:
+        case ControlKind::Display: break;
+        }
+        listing += QStringList{name, KindName(def.kind), values, start.toString(name), QString::fromUtf8(def.meaning)}
+                       .join(QLatin1Char('\t'))
+            + QLatin1Char('\n');
+    }
+    return listing;
 }
 
 class Generate {
@@ -201,6 +231,9 @@ int RunGenerate(const QStringList &arguments)
         {QStringLiteral("date"), QStringLiteral("Text of the script's date line."), QStringLiteral("TEXT")},
         {QStringLiteral("output"), QStringLiteral("Write the script file here (GBK) instead of printing it."),
          QStringLiteral("FILE")},
+        {QStringLiteral("list-controls"),
+         QStringLiteral("Only print the controls --set takes, one per line, tab-separated: name, kind, range or "
+                        "entries, default, meaning.")},
     };
     parser.addOptions(options);
     if (!parser.parse(arguments)) {
@@ -215,6 +248,11 @@ int RunGenerate(const QStringList &arguments)
         Err(QStringLiteral("quorlin: usage: quorlin generate [--set NAME=VALUE] [--select LIST=I,J] [--click NAME] "
                            "[--draft FILE] [--save-draft FILE] [--date TEXT] [--output FILE] (see --help)"));
         return kExitUsage;
+    }
+    if (parser.isSet(QStringLiteral("list-controls"))) {
+        const QByteArray bytes = ControlListing().toUtf8();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
     }
 
     // No one reads these dialogs: a refused click says why in its outcome.
