@@ -30,12 +30,12 @@ void RestoreDefaults(Settings &s)
     // order; each runs its reaction, so the elevation, cliff and connection
     // frames close and the zone's border width is disabled again.
     s.reset({
-        "Check23", "Text8", "Text9",                                            // elevation
-        "Check24", "Text10", "Text11", "Text12", "Text13", "Slider8", "Text14", // cliffs
-        "Check25", "Check27", "Check28", "Check26", "Check29",                  // connections
+        "Check23", "Text8", "Text9",                                              // elevation
+        "Check24", "Text10", "Text11", "Text12", "Text13", "Slider8", "Text14",   // cliffs
+        "Check25", "Check27", "Check28", "Check26", "Check29",                    // connections
         "Slider1", "Slider2", "Check1", "Slider3", "Slider4", "Slider5", "Option1", // the players' zones
-        "Check30",                                                              // mixed water
-        "Combo1", "Combo2", "Combo3", "Combo8", "Combo9", "Combo10", "Combo11", "Combo12", "Combo13",
+        "Check30",                                                                // mixed water
+        "Combo1", "Combo2", "Combo3", "Combo8", "Combo9", "Combo10", "Combo11", "Combo12", "Combo13", // list texts
     });
 }
 
