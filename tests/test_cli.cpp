@@ -2,6 +2,7 @@
 // standard output and the script file.
 #include <QtTest>
 
+#include "core/controls.h"
 #include "core/text_files.h"
 #include "script/script_file.h"
 #include "test_script_support.h"
@@ -37,6 +38,7 @@ private slots:
     void outputFileIsGbkWithFinalLineBreak();
     void unwritableOutputLeavesNoFile();
     void windowHelpNeedsNoDisplay();
+    void listControls();
 };
 
 void TestCli::usageErrors_data()
@@ -212,6 +214,30 @@ void TestCli::windowHelpNeedsNoDisplay()
              help.out.constData());
     for (const QStringList &wrong : {QStringList{"--frobnicate"}, QStringList{"a.qlx", "b.qlx"}})
         QCOMPARE(testing::RunQuorlin(wrong, headless).exitCode, 2);
+}
+
+void TestCli::listControls()
+{
+    // One line of five fields per control of the table, in its order, each
+    // with a meaning.
+    const Run run = Generate({"--list-controls"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+    QStringList lines = Out(run).split(QLatin1Char('\n'));
+    QCOMPARE(lines.takeLast(), QString());
+    const auto &table = quorlin::ControlTable();
+    QCOMPARE(lines.size(), table.size());
+    QHash<QString, QString> rows;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QStringList fields = lines[i].split(QLatin1Char('\t'));
+        QVERIFY2(fields.size() == 5 && fields[0] == QLatin1String(table[i].name) && !fields[4].isEmpty(),
+                 qPrintable(lines[i]));
+        rows.insert(fields[0], lines[i]);
+    }
+    QVERIFY(rows["Slider1"].startsWith(QStringLiteral("Slider1\tslider\t0..100 step 2/20\t50\t")));
+    QVERIFY(rows["Combo17"].startsWith(QStringLiteral("Combo17\tclosed list\t1|2|3|4|5|6|7|8\t\t")));
+    QVERIFY(rows["Option14"].startsWith(QStringLiteral("Option14\toption button\ttrue|false\tfalse\t")));
+    QVERIFY(Out(Generate({"--help"})).contains(QStringLiteral("--list-controls")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -35,7 +35,7 @@ QString UnitBlock(const QStringList &assignments, qint64 &xn)
 {
     Settings s = With(assignments);
     ItemStore units;
-    return AddUnit(s, units, xn) ? QStringLiteral("(refused)") : units.block(0);
+    return AddUnit(s, units, xn) ? units.block(0) : QStringLiteral("(refused)");
 }
 
 // Each named control holds its value of a new window.
@@ -111,7 +111,7 @@ void TestEditors::landAddResetsItsFrame()
     Settings s = With({"Combo15=雪", "Slider13=64", "Slider12=22", "Check34=1", "Combo16=宽", "Slider11=0",
                        "Slider9=15", "Slider10=40", "Check35=1", "Text16=9", "Check36=1", "Combo17=4"});
     ItemStore lands;
-    QVERIFY(!AddLand(s, lands));
+    QVERIFY(AddLand(s, lands));
     QCOMPARE(lands.lines(), QStringList{QStringLiteral("雪")});
     QVERIFY(lands.block(0).startsWith(Lines({"create_land /* 添加陆地：雪 */", "{", "terrain_type  SNOW",
                                              "land_percent  64", "base_size  22", "left_border  25"})));
@@ -123,9 +123,10 @@ void TestEditors::landAddResetsItsFrame()
 
     // A refused add leaves the frame as it was.
     s = With({"Combo15=", "Slider13=64"});
-    const auto refusal = AddLand(s, lands);
-    QVERIFY(refusal && refusal->title == QStringLiteral("注意") && refusal->text == QStringLiteral("请选择地形。"));
-    QCOMPARE(refusal->icon, MessageIcon::Warning);
+    const Outcome refused = AddLand(s, lands);
+    QVERIFY(!refused && refused.refusal().title == QStringLiteral("注意")
+            && refused.refusal().text == QStringLiteral("请选择地形。"));
+    QCOMPARE(refused.refusal().icon, MessageIcon::Warning);
     QCOMPARE(s.slider(QStringLiteral("Slider13")), 64);
     QCOMPARE(lands.count(), 1);
 }
@@ -200,7 +201,7 @@ void TestEditors::terrainAddResetsItsFrame()
     Settings s = With({"Option6=true", "Combo5=竹林", "Combo4=冰", "Combo14=雪", "Slider6=50", "Text2=3",
                        "Text1=9", "Check2=0", "Check3=1", "Slider7=70", "Combo6=5", "Combo7=2"});
     ItemStore terrains;
-    QVERIFY(!AddTerrain(s, terrains));
+    QVERIFY(AddTerrain(s, terrains));
     QCOMPARE(terrains.lines(), QStringList{QStringLiteral("竹林")});
     QVERIFY(terrains.block(0).startsWith(QStringLiteral("create_terrain  BAMBOO /* 添加地形：竹林 */\r\n")));
     ExpectDefaults(s, {"Option5", "Option6", "Combo4", "Combo5", "Combo14", "Slider6", "Text2", "Text1", "Check2",
@@ -212,8 +213,9 @@ void TestEditors::terrainAddResetsItsFrame()
     // an empty one is refused and the frame keeps its values.
     for (const QStringList &empty : {QStringList{"Combo4=", "Combo5=森林"}, QStringList{"Option6=true", "Combo5=", "Combo4=冰"}}) {
         s = With(empty + QStringList{"Text2=77"});
-        const auto refusal = AddTerrain(s, terrains);
-        QVERIFY(refusal && refusal->text == QStringLiteral("请选择地形。") && refusal->title == QStringLiteral("注意"));
+        const Outcome refused = AddTerrain(s, terrains);
+        QVERIFY(!refused && refused.refusal().text == QStringLiteral("请选择地形。")
+                && refused.refusal().title == QStringLiteral("注意"));
         QCOMPARE(s.text(QStringLiteral("Text2")), QStringLiteral("77"));
         QCOMPARE(terrains.count(), 1);
     }
@@ -300,7 +302,7 @@ void TestEditors::unitAddResetsItsFrame()
                        "Text17=2"});
     ItemStore units;
     qint64 xn = 0;
-    QVERIFY(!AddUnit(s, units, xn));
+    QVERIFY(AddUnit(s, units, xn));
     QCOMPARE(units.lines(), QStringList{QStringLiteral("骑士")});
     QCOMPARE(Body(units.block(0)), (QStringList{"number_of_objects  1.79769313486232E+308", "number_of_groups  3",
                                                 "group_variance  2", "group_placement_radius  1", "set_loose_grouping",
@@ -319,9 +321,10 @@ void TestEditors::unitAddResetsItsFrame()
     // Refused: nothing chosen, or blanks only; the frame keeps its values.
     for (const char *caption : {"", " \t "}) {
         s = With({QStringLiteral("Label55=") + QString::fromLatin1(caption), "Text6=9"});
-        const auto refusal = AddUnit(s, units, xn);
-        QVERIFY(refusal && refusal->title == QStringLiteral("注意") && refusal->text == QStringLiteral("请选择单位。"));
-        QCOMPARE(refusal->icon, MessageIcon::Warning);
+        const Outcome refused = AddUnit(s, units, xn);
+        QVERIFY(!refused && refused.refusal().title == QStringLiteral("注意")
+                && refused.refusal().text == QStringLiteral("请选择单位。"));
+        QCOMPARE(refused.refusal().icon, MessageIcon::Warning);
         QCOMPARE(s.text(QStringLiteral("Text6")), QStringLiteral("9"));
         QCOMPARE(units.count(), 1);
     }

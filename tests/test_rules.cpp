@@ -4,6 +4,7 @@
 
 #include "core/scripted_dialogs.h"
 #include "core/settings.h"
+#include "names/terrain_names.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;
@@ -49,6 +50,7 @@ private slots:
     void selectAllReadyMade_data();
     void selectAllReadyMade();
     void restoreDefaults();
+    void resetPutsBackTheStartValue();
 };
 
 void TestRules::dependantsFollowTheirTrigger_data()
@@ -320,6 +322,31 @@ void TestRules::restoreDefaults()
     QCOMPARE(m.caption(QStringLiteral("Label6")), QStringLiteral("10"));
     QCOMPARE(m.caption(QStringLiteral("Label12")), QStringLiteral("5"));
     QCOMPARE(m.caption(QStringLiteral("Label72")), QStringLiteral("25"));
+}
+
+void TestRules::resetPutsBackTheStartValue()
+{
+    // Every control, moved away from its start-up value and reset, leaves the
+    // whole settings as they started; a button of an option group chooses the
+    // group's start-up button again.
+    const Settings start;
+    for (const ControlDef &def : ControlTable()) {
+        const QString name = QString::fromLatin1(def.name);
+        QString other;
+        switch (def.kind) {
+        case ControlKind::Check: other = start.check(name) ? QStringLiteral("0") : QStringLiteral("2"); break;
+        case ControlKind::Option: other = start.option(name) ? QStringLiteral("false") : QStringLiteral("true"); break;
+        case ControlKind::Slider: other = QString::number(start.slider(name) == def.min ? def.max : def.min); break;
+        case ControlKind::ClosedList: other = ListEntries(name).constLast(); break;
+        default: other = start.text(name) + QStringLiteral("x"); break;
+        }
+        Settings s;
+        QVERIFY2(s.setFromString(name, other).isEmpty() && s != start, def.name);
+        QVERIFY2(s.reset(name) && s == start, def.name);
+    }
+    Settings s;
+    QVERIFY(!s.reset(QStringLiteral("Slider99")));
+    QVERIFY(s == start);
 }
 
 QTEST_GUILESS_MAIN(TestRules)

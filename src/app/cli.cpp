@@ -1,6 +1,7 @@
 #include "app/cli.h"
 
 #include "core/text_files.h"
+#include "names/terrain_names.h"
 #include "script/script_file.h"
 #include "core/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
@@ -48,9 +49,38 @@ bool ParseLines(const QString &text, QVector<int> *lines)
     return true;
 }
 
+// The control table for people who script --set: one line per control, tab
+// separated: name, kind, the values it takes (a slider's range and its small
+// and large steps, a list's entries; nothing for free text), its value at
+// start-up as --set writes it, and what it means.
+QString ControlListing()
+{
+    const Settings start;
+    QString listing;
+    for (const ControlDef &def : ControlTable()) {
+        const QString name = QString::fromLatin1(def.name);
+        QString values;
+        switch (def.kind) {
+        case ControlKind::Check: values = QStringLiteral("0|1|2"); break;
+        case ControlKind::Option: values = QStringLiteral("true|false"); break;
+        case ControlKind::Slider:
+            values = QStringLiteral("%1..%2 step %3/%4").arg(def.min).arg(def.max).arg(def.smallStep).arg(def.largeStep);
+            break;
+        case ControlKind::EditableList:
+        case ControlKind::ClosedList: values = ListEntries(name).join(QLatin1Char('|')); break;
+        case ControlKind::Text:
+        case ControlKind::Display: break;
+        }
+        listing += QStringList{name, KindName(def.kind), values, start.toString(name), QString::fromUtf8(def.meaning)}
+                       .join(QLatin1Char('\t'))
+            + QLatin1Char('\n');
+    }
+    return listing;
+}
+
 class Generate {
 public:
-    explicit Generate(WizardModel &model, ScriptedDialogs &dialogs) : model_(model), dialogs_(dialogs) {}
+    explicit Generate(WizardModel &model) : model_(model) {}
 
     // Applies one option; returns an exit code, kExitOk to go on.
     int apply(const QString &option, const QString &value)
@@ -107,11 +137,10 @@ private:
                     .arg(WizardModel::buttons().join(QLatin1Char(' ')), button));
             return kExitUsage;
         }
-        const int before = dialogs_.messages.size();
-        model_.click(button);
-        if (dialogs_.messages.size() > before) {
-            const auto &m = dialogs_.messages.last();
-            Err(QStringLiteral("%1: %2").arg(m.title, m.text));
+        const Outcome outcome = model_.click(button);
+        if (!outcome) {
+            const Refusal &refusal = outcome.refusal();
+            Err(QStringLiteral("%1: %2").arg(refusal.title, refusal.text));
             return kExitFileError;
         }
         return kExitOk;
@@ -128,7 +157,6 @@ private:
     }
 
     WizardModel &model_;
-    ScriptedDialogs &dialogs_;
 };
 
 // Qt's own options, which QApplication takes from the command line itself:
@@ -203,6 +231,9 @@ int RunGenerate(const QStringList &arguments)
         {QStringLiteral("date"), QStringLiteral("Text of the script's date line."), QStringLiteral("TEXT")},
         {QStringLiteral("output"), QStringLiteral("Write the script file here (GBK) instead of printing it."),
          QStringLiteral("FILE")},
+        {QStringLiteral("list-controls"),
+         QStringLiteral("Only print the controls --set takes, one per line, tab-separated: name, kind, range or "
+                        "entries, default, meaning.")},
     };
     parser.addOptions(options);
     if (!parser.parse(arguments)) {
@@ -218,10 +249,16 @@ int RunGenerate(const QStringList &arguments)
                            "[--draft FILE] [--save-draft FILE] [--date TEXT] [--output FILE] (see --help)"));
         return kExitUsage;
     }
+    if (parser.isSet(QStringLiteral("list-controls"))) {
+        const QByteArray bytes = ControlListing().toUtf8();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
+    }
 
+    // No one reads these dialogs: a refused click says why in its outcome.
     ScriptedDialogs dialogs;
     WizardModel model(&dialogs);
-    Generate generate(model, dialogs);
+    Generate generate(model);
     // Options act in the order given; optionNames() lists each occurrence.
     QHash<QString, int> seen;
     for (const QString &name : parser.optionNames()) {

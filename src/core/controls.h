@@ -18,11 +18,12 @@ enum class ControlKind {
 
 struct ControlDef {
     const char *name;
+    const char *meaning; // a short English gloss, for people who script the command line
     ControlKind kind;
     int page;
     const char *caption;     // the caption shown on the control itself, if any
-    int defaultNumber;       // check boxes and sliders
-    const char *defaultText; // texts and lists; "1" marks the chosen option of a group
+    int defaultNumber;       // check boxes and sliders; 1 marks the option button chosen at start-up
+    const char *defaultText; // texts and lists
     int min = 0, max = 0, smallStep = 0, largeStep = 0; // sliders only
     const char *group = nullptr;                        // option buttons only
 };

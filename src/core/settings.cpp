@@ -30,13 +30,48 @@ Settings::Settings()
 {
     const auto &table = ControlTable();
     values_.resize(table.size());
-    for (int i = 0; i < table.size(); ++i) {
-        const ControlDef &def = table[i];
-        Value &v = values_[i];
-        v.number = def.defaultNumber;
-        v.on = def.kind == ControlKind::Option && def.defaultNumber == 1;
-        v.text = QString::fromUtf8(def.defaultText);
+    // No reaction runs here: the table's start-up states already agree with
+    // every trigger's value.
+    for (int i = 0; i < table.size(); ++i)
+        values_[i] = startValue(table[i]);
+}
+
+Settings::Value Settings::startValue(const ControlDef &def)
+{
+    Value v;
+    v.number = def.defaultNumber;
+    v.on = def.kind == ControlKind::Option && def.defaultNumber == 1;
+    v.text = QString::fromUtf8(def.defaultText);
+    return v;
+}
+
+bool Settings::reset(const QString &name)
+{
+    const ControlDef *def = FindControl(name);
+    if (!def)
+        return false;
+    const Value start = startValue(*def);
+    switch (def->kind) {
+    case ControlKind::Check: return setCheck(name, start.number);
+    case ControlKind::Slider: return setSlider(name, start.number);
+    case ControlKind::Option:
+        // Clearing a button alone would leave its group with none chosen.
+        for (const QString &member : OptionGroup(name))
+            if (startValue(*FindControl(member)).on)
+                return setOption(member, true);
+        return false;
+    case ControlKind::Text:
+    case ControlKind::EditableList:
+    case ControlKind::ClosedList:
+    case ControlKind::Display: return setText(name, start.text);
     }
+    return false;
+}
+
+void Settings::reset(std::initializer_list<const char *> names)
+{
+    for (const char *name : names)
+        reset(QString::fromLatin1(name));
 }
 
 Settings::Value *Settings::find(const QString &name, ControlKind kind)

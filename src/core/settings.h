@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+#include <initializer_list>
+
 namespace quorlin {
 
 // The values of every setting of pages 0 to 4, with the reactions that tie them
@@ -31,6 +33,15 @@ public:
     bool setOption(const QString &name, bool on);
     bool setSlider(const QString &name, int value);
     bool setText(const QString &name, const QString &value);
+
+    // Puts a control back to its start-up value from the control table,
+    // through the typed setter, so its reaction runs as for a user's change.
+    // Any option button of a group chooses the group's start-up button again.
+    // False for a name that is no control.
+    bool reset(const QString &name);
+    // Puts the controls back one after another in the order given: where a
+    // reaction reads another control, the order decides what it sees.
+    void reset(std::initializer_list<const char *> names);
 
     // Sets any control from its textual form ("1", "true", "35", free text).
     // On refusal returns a message naming the control and changes nothing.
@@ -65,6 +76,7 @@ private:
         QString text;
         bool operator==(const Value &o) const { return number == o.number && on == o.on && text == o.text; }
     };
+    static Value startValue(const ControlDef &def);
     Value *find(const QString &name, ControlKind kind);
     const Value *find(const QString &name, ControlKind kind) const;
     void exclusivePairRule(const QString &changed);

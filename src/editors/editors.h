@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/item_store.h"
-#include "core/refusal.h"
+#include "core/outcome.h"
 
 #include <QString>
-#include <optional>
 
 namespace quorlin {
 
@@ -12,10 +11,10 @@ class Settings;
 
 // The three add editors. Each builds a block from its frame's settings, stores
 // it with its list line and puts the frame back to its defaults; a refused add
-// changes nothing.
-std::optional<Refusal> AddLand(Settings &settings, ItemStore &lands);
-std::optional<Refusal> AddTerrain(Settings &settings, ItemStore &terrains);
-std::optional<Refusal> AddUnit(Settings &settings, ItemStore &units, qint64 &xn);
+// says why in its outcome and changes nothing.
+Outcome AddLand(Settings &settings, ItemStore &lands);
+Outcome AddTerrain(Settings &settings, ItemStore &terrains);
+Outcome AddUnit(Settings &settings, ItemStore &units, qint64 &xn);
 
 void ResetLandPage(Settings &settings);
 void ResetTerrainPage(Settings &settings);

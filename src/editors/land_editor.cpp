@@ -5,7 +5,7 @@
 
 namespace quorlin {
 
-std::optional<Refusal> AddLand(Settings &s, ItemStore &lands)
+Outcome AddLand(Settings &s, ItemStore &lands)
 {
     const QString terrain = s.text(QStringLiteral("Combo15"));
     if (terrain.isEmpty())
@@ -14,21 +14,15 @@ std::optional<Refusal> AddLand(Settings &s, ItemStore &lands)
         return Refusal{QStringLiteral("错误"), QStringLiteral("你添加的陆地太多了。"), MessageIcon::Error};
     lands.add(terrain, LandBlock(s));
     ResetLandPage(s);
-    return std::nullopt;
+    return {};
 }
 
 void ResetLandPage(Settings &s)
 {
-    s.setText(QStringLiteral("Combo15"), QStringLiteral("草1"));
-    s.setSlider(QStringLiteral("Slider13"), 20);
-    s.setText(QStringLiteral("Combo16"), QStringLiteral("窄"));
-    s.setCheck(QStringLiteral("Check34"), 0);
-    s.setSlider(QStringLiteral("Slider11"), 10);
-    s.setSlider(QStringLiteral("Slider9"), 8);
-    s.setSlider(QStringLiteral("Slider10"), 5);
-    s.setText(QStringLiteral("Text16"), QString());
-    s.setCheck(QStringLiteral("Check35"), 0);
-    s.setCheck(QStringLiteral("Check36"), 0);
+    // The values come from the control table; the zone radius (Slider12) and
+    // the player (Combo17) keep what the designer chose for the next land.
+    s.reset({"Combo15", "Slider13", "Combo16", "Check34", "Slider11", "Slider9", "Slider10", "Text16", "Check35",
+             "Check36"});
 }
 
 } // namespace quorlin

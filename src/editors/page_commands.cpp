@@ -26,24 +26,17 @@ void RestoreDefaults(Settings &s)
     ResetUnitPage(s);
     ResetTerrainPage(s);
     ResetLandPage(s);
-    struct Put {
-        const char *name;
-        const char *value;
-    };
-    // In the order the values are put back; each runs its rule as a user's change would.
-    static const Put puts[] = {
-        {"Check23", "0"}, {"Text8", "12"}, {"Text9", "1000"},
-        {"Check24", "0"}, {"Text10", "4"}, {"Text11", "10"}, {"Text12", "5"}, {"Text13", "11"},
-        {"Slider8", "20"}, {"Text14", "5"},
-        {"Check25", "0"}, {"Check27", "0"}, {"Check28", "0"}, {"Check26", "0"}, {"Check29", "0"},
-        {"Slider1", "50"}, {"Slider2", "10"}, {"Check1", "0"}, {"Slider3", "10"}, {"Slider4", "5"},
-        {"Slider5", "8"}, {"Option1", "true"},
-        {"Check30", "0"},
-        {"Combo1", "草1"}, {"Combo2", "草1"}, {"Combo3", "窄"}, {"Combo8", "7"}, {"Combo9", "草1"},
-        {"Combo10", "窄"}, {"Combo11", "窄"}, {"Combo12", "窄"}, {"Combo13", "窄"},
-    };
-    for (const Put &p : puts)
-        s.setFromString(QString::fromLatin1(p.name), QString::fromUtf8(p.value));
+    // Then the rest of the five pages, to the control table's values, in this
+    // order; each runs its reaction, so the elevation, cliff and connection
+    // frames close and the zone's border width is disabled again.
+    s.reset({
+        "Check23", "Text8", "Text9",                                              // elevation
+        "Check24", "Text10", "Text11", "Text12", "Text13", "Slider8", "Text14",   // cliffs
+        "Check25", "Check27", "Check28", "Check26", "Check29",                    // connections
+        "Slider1", "Slider2", "Check1", "Slider3", "Slider4", "Slider5", "Option1", // the players' zones
+        "Check30",                                                                // mixed water
+        "Combo1", "Combo2", "Combo3", "Combo8", "Combo9", "Combo10", "Combo11", "Combo12", "Combo13", // list texts
+    });
 }
 
 } // namespace quorlin

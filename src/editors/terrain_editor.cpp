@@ -5,7 +5,7 @@
 
 namespace quorlin {
 
-std::optional<Refusal> AddTerrain(Settings &s, ItemStore &terrains)
+Outcome AddTerrain(Settings &s, ItemStore &terrains)
 {
     const QString name = ChosenTerrain(s);
     if (name.isEmpty())
@@ -14,21 +14,14 @@ std::optional<Refusal> AddTerrain(Settings &s, ItemStore &terrains)
         return Refusal{QStringLiteral("错误"), QStringLiteral("你添加的地形太多了。"), MessageIcon::Error};
     terrains.add(name, TerrainBlock(s));
     ResetTerrainPage(s);
-    return std::nullopt;
+    return {};
 }
 
 void ResetTerrainPage(Settings &s)
 {
-    s.setOption(QStringLiteral("Option5"), true);
-    s.setSlider(QStringLiteral("Slider6"), 8);
-    s.setText(QStringLiteral("Text2"), QStringLiteral("10"));
-    s.setText(QStringLiteral("Text1"), QStringLiteral("2"));
-    s.setCheck(QStringLiteral("Check2"), 1);
-    s.setCheck(QStringLiteral("Check3"), 0);
-    s.setSlider(QStringLiteral("Slider7"), 30);
-    s.setText(QStringLiteral("Combo4"), QStringLiteral("泥地1"));
-    s.setText(QStringLiteral("Combo5"), QStringLiteral("森林"));
-    s.setText(QStringLiteral("Combo14"), QString());
+    // The values come from the control table; the height limits (Combo6,
+    // Combo7) keep what the designer chose for the next terrain.
+    s.reset({"Option5", "Slider6", "Text2", "Text1", "Check2", "Check3", "Slider7", "Combo4", "Combo5", "Combo14"});
 }
 
 } // namespace quorlin

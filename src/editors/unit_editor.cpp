@@ -6,7 +6,7 @@
 
 namespace quorlin {
 
-std::optional<Refusal> AddUnit(Settings &s, ItemStore &units, qint64 &xn)
+Outcome AddUnit(Settings &s, ItemStore &units, qint64 &xn)
 {
     const QString name = s.text(QStringLiteral("Label55"));
     if (StripBlanks(name).isEmpty())
@@ -38,26 +38,14 @@ std::optional<Refusal> AddUnit(Settings &s, ItemStore &units, qint64 &xn)
 
     units.add(name, MakeObjectBlock(name, a, xn));
     ResetUnitPage(s);
-    return std::nullopt;
+    return {};
 }
 
 void ResetUnitPage(Settings &s)
 {
-    s.setText(QStringLiteral("Label55"), QString());
-    s.setText(QStringLiteral("Text6"), QStringLiteral("4"));
-    s.setText(QStringLiteral("Text7"), QStringLiteral("1"));
-    s.setText(QStringLiteral("Text15"), QStringLiteral("0"));
-    s.setText(QStringLiteral("Text3"), QStringLiteral("4"));
-    s.setText(QStringLiteral("Text4"), QStringLiteral("10"));
-    s.setText(QStringLiteral("Text5"), QStringLiteral("5"));
-    s.setCheck(QStringLiteral("Check4"), 0);
-    s.setCheck(QStringLiteral("Check5"), 0);
-    s.setCheck(QStringLiteral("Check6"), 1);
-    s.setCheck(QStringLiteral("Check7"), 0);
-    s.setCheck(QStringLiteral("Check32"), 1);
-    s.setOption(QStringLiteral("Option11"), true);
-    s.setText(QStringLiteral("Text17"), QString());
-    s.setCheck(QStringLiteral("Check37"), 0);
+    // The values come from the control table.
+    s.reset({"Label55", "Text6", "Text7", "Text15", "Text3", "Text4", "Text5", "Check4", "Check5", "Check6", "Check7",
+             "Check32", "Option11", "Text17", "Check37"});
 }
 
 } // namespace quorlin

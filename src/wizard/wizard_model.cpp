@@ -14,8 +14,17 @@ namespace {
 
 struct Button {
     const char *name;
-    std::function<void(WizardModel &)> press;
+    std::function<Outcome(WizardModel &)> press;
 };
+
+// A button whose command is never refused.
+Button Plain(const char *name, const std::function<void(WizardModel &)> &act)
+{
+    return {name, [act](WizardModel &m) {
+                act(m);
+                return Outcome();
+            }};
+}
 
 // Typing into a field or dragging a slider is one step to undo, not one per key.
 QString MergeKey(const QString &name)
@@ -102,6 +111,13 @@ void WizardModel::report(const QString &title, const QString &text, MessageIcon 
         dialogs_->message(title, text, icon);
 }
 
+Outcome WizardModel::tell(const Outcome &outcome)
+{
+    if (!outcome)
+        report(outcome.refusal().title, outcome.refusal().text, outcome.refusal().icon);
+    return outcome;
+}
+
 QString WizardModel::setValue(const QString &name, const QString &value)
 {
     Step step(*this, MergeKey(name));
@@ -173,20 +189,20 @@ void WizardModel::replaceItems(const ItemStore &lands, const ItemStore &terrains
 static const QVector<Button> &ButtonTable()
 {
     static const QVector<Button> table = {
-        {"Command21", [](WizardModel &m) { m.addLand(); }},
-        {"Command18", [](WizardModel &m) { m.list(QStringLiteral("Lst0"))->selectAll(); }},
-        {"Command19", [](WizardModel &m) { m.list(QStringLiteral("Lst0"))->selectNone(); }},
-        {"Command20", [](WizardModel &m) { m.list(QStringLiteral("Lst0"))->deleteSelected(); }},
-        {"Command4", [](WizardModel &m) { m.addTerrain(); }},
-        {"Command7", [](WizardModel &m) { m.list(QStringLiteral("Lst1"))->selectAll(); }},
-        {"Command12", [](WizardModel &m) { m.list(QStringLiteral("Lst1"))->selectNone(); }},
-        {"Command13", [](WizardModel &m) { m.list(QStringLiteral("Lst1"))->deleteSelected(); }},
-        {"Command6", [](WizardModel &m) { m.addUnit(); }},
-        {"Command9", [](WizardModel &m) { m.list(QStringLiteral("Lst2"))->selectAll(); }},
-        {"Command11", [](WizardModel &m) { m.list(QStringLiteral("Lst2"))->selectNone(); }},
-        {"Command10", [](WizardModel &m) { m.list(QStringLiteral("Lst2"))->deleteSelected(); }},
-        {"Command5", [](WizardModel &m) { m.selectAllReadyMade(); }},
-        {"Command14", [](WizardModel &m) { m.restoreDefaults(); }},
+        {"Command21", [](WizardModel &m) { return m.addLand(); }},
+        Plain("Command18", [](WizardModel &m) { m.list(QStringLiteral("Lst0"))->selectAll(); }),
+        Plain("Command19", [](WizardModel &m) { m.list(QStringLiteral("Lst0"))->selectNone(); }),
+        Plain("Command20", [](WizardModel &m) { m.list(QStringLiteral("Lst0"))->deleteSelected(); }),
+        {"Command4", [](WizardModel &m) { return m.addTerrain(); }},
+        Plain("Command7", [](WizardModel &m) { m.list(QStringLiteral("Lst1"))->selectAll(); }),
+        Plain("Command12", [](WizardModel &m) { m.list(QStringLiteral("Lst1"))->selectNone(); }),
+        Plain("Command13", [](WizardModel &m) { m.list(QStringLiteral("Lst1"))->deleteSelected(); }),
+        {"Command6", [](WizardModel &m) { return m.addUnit(); }},
+        Plain("Command9", [](WizardModel &m) { m.list(QStringLiteral("Lst2"))->selectAll(); }),
+        Plain("Command11", [](WizardModel &m) { m.list(QStringLiteral("Lst2"))->selectNone(); }),
+        Plain("Command10", [](WizardModel &m) { m.list(QStringLiteral("Lst2"))->deleteSelected(); }),
+        Plain("Command5", [](WizardModel &m) { m.selectAllReadyMade(); }),
+        Plain("Command14", [](WizardModel &m) { m.restoreDefaults(); }),
     };
     return table;
 }
@@ -199,38 +215,36 @@ QStringList WizardModel::buttons()
     return names;
 }
 
-bool WizardModel::click(const QString &button)
+Outcome WizardModel::click(const QString &button)
 {
     for (const Button &b : ButtonTable()) {
         if (button == QLatin1String(b.name)) {
             Step step(*this);
-            b.press(*this);
+            const Outcome outcome = b.press(*this);
             notify();
-            return true;
+            return outcome;
         }
     }
-    return false;
+    return Refusal{QStringLiteral("quorlin"), QStringLiteral("%1 is no button of the settings pages").arg(button),
+                   MessageIcon::Error};
 }
 
-void WizardModel::addLand()
+Outcome WizardModel::addLand()
 {
     Step step(*this);
-    if (const auto refusal = AddLand(project_.settings, project_.lands))
-        report(refusal->title, refusal->text, refusal->icon);
+    return tell(AddLand(project_.settings, project_.lands));
 }
 
-void WizardModel::addTerrain()
+Outcome WizardModel::addTerrain()
 {
     Step step(*this);
-    if (const auto refusal = AddTerrain(project_.settings, project_.terrains))
-        report(refusal->title, refusal->text, refusal->icon);
+    return tell(AddTerrain(project_.settings, project_.terrains));
 }
 
-void WizardModel::addUnit()
+Outcome WizardModel::addUnit()
 {
     Step step(*this);
-    if (const auto refusal = AddUnit(project_.settings, project_.units, project_.xn))
-        report(refusal->title, refusal->text, refusal->icon);
+    return tell(AddUnit(project_.settings, project_.units, project_.xn));
 }
 
 void WizardModel::selectAllReadyMade()

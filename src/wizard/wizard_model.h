@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/item_store.h"
+#include "core/outcome.h"
 #include "core/project.h"
 #include "core/dialogs.h"
 #include "wizard/history.h"
@@ -46,14 +47,17 @@ public:
 
     qint64 xn() const { return project_.xn; }
 
-    // Presses a button by name. False for a name that is not a button here.
-    bool click(const QString &button);
+    // Presses a button by name, one of buttons(). A refused add comes back
+    // refused, its reason already shown to the user; a name that is no button
+    // here comes back refused too, without a word to the user.
+    Outcome click(const QString &button);
     static QStringList buttons();
 
-    // The handlers behind the buttons. A refused add tells the user why and changes nothing.
-    void addLand();
-    void addTerrain();
-    void addUnit();
+    // The handlers behind the buttons. A refused add tells the user why,
+    // changes nothing and says why in its outcome as well.
+    Outcome addLand();
+    Outcome addTerrain();
+    Outcome addUnit();
     void selectAllReadyMade();
     void restoreDefaults();
 
@@ -127,6 +131,8 @@ private:
     bool settle(const QString &question, const std::function<bool()> &save);
 
     void report(const QString &title, const QString &text, MessageIcon icon);
+    // Shows a refused outcome's reason to the user and passes the outcome on.
+    Outcome tell(const Outcome &outcome);
     void notify();
     // Tells the view after a setter ran, passing the setter's result on.
     bool announce(bool accepted);
