@@ -9,7 +9,7 @@ namespace quorlin {
 // field's label is not listed: the window lets it follow its field.
 struct DependantRule {
     const char *trigger;
-    QStringList dependants;
+    QVector<const char *> dependants;
 };
 
 struct ExclusivePair {

@@ -10,8 +10,9 @@ namespace {
 const DependantRule *RuleFor(const QVector<DependantRule> &rules, const QString &dependant)
 {
     for (const DependantRule &rule : rules)
-        if (rule.dependants.contains(dependant))
-            return &rule;
+        for (const char *name : rule.dependants)
+            if (dependant == QLatin1String(name))
+                return &rule;
     return nullptr;
 }
 

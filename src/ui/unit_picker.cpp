@@ -90,7 +90,7 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
         static_cast<QPushButton *>(Named(new QPushButton(QStringLiteral("取消")), QStringLiteral("Command2")));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
-        emit picked(choice());
+        Q_EMIT picked(choice());
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

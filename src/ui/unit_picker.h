@@ -21,7 +21,7 @@ public:
     // What OK hands on: the text of the last shown chooser in reading order.
     QString choice() const;
 
-signals:
+Q_SIGNALS:
     // OK was pressed; `text` goes unchanged into the unit type caption.
     void picked(const QString &text);
 

@@ -52,7 +52,7 @@ UnitSearch::UnitSearch(QWidget *parent) : QLineEdit(parent)
     completer->popup();
     connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             [this](const QModelIndex &index) {
-                emit found(index.data(CategoryRole).toInt(), index.data(RowRole).toInt());
+                Q_EMIT found(index.data(CategoryRole).toInt(), index.data(RowRole).toInt());
             });
 }
 

@@ -13,7 +13,7 @@ class UnitSearch : public QLineEdit {
 public:
     explicit UnitSearch(QWidget *parent = nullptr);
 
-signals:
+Q_SIGNALS:
     // `category` indexes PickerCategories(), `row` that category's entries.
     void found(int category, int row);
 

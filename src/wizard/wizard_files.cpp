@@ -44,7 +44,7 @@ bool WizardModel::saveScript()
         return false;
     }
     saved_ = true;
-    emit status(QStringLiteral("已保存：%1").arg(FileName(path)));
+    Q_EMIT status(QStringLiteral("已保存：%1").arg(FileName(path)));
     notify();
     return true;
 }
@@ -107,7 +107,7 @@ bool WizardModel::saveDraft()
         return false;
     }
     markDraft(path);
-    emit status(QStringLiteral("已保存：%1").arg(FileName(path)));
+    Q_EMIT status(QStringLiteral("已保存：%1").arg(FileName(path)));
     notify();
     return true;
 }
@@ -130,7 +130,7 @@ bool WizardModel::openDraftFile(const QString &path)
 {
     QString error;
     if (openDraftFrom(path, &error)) {
-        emit status(QStringLiteral("已打开：%1").arg(FileName(path)));
+        Q_EMIT status(QStringLiteral("已打开：%1").arg(FileName(path)));
         return true;
     }
     report(kError, QStringLiteral("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);

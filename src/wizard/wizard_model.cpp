@@ -97,7 +97,7 @@ void WizardModel::markDraft(const QString &path)
     draftState_ = project_;
 }
 
-void WizardModel::notify() { emit changed(); }
+void WizardModel::notify() { Q_EMIT changed(); }
 
 bool WizardModel::announce(bool accepted)
 {
@@ -257,7 +257,7 @@ void WizardModel::restoreDefaults()
 {
     Step step(*this);
     RestoreDefaults(project_.settings);
-    emit status(QStringLiteral("已恢复默认设置。按 Ctrl+Z 可以撤销。"));
+    Q_EMIT status(QStringLiteral("已恢复默认设置。按 Ctrl+Z 可以撤销。"));
 }
 
 bool WizardModel::isEnabled(const QString &name) const

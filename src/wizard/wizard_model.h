@@ -114,7 +114,7 @@ public:
 
     Dialogs *dialogs() const { return dialogs_; }
 
-signals:
+Q_SIGNALS:
     // Something the window shows has changed.
     void changed();
     // A short note for the status line ("已保存：地图.qlx").
