@@ -30,7 +30,7 @@ const QStringList kBusyState = {
 
 } // namespace
 
-class TestCliDrafts : public QObject {
+class CliDraftsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -43,7 +43,7 @@ private:
     QString path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
 };
 
-void TestCliDrafts::draftRoundTripsWithItsScript()
+void CliDraftsTest::draftRoundTripsWithItsScript()
 {
     const QStringList date = {"--date", "2024/5/6"};
     QCOMPARE(Generate(kBusyState + date
@@ -60,7 +60,7 @@ void TestCliDrafts::draftRoundTripsWithItsScript()
     QCOMPARE(ReadFile(path("reopened.rms")), script);
 }
 
-void TestCliDrafts::malformedDraftWritesNothing()
+void CliDraftsTest::malformedDraftWritesNothing()
 {
     QVERIFY(testing::WriteFile(path("bad.qlx"), "1\r\n50,10,0,10,5,8,#TRUE#,#FALSE#,#FALSE#,#FALSE#\r\n101\r\n"));
 
@@ -78,7 +78,7 @@ void TestCliDrafts::malformedDraftWritesNothing()
              qPrintable(Err(r)));
 }
 
-void TestCliDrafts::quoteRefusesTheSave()
+void CliDraftsTest::quoteRefusesTheSave()
 {
     const testing::Run r =
         Generate({"--set", "Text9=1\"000", "--save-draft", path("quoted.qlx"), "--output", path("quoted.rms")});
@@ -88,5 +88,5 @@ void TestCliDrafts::quoteRefusesTheSave()
     QVERIFY(!QFile::exists(path("quoted.rms")));
 }
 
-QTEST_GUILESS_MAIN(TestCliDrafts)
+QTEST_GUILESS_MAIN(CliDraftsTest)
 #include "test_cli_drafts.moc"

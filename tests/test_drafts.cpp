@@ -165,7 +165,7 @@ QByteArray Loosened(const QByteArray &draft)
 
 } // namespace
 
-class TestDrafts : public QObject {
+class DraftsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -187,7 +187,7 @@ private slots:
     void saveCommandReports();
 };
 
-void TestDrafts::roundTripsEveryControlAndFullLists()
+void DraftsTest::roundTripsEveryControlAndFullLists()
 {
     WizardModel source(nullptr);
     MakeRich(source, ItemStore::kCapacity);
@@ -223,7 +223,7 @@ void TestDrafts::roundTripsEveryControlAndFullLists()
     COMPARE_STATE(Take(busy), Take(source));
 }
 
-void TestDrafts::opensADraftOfEarlierVersions()
+void DraftsTest::opensADraftOfEarlierVersions()
 {
     // Written the way earlier versions wrote drafts: GBK, CR LF, block texts
     // spanning lines inside their quotes, a list entry holding a comma.
@@ -279,7 +279,7 @@ void TestDrafts::opensADraftOfEarlierVersions()
     QCOMPARE(Encode(m), draft);
 }
 
-void TestDrafts::separatorsAreInterchangeable()
+void DraftsTest::separatorsAreInterchangeable()
 {
     WizardModel source(nullptr);
     MakeRich(source, 3);
@@ -303,7 +303,7 @@ void TestDrafts::separatorsAreInterchangeable()
     COMPARE_STATE(Take(other), Take(source));
 }
 
-void TestDrafts::restoresXnForNumberedUnits()
+void DraftsTest::restoresXnForNumberedUnits()
 {
     ScriptedDialogs dialogs;
     WizardModel source(&dialogs);
@@ -324,7 +324,7 @@ void TestDrafts::restoresXnForNumberedUnits()
     QVERIFY2(target.units().block(3).startsWith(QStringLiteral("#const  X4  ")), qPrintable(target.units().block(3)));
 }
 
-void TestDrafts::zoneRecordOnlyWithZonesSetTogether()
+void DraftsTest::zoneRecordOnlyWithZonesSetTogether()
 {
     WizardModel source(nullptr);
     MakeRich(source, 1);
@@ -358,7 +358,7 @@ void TestDrafts::zoneRecordOnlyWithZonesSetTogether()
     QCOMPARE(target.settings().slider(QStringLiteral("Slider1")), 12);
 }
 
-void TestDrafts::leavesWhatADraftDoesNotHold()
+void DraftsTest::leavesWhatADraftDoesNotHold()
 {
     WizardModel source(nullptr);
     MakeRich(source, 2);
@@ -382,7 +382,7 @@ void TestDrafts::leavesWhatADraftDoesNotHold()
     QCOMPARE(target.script(), script);
 }
 
-void TestDrafts::appliesThroughTheControlRules()
+void DraftsTest::appliesThroughTheControlRules()
 {
     // Both animals of a pair at 1: applied in record order, so the second wins.
     QByteArray pair = DefaultWith(6, "0,0,0,0,1,1,1,1,0,1,1,0,1,1,0,0");
@@ -410,7 +410,7 @@ void TestDrafts::appliesThroughTheControlRules()
     QCOMPARE(m.caption(QStringLiteral("Label4")), QStringLiteral("64%"));
 }
 
-void TestDrafts::refusesMalformedDrafts_data()
+void DraftsTest::refusesMalformedDrafts_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("problem"); // part of the message
@@ -475,7 +475,7 @@ void TestDrafts::refusesMalformedDrafts_data()
     }
 }
 
-void TestDrafts::refusesMalformedDrafts()
+void DraftsTest::refusesMalformedDrafts()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, problem);
@@ -496,7 +496,7 @@ void TestDrafts::refusesMalformedDrafts()
     QCOMPARE(changes.count(), 0);
 }
 
-void TestDrafts::refusesEveryTruncation()
+void DraftsTest::refusesEveryTruncation()
 {
     WizardModel source(nullptr);
     MakeRich(source, 2);
@@ -518,7 +518,7 @@ void TestDrafts::refusesEveryTruncation()
     }
 }
 
-void TestDrafts::refusesTextsTheFormatCannotKeep()
+void DraftsTest::refusesTextsTheFormatCannotKeep()
 {
     struct Case {
         const char *name;
@@ -574,7 +574,7 @@ void TestDrafts::refusesTextsTheFormatCannotKeep()
     QCOMPARE(testing::ReadFile(path), QByteArray("old draft"));
 }
 
-void TestDrafts::everySettingHasANameOfItsOwn()
+void DraftsTest::everySettingHasANameOfItsOwn()
 {
     // Messages tell settings apart by these names alone.
     QStringList settings = {"Lst0", "Lst1", "Lst2", "xn"};
@@ -589,7 +589,7 @@ void TestDrafts::everySettingHasANameOfItsOwn()
     }
 }
 
-void TestDrafts::openCommandAsksAndReports()
+void DraftsTest::openCommandAsksAndReports()
 {
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("good.qlx"));
@@ -649,7 +649,7 @@ void TestDrafts::openCommandAsksAndReports()
     QCOMPARE(m.lands().count(), 4);
 }
 
-void TestDrafts::saveCommandReports()
+void DraftsTest::saveCommandReports()
 {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
@@ -677,5 +677,5 @@ void TestDrafts::saveCommandReports()
     QCOMPARE(testing::ReadFile(path), Crlf(DefaultRecords()));
 }
 
-QTEST_GUILESS_MAIN(TestDrafts)
+QTEST_GUILESS_MAIN(DraftsTest)
 #include "test_drafts.moc"

@@ -48,7 +48,7 @@ void ExpectDefaults(const Settings &s, std::initializer_list<const char *> names
 
 } // namespace
 
-class TestEditors : public QObject {
+class EditorsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -68,7 +68,7 @@ private slots:
     void unitAddResetsItsFrame();
 };
 
-void TestEditors::landBlock_data()
+void EditorsTest::landBlock_data()
 {
     QTest::addColumn<QStringList>("settings");
     QTest::addColumn<QString>("block");
@@ -99,14 +99,14 @@ void TestEditors::landBlock_data()
     QTest::newRow("player grey") << QStringList{"Check36=2", "Combo17=3"} << top + sliders + end;
 }
 
-void TestEditors::landBlock()
+void EditorsTest::landBlock()
 {
     QFETCH(QStringList, settings);
     QFETCH(QString, block);
     QCOMPARE(LandBlock(With(settings)), block);
 }
 
-void TestEditors::landAddResetsItsFrame()
+void EditorsTest::landAddResetsItsFrame()
 {
     Settings s = With({"Combo15=雪", "Slider13=64", "Slider12=22", "Check34=1", "Combo16=宽", "Slider11=0",
                        "Slider9=15", "Slider10=40", "Check35=1", "Text16=9", "Check36=1", "Combo17=4"});
@@ -131,7 +131,7 @@ void TestEditors::landAddResetsItsFrame()
     QCOMPARE(lands.count(), 1);
 }
 
-void TestEditors::terrainBlock_data()
+void EditorsTest::terrainBlock_data()
 {
     QTest::addColumn<QStringList>("settings");
     QTest::addColumn<QString>("body"); // lines joined by "|"
@@ -156,7 +156,7 @@ void TestEditors::terrainBlock_data()
                                                   "spacing_to_other_terrain_types  2|") + tail;
 }
 
-void TestEditors::terrainBlock()
+void EditorsTest::terrainBlock()
 {
     QFETCH(QStringList, settings);
     QFETCH(QString, body);
@@ -172,7 +172,7 @@ void TestEditors::terrainBlock()
                     "set_avoid_player_start_areas", "clumping_factor  30", "}", ""}));
 }
 
-void TestEditors::heightLimits_data()
+void EditorsTest::heightLimits_data()
 {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
@@ -188,7 +188,7 @@ void TestEditors::heightLimits_data()
                                        << "height_limits  281474976710655  1.79769313486232E+308";
 }
 
-void TestEditors::heightLimits()
+void EditorsTest::heightLimits()
 {
     QFETCH(QString, from);
     QFETCH(QString, to);
@@ -196,7 +196,7 @@ void TestEditors::heightLimits()
     QCOMPARE(HeightLimitsLine(from, to), line.isEmpty() ? QString() : line + QStringLiteral("\r\n"));
 }
 
-void TestEditors::terrainAddResetsItsFrame()
+void EditorsTest::terrainAddResetsItsFrame()
 {
     Settings s = With({"Option6=true", "Combo5=竹林", "Combo4=冰", "Combo14=雪", "Slider6=50", "Text2=3",
                        "Text1=9", "Check2=0", "Check3=1", "Slider7=70", "Combo6=5", "Combo7=2"});
@@ -221,7 +221,7 @@ void TestEditors::terrainAddResetsItsFrame()
     }
 }
 
-void TestEditors::makeObjectBlock()
+void EditorsTest::makeObjectBlock()
 {
     // Every line at once, in the writing order: groups right after the count.
     ObjectArgs all;
@@ -238,7 +238,7 @@ void TestEditors::makeObjectBlock()
                                        "max_distance_to_other_zones  0", "place_on_specific_land_id  0.5", "x y"}));
 }
 
-void TestEditors::unitNumbers_data()
+void EditorsTest::unitNumbers_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("head"); // with the X number that follows an xn of 41
@@ -252,7 +252,7 @@ void TestEditors::unitNumbers_data()
     QTest::newRow("display name") << QStringLiteral("蒙古包3") << QStringLiteral("create_object  YURT3 /* 添加单位：蒙古包3 */");
 }
 
-void TestEditors::unitNumbers()
+void EditorsTest::unitNumbers()
 {
     QFETCH(QString, name);
     QFETCH(QString, head);
@@ -262,7 +262,7 @@ void TestEditors::unitNumbers()
     QCOMPARE(xn, head.startsWith(QLatin1Char('#')) ? qint64(42) : qint64(41));
 }
 
-void TestEditors::unitBlock_data()
+void EditorsTest::unitBlock_data()
 {
     QTest::addColumn<QStringList>("settings");
     QTest::addColumn<QString>("body"); // the lines between the count and "set_place_for_every_player", by "|"
@@ -284,7 +284,7 @@ void TestEditors::unitBlock_data()
         << "number_of_groups  1.11111111111111E+39|group_variance  281474976710655";
 }
 
-void TestEditors::unitBlock()
+void EditorsTest::unitBlock()
 {
     QFETCH(QStringList, settings);
     QFETCH(QString, body);
@@ -295,7 +295,7 @@ void TestEditors::unitBlock()
     QCOMPARE(lines.mid(0, lines.size() - 2).join(QLatin1Char('|')), body);
 }
 
-void TestEditors::unitAddResetsItsFrame()
+void EditorsTest::unitAddResetsItsFrame()
 {
     Settings s = With({"Label55=骑士", "Text6=1E400", "Text15=3", "Text7=2", "Check32=0", "Text3=7", "Text4=8",
                        "Check4=1", "Text5=1", "Check5=1", "Option12=true", "Check6=0", "Check7=1", "Check37=1",
@@ -330,6 +330,6 @@ void TestEditors::unitAddResetsItsFrame()
     }
 }
 
-QTEST_APPLESS_MAIN(TestEditors)
+QTEST_APPLESS_MAIN(EditorsTest)
 
 #include "test_editors.moc"

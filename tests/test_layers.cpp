@@ -5,13 +5,13 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-class TestLayers : public QObject {
+class LayersTest : public QObject {
     Q_OBJECT
 private slots:
     void includesPointDown();
 };
 
-void TestLayers::includesPointDown()
+void LayersTest::includesPointDown()
 {
     const QStringList layers = {QStringLiteral("names"),   QStringLiteral("core"),   QStringLiteral("script"),
                                 QStringLiteral("editors"), QStringLiteral("drafts"), QStringLiteral("wizard"),
@@ -47,5 +47,5 @@ void TestLayers::includesPointDown()
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
-QTEST_GUILESS_MAIN(TestLayers)
+QTEST_GUILESS_MAIN(LayersTest)
 #include "test_layers.moc"

@@ -38,7 +38,7 @@ QList<int> Selected(const ItemStore &store)
 
 Q_DECLARE_METATYPE(const ListKind *)
 
-class TestModel : public QObject {
+class ModelTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -50,7 +50,7 @@ private slots:
     void pagesAndStartOver();
 };
 
-void TestModel::deleteSelectedLines_data()
+void ModelTest::deleteSelectedLines_data()
 {
     QTest::addColumn<const ListKind *>("kind");
     QTest::addColumn<QStringList>("names");
@@ -59,7 +59,7 @@ void TestModel::deleteSelectedLines_data()
     QTest::newRow("units") << &kUnits << QStringList{S("骑士"), S("7"), S("鹿"), S("12")};
 }
 
-void TestModel::deleteSelectedLines()
+void ModelTest::deleteSelectedLines()
 {
     QFETCH(const ListKind *, kind);
     QFETCH(QStringList, names);
@@ -116,7 +116,7 @@ void TestModel::deleteSelectedLines()
     QVERIFY(!m.click(QStringLiteral("Command8"))); // the picker is the window's, no button of the model
 }
 
-void TestModel::hundredItemsAtMost()
+void ModelTest::hundredItemsAtMost()
 {
     QFETCH(const ListKind *, kind);
     QFETCH(QStringList, names);
@@ -157,7 +157,7 @@ void TestModel::hundredItemsAtMost()
     QCOMPARE(dialogs.messages.size(), 1);
 }
 
-void TestModel::unitNumbersAreNeverReused()
+void ModelTest::unitNumbersAreNeverReused()
 {
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
@@ -182,7 +182,7 @@ void TestModel::unitNumbersAreNeverReused()
     QVERIFY(units.block(0).startsWith(S("#const  X4  0\r\n")));
 }
 
-void TestModel::pagesAndStartOver()
+void ModelTest::pagesAndStartOver()
 {
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
@@ -241,6 +241,6 @@ void TestModel::pagesAndStartOver()
     QCOMPARE(m.xn(), qint64(1));
 }
 
-QTEST_GUILESS_MAIN(TestModel)
+QTEST_GUILESS_MAIN(ModelTest)
 
 #include "test_model.moc"

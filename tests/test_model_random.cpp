@@ -132,14 +132,14 @@ QString CheckStore(const QString &name, const ItemStore &store)
 
 } // namespace
 
-class TestModelRandom : public QObject {
+class ModelRandomTest : public QObject {
     Q_OBJECT
 
 private slots:
     void randomStepsKeepEveryListInStep();
 };
 
-void TestModelRandom::randomStepsKeepEveryListInStep()
+void ModelRandomTest::randomStepsKeepEveryListInStep()
 {
     bool ok = false;
     const quint32 seed = qEnvironmentVariableIntValue("QUORLIN_RANDOM_SEED", &ok);
@@ -182,6 +182,6 @@ void TestModelRandom::randomStepsKeepEveryListInStep()
     }
 }
 
-QTEST_GUILESS_MAIN(TestModelRandom)
+QTEST_GUILESS_MAIN(ModelRandomTest)
 
 #include "test_model_random.moc"

@@ -30,7 +30,7 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 
-class TestNames : public QObject {
+class NamesTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -51,7 +51,7 @@ class TestNames : public QObject {
   void everyPickerEntryReachesTheScriptAsAConstant();
 };
 
-void TestNames::terrainConst_data() {
+void NamesTest::terrainConst_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("expected");
   QTest::newRow("a row") << U("草1") << "GRASS";
@@ -63,13 +63,13 @@ void TestNames::terrainConst_data() {
   QTest::newRow("jungle is a terrain here") << U("丛林") << "JUNGLE";
 }
 
-void TestNames::terrainConst() {
+void NamesTest::terrainConst() {
   QFETCH(QString, name);
   QFETCH(QString, expected);
   QCOMPARE(TerrainConst(name), expected);
 }
 
-void TestNames::terrainListsComeFromTheTable() {
+void NamesTest::terrainListsComeFromTheTable() {
   const QStringList& terrains = TerrainList();
   QCOMPARE(terrains.size(), 28);
   QSet<QString> names, constants;
@@ -95,7 +95,7 @@ void TestNames::terrainListsComeFromTheTable() {
   QCOMPARE(WidthList(), (QStringList{U("宽"), U("中"), U("窄")}));
 }
 
-void TestNames::listFieldSizes_data() {
+void NamesTest::listFieldSizes_data() {
   QTest::addColumn<QString>("combo");
   QTest::addColumn<int>("size");
   QTest::addColumn<QString>("first");
@@ -119,7 +119,7 @@ void TestNames::listFieldSizes_data() {
   QTest::newRow("empty name") << "" << 0 << "" << "";
 }
 
-void TestNames::listFieldSizes() {
+void NamesTest::listFieldSizes() {
   QFETCH(QString, combo);
   QFETCH(int, size);
   QFETCH(QString, first);
@@ -131,7 +131,7 @@ void TestNames::listFieldSizes() {
   QCOMPARE(entries.last(), last);
 }
 
-void TestNames::narrowListsKeepTerrainOrder() {
+void NamesTest::narrowListsKeepTerrainOrder() {
   const QStringList& terrains = TerrainList();
   for (const char* combo : {"Combo2", "Combo4", "Combo5", "Combo9"}) {
     int previous = -1;
@@ -154,7 +154,7 @@ void TestNames::narrowListsKeepTerrainOrder() {
   QVERIFY(elevation.contains(U("冰")));
 }
 
-void TestNames::objectConst_data() {
+void NamesTest::objectConst_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("expected");
   QTest::newRow("plain row") << U("长弓手") << "LONGBOWMAN";
@@ -176,13 +176,13 @@ void TestNames::objectConst_data() {
   QTest::newRow("last hidden gaia") << U("冰块") << "WHITE_SPOTS";
 }
 
-void TestNames::objectConst() {
+void NamesTest::objectConst() {
   QFETCH(QString, name);
   QFETCH(QString, expected);
   QCOMPARE(ObjectConst(name), expected);
 }
 
-void TestNames::objectTableIsWellFormed() {
+void NamesTest::objectTableIsWellFormed() {
   const NameRows& rows = ObjectRows();
   QCOMPARE(rows.size(), 314);
   QSet<QString> keys;
@@ -202,7 +202,7 @@ void TestNames::objectTableIsWellFormed() {
   QCOMPARE(heroes.first(), qMakePair(U("李舜臣"), QString("ADMIRAL_YI_SUN_SHIN")));
 }
 
-void TestNames::pickerCategories_data() {
+void NamesTest::pickerCategories_data() {
   QTest::addColumn<int>("index");
   QTest::addColumn<QString>("caption");
   QTest::addColumn<QString>("chooser");
@@ -225,7 +225,7 @@ void TestNames::pickerCategories_data() {
   }
 }
 
-void TestNames::pickerCategories() {
+void NamesTest::pickerCategories() {
   QFETCH(int, index);
   QFETCH(QString, caption);
   QFETCH(QString, chooser);
@@ -240,7 +240,7 @@ void TestNames::pickerCategories() {
   QCOMPARE(PickerChooserOrder().at(index), chooser);
 }
 
-void TestNames::pickerHeroListIsTheHeroGroup() {
+void NamesTest::pickerHeroListIsTheHeroGroup() {
   QStringList heroNames;
   for (const auto& hero : HeroRows()) heroNames << hero.first;
   QCOMPARE(PickerCategories().last().entries, heroNames);
@@ -257,7 +257,7 @@ void TestNames::pickerHeroListIsTheHeroGroup() {
 
 // The strongest check on the tables: whatever the user picks, the script
 // gets a constant and no Chinese text.
-void TestNames::everyPickerEntryReachesTheScriptAsAConstant() {
+void NamesTest::everyPickerEntryReachesTheScriptAsAConstant() {
   QSet<QString> keys;
   for (const auto& row : ObjectRows()) keys.insert(row.first);
 
@@ -277,5 +277,5 @@ void TestNames::everyPickerEntryReachesTheScriptAsAConstant() {
   QVERIFY2(missing.isEmpty(), qPrintable(missing.join("; ")));
 }
 
-QTEST_APPLESS_MAIN(TestNames)
+QTEST_APPLESS_MAIN(NamesTest)
 #include "test_names.moc"

@@ -18,7 +18,7 @@ using namespace quorlin;
                                           .arg(e_, 0, 'g', 17)));                         \
     } while (false)
 
-class TestNumbers : public QObject
+class NumbersTest : public QObject
 {
     Q_OBJECT
 
@@ -39,7 +39,7 @@ private slots:
     void isUnitNumber();
 };
 
-void TestNumbers::readNumber_data()
+void NumbersTest::readNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -153,7 +153,7 @@ void TestNumbers::readNumber_data()
     QTest::newRow("long fraction run") << "0." + zeros + "1" << 0.0;
 }
 
-void TestNumbers::readNumber()
+void NumbersTest::readNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
@@ -163,7 +163,7 @@ void TestNumbers::readNumber()
     QVERIFY(!(v == 0.0 && std::signbit(v))); // never negative zero
 }
 
-void TestNumbers::plainDecimal_data()
+void NumbersTest::plainDecimal_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
@@ -216,7 +216,7 @@ void TestNumbers::plainDecimal_data()
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "0";
 }
 
-void TestNumbers::plainDecimal()
+void NumbersTest::plainDecimal()
 {
     QFETCH(double, value);
     QFETCH(QString, expected);
@@ -226,7 +226,7 @@ void TestNumbers::plainDecimal()
         COMPARE_EXACT(ReadNumber(expected), value);
 }
 
-void TestNumbers::numbersIgnoreProcessLocale()
+void NumbersTest::numbersIgnoreProcessLocale()
 {
     // Qt applications adopt the user's locale; a decimal comma there must
     // not leak into scripts.
@@ -250,7 +250,7 @@ void TestNumbers::numbersIgnoreProcessLocale()
     QCOMPARE(small, QStringLiteral("1.5E-07"));
 }
 
-void TestNumbers::roundHalfEven_data()
+void NumbersTest::roundHalfEven_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("expected");
@@ -275,14 +275,14 @@ void TestNumbers::roundHalfEven_data()
     QTest::newRow("-DBL_MAX") << -DBL_MAX << -DBL_MAX;
 }
 
-void TestNumbers::roundHalfEven()
+void NumbersTest::roundHalfEven()
 {
     QFETCH(double, value);
     QFETCH(double, expected);
     COMPARE_EXACT(RoundHalfEven(value), expected);
 }
 
-void TestNumbers::stripBlanks()
+void NumbersTest::stripBlanks()
 {
     QCOMPARE(StripBlanks(" a\tb\r\nc "), QStringLiteral("abc"));
     QCOMPARE(StripBlanks(" \t\r\n"), QString());
@@ -292,7 +292,7 @@ void TestNumbers::stripBlanks()
     QCOMPARE(StripBlanks(QString::fromUtf16(u" 民 兵 ")), QString::fromUtf16(u"民兵"));
 }
 
-void TestNumbers::isUnitNumber_data()
+void NumbersTest::isUnitNumber_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("expected");
@@ -324,13 +324,13 @@ void TestNumbers::isUnitNumber_data()
     QTest::newRow("too many digits to keep") << "1234567890123456" << false;
 }
 
-void TestNumbers::isUnitNumber()
+void NumbersTest::isUnitNumber()
 {
     QFETCH(QString, name);
     QFETCH(bool, expected);
     QCOMPARE(IsUnitNumber(name), expected);
 }
 
-QTEST_APPLESS_MAIN(TestNumbers)
+QTEST_APPLESS_MAIN(NumbersTest)
 
 #include "test_numbers.moc"

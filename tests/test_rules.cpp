@@ -35,7 +35,7 @@ QStringList Ticked(const WizardModel &m)
 
 } // namespace
 
-class TestRules : public QObject {
+class RulesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -53,7 +53,7 @@ private slots:
     void resetPutsBackTheStartValue();
 };
 
-void TestRules::dependantsFollowTheirTrigger_data()
+void RulesTest::dependantsFollowTheirTrigger_data()
 {
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<QStringList>("dependants");
@@ -71,7 +71,7 @@ void TestRules::dependantsFollowTheirTrigger_data()
     }
 }
 
-void TestRules::dependantsFollowTheirTrigger()
+void RulesTest::dependantsFollowTheirTrigger()
 {
     QFETCH(QString, trigger);
     QFETCH(QStringList, dependants);
@@ -96,7 +96,7 @@ void TestRules::dependantsFollowTheirTrigger()
     QCOMPARE(m.settings().toString(QStringLiteral("Text3")), before);
 }
 
-void TestRules::innerConnectionFramesIgnoreTheOuterBox()
+void RulesTest::innerConnectionFramesIgnoreTheOuterBox()
 {
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
@@ -120,7 +120,7 @@ void TestRules::innerConnectionFramesIgnoreTheOuterBox()
     QCOMPARE(m.settings().text(QStringLiteral("Combo2")), QStringLiteral("雪"));
 }
 
-void TestRules::terrainListSwap()
+void RulesTest::terrainListSwap()
 {
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
@@ -140,7 +140,7 @@ void TestRules::terrainListSwap()
     QCOMPARE(m.terrains().line(0), QStringLiteral("森林"));
 }
 
-void TestRules::exclusivePairs_data()
+void RulesTest::exclusivePairs_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
@@ -150,7 +150,7 @@ void TestRules::exclusivePairs_data()
     QTest::newRow("hawk, macaw") << "Check20" << "Check21";
 }
 
-void TestRules::exclusivePairs()
+void RulesTest::exclusivePairs()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
@@ -181,7 +181,7 @@ void TestRules::exclusivePairs()
     QCOMPARE(Ticked(m).size(), 2);
 }
 
-void TestRules::valueLabels_data()
+void RulesTest::valueLabels_data()
 {
     QTest::addColumn<QString>("slider");
     QTest::addColumn<QString>("label");
@@ -199,7 +199,7 @@ void TestRules::valueLabels_data()
     QTest::newRow("Slider13") << "Slider13" << "Label71" << "20%" << 35 << "35%";
 }
 
-void TestRules::valueLabels()
+void RulesTest::valueLabels()
 {
     QFETCH(QString, slider);
     QFETCH(QString, label);
@@ -216,7 +216,7 @@ void TestRules::valueLabels()
     QCOMPARE(m.caption(label), caption);
 }
 
-void TestRules::selectAllReadyMade_data()
+void RulesTest::selectAllReadyMade_data()
 {
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("after");
@@ -239,7 +239,7 @@ void TestRules::selectAllReadyMade_data()
                        "Check14=1", "Check16=1", "Check17=1", "Check19=1", "Check20=1", "Check22=1", "Check31=1"};
 }
 
-void TestRules::selectAllReadyMade()
+void RulesTest::selectAllReadyMade()
 {
     QFETCH(QStringList, before);
     QFETCH(QStringList, after);
@@ -252,7 +252,7 @@ void TestRules::selectAllReadyMade()
     QCOMPARE(Ticked(m), after);
 }
 
-void TestRules::restoreDefaults()
+void RulesTest::restoreDefaults()
 {
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
@@ -324,7 +324,7 @@ void TestRules::restoreDefaults()
     QCOMPARE(m.caption(QStringLiteral("Label72")), QStringLiteral("25"));
 }
 
-void TestRules::resetPutsBackTheStartValue()
+void RulesTest::resetPutsBackTheStartValue()
 {
     // Every control, moved away from its start-up value and reset, leaves the
     // whole settings as they started; a button of an option group chooses the
@@ -349,6 +349,6 @@ void TestRules::resetPutsBackTheStartValue()
     QVERIFY(s == start);
 }
 
-QTEST_GUILESS_MAIN(TestRules)
+QTEST_GUILESS_MAIN(RulesTest)
 
 #include "test_rules.moc"

@@ -44,7 +44,7 @@ QStringList Heads(const QString &script)
 
 } // namespace
 
-class TestScriptGolden : public QObject {
+class ScriptGoldenTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -62,7 +62,7 @@ private slots:
     void connections();
 };
 
-void TestScriptGolden::wholeScriptsFromTheCommandLine_data()
+void ScriptGoldenTest::wholeScriptsFromTheCommandLine_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("golden");
@@ -86,7 +86,7 @@ void TestScriptGolden::wholeScriptsFromTheCommandLine_data()
                                 << "everything.rms";
 }
 
-void TestScriptGolden::wholeScriptsFromTheCommandLine()
+void ScriptGoldenTest::wholeScriptsFromTheCommandLine()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, golden);
@@ -114,7 +114,7 @@ void TestScriptGolden::wholeScriptsFromTheCommandLine()
     QCOMPARE(run.out, expected);
 }
 
-void TestScriptGolden::landSectionAloneWithoutPlayerZones()
+void ScriptGoldenTest::landSectionAloneWithoutPlayerZones()
 {
     // Without uniform zones (or with a grey box) nothing of their frame reaches the script.
     for (const char *check33 : {"Check33=0", "Check33=2"}) {
@@ -125,7 +125,7 @@ void TestScriptGolden::landSectionAloneWithoutPlayerZones()
     }
 }
 
-void TestScriptGolden::playerLands_data()
+void ScriptGoldenTest::playerLands_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("part"); // a run of lines the land section must hold
@@ -155,7 +155,7 @@ void TestScriptGolden::playerLands_data()
                                            "create_player_lands   /* 游戏者区域 */", "{", "terrain_type   森林"});
 }
 
-void TestScriptGolden::playerLands()
+void ScriptGoldenTest::playerLands()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, part);
@@ -163,7 +163,7 @@ void TestScriptGolden::playerLands()
     QVERIFY2(land.contains(part), qPrintable(land));
 }
 
-void TestScriptGolden::terrainSection_data()
+void ScriptGoldenTest::terrainSection_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
@@ -184,14 +184,14 @@ void TestScriptGolden::terrainSection_data()
     QTest::newRow("added terrains") << QStringList{"!Command4", "Combo4=冰", "!Command4"} << head + dirt + ice + Lines({"", ""});
 }
 
-void TestScriptGolden::terrainSection()
+void ScriptGoldenTest::terrainSection()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
     QCOMPARE(Section(steps, "<TERRAIN_GENERATION>"), expected);
 }
 
-void TestScriptGolden::objectsSection()
+void ScriptGoldenTest::objectsSection()
 {
     // Grey ready-made boxes write nothing, not even the section head.
     QVERIFY(!Script({"Check8=2", "Check22=2"}).contains(QStringLiteral("<OBJECTS_GENERATION>")));
@@ -212,7 +212,7 @@ void TestScriptGolden::objectsSection()
     QCOMPARE(found.mid(0, 4).join(QLatin1Char(' ')), QStringLiteral("TURKEY TURKEY DEER VILLAGER"));
 }
 
-void TestScriptGolden::elevationAndCliffs_data()
+void ScriptGoldenTest::elevationAndCliffs_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected"); // the last three sections
@@ -247,7 +247,7 @@ void TestScriptGolden::elevationAndCliffs_data()
         << cliffs("2.5 16", "-7 1E+20", "30");
 }
 
-void TestScriptGolden::elevationAndCliffs()
+void ScriptGoldenTest::elevationAndCliffs()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
@@ -257,7 +257,7 @@ void TestScriptGolden::elevationAndCliffs()
     QCOMPARE(start < 0 ? QString() : script.mid(start), expected);
 }
 
-void TestScriptGolden::connections_data()
+void ScriptGoldenTest::connections_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
@@ -306,13 +306,13 @@ void TestScriptGolden::connections_data()
         << head + all(road("ROAD4", "2  1")) + teams(road("ROAD", "2  1"));
 }
 
-void TestScriptGolden::connections()
+void ScriptGoldenTest::connections()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
     QCOMPARE(Section(steps, "<CONNECTION_GENERATION>"), expected);
 }
 
-QTEST_GUILESS_MAIN(TestScriptGolden)
+QTEST_GUILESS_MAIN(ScriptGoldenTest)
 
 #include "test_script_golden.moc"

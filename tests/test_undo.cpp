@@ -14,7 +14,7 @@ QString S(const char *text) { return QString::fromUtf8(text); }
 
 } // namespace
 
-class TestUndo : public QObject {
+class UndoTest : public QObject {
     Q_OBJECT
 private slots:
     void everyKindOfActionUndoesAndRedoes();
@@ -23,7 +23,7 @@ private slots:
     void theScriptPageKeepsItsOwnUndo();
 };
 
-void TestUndo::everyKindOfActionUndoesAndRedoes()
+void UndoTest::everyKindOfActionUndoesAndRedoes()
 {
     ScriptedDialogs dialogs;
     WizardModel m(&dialogs);
@@ -70,7 +70,7 @@ void TestUndo::everyKindOfActionUndoesAndRedoes()
     QVERIFY(!m.canRedo());
 }
 
-void TestUndo::typingIsOneStep()
+void UndoTest::typingIsOneStep()
 {
     WizardModel m(nullptr);
     for (const char *text : {"1", "12", "123"})
@@ -89,7 +89,7 @@ void TestUndo::typingIsOneStep()
     QCOMPARE(m.settings().check(S("Check1")), 1);
 }
 
-void TestUndo::draftOpenIsOneStepAndMarksTheWork()
+void UndoTest::draftOpenIsOneStepAndMarksTheWork()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(S("a.qlx"));
@@ -122,7 +122,7 @@ void TestUndo::draftOpenIsOneStepAndMarksTheWork()
     QCOMPARE(m.settings().check(S("Check1")), 1);
 }
 
-void TestUndo::theScriptPageKeepsItsOwnUndo()
+void UndoTest::theScriptPageKeepsItsOwnUndo()
 {
     WizardModel m(nullptr);
     m.setCheck(S("Check23"), 1);
@@ -135,5 +135,5 @@ void TestUndo::theScriptPageKeepsItsOwnUndo()
     QVERIFY(m.canUndo());
 }
 
-QTEST_GUILESS_MAIN(TestUndo)
+QTEST_GUILESS_MAIN(UndoTest)
 #include "test_undo.moc"
