@@ -37,6 +37,7 @@ private slots:
     void outputFileIsGbkWithFinalLineBreak();
     void unwritableOutputLeavesNoFile();
     void windowHelpNeedsNoDisplay();
+    void windowLivesInItsOwnModule();
 };
 
 void TestCli::usageErrors_data()
@@ -212,6 +213,40 @@ void TestCli::windowHelpNeedsNoDisplay()
              help.out.constData());
     for (const QStringList &wrong : {QStringList{"--frobnicate"}, QStringList{"a.qlx", "b.qlx"}})
         QCOMPARE(testing::RunQuorlin(wrong, headless).exitCode, 2);
+}
+
+void TestCli::windowLivesInItsOwnModule()
+{
+    // The executable needs Qt Core alone; the display's libraries come with the window's module.
+    const Run ldd = testing::RunProgram(QStringLiteral("ldd"), {QStringLiteral(QUORLIN_BINARY)});
+    QCOMPARE(ldd.exitCode, 0);
+    QVERIFY2(ldd.out.contains("libQt6Core"), ldd.out.constData());
+    for (const char *library : {"libQt6Gui", "libQt6Widgets", "libX11", "libxcb", "libGL"})
+        QVERIFY2(!ldd.out.contains(library), ldd.out.constData());
+
+    // Beside the executable the module opens the window.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUORLIN_STARTUP_TIMING"), QStringLiteral("1"));
+    const Run window = testing::RunQuorlin({"--quit-after-show"}, environment);
+    QCOMPARE(window.exitCode, 0);
+    QVERIFY2(window.err.contains("first page painted after"), window.err.constData());
+
+    // Without it the command line works as ever, and the window says why it cannot open.
+    QTemporaryDir dir;
+    const QString alone = dir.filePath(QStringLiteral("quorlin"));
+    QVERIFY(QFile::copy(QStringLiteral(QUORLIN_BINARY), alone));
+    const QStringList options = {"generate", "--set", "Check8=1", "--date", "D"};
+    const Run generated = testing::RunProgram(alone, options);
+    QCOMPARE(generated.exitCode, 0);
+    QCOMPARE(generated.out, testing::RunQuorlin(options).out);
+    QCOMPARE(testing::RunProgram(alone, {"--help"}).exitCode, 0);
+    for (const QStringList &arguments : {QStringList(), QStringList{"--quit-after-show"}}) {
+        const Run refused = testing::RunProgram(alone, arguments);
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY(refused.out.isEmpty());
+        const QString err = QString::fromUtf8(refused.err);
+        QVERIFY2(err.count(QLatin1Char('\n')) == 1 && err.contains(dir.path()), qPrintable(err));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)
