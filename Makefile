@@ -11,13 +11,14 @@ BUILD ?= build
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
+STARTUP_ROUNDS ?= 21
 
 # Debian packages the build, the tests and the screenshots need.
 PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps configure build run test bench fuzz screenshots clean
+.PHONY: all deps fuzz-deps configure build run test bench bench-startup fuzz screenshots clean
 
 all: build
 
@@ -48,6 +49,17 @@ test: build
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bench
 	./$(BUILD)/quorlin_bench
+
+# `quorlin generate` on the fullest draft against a bare start of Qt's core
+# application, whole processes in turn, STARTUP_ROUNDS rounds; the target is
+# at most 1.8 times the bare start. BASELINE=path/to/quorlin times an older
+# build of the program on the same draft alongside.
+bench-startup: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorlin quorlin_bare_start quorlin_startup_bench
+	@sh bench/make_max_draft.sh ./$(BUILD)/quorlin $(BUILD)/bench-max.qlx
+	./$(BUILD)/quorlin_startup_bench --at-most 1.8 $(STARTUP_ROUNDS) ./$(BUILD)/quorlin_bare_start \
+	  -- ./$(BUILD)/quorlin generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max.rms \
+	  $(if $(BASELINE),-- $(BASELINE) generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max-baseline.rms)
 
 # Pictures of the six pages and the unit picker, drawn off screen with the CJK
 # font; again in scale-1.5/ as on a 1280x900 screen at 1.5 times the scale.
