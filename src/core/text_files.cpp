@@ -4,12 +4,49 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <optional>
+
 namespace quorlin {
 
-QByteArray ToGbk(const QString &text)
+namespace {
+
+bool IsAscii(QChar c) { return c.unicode() < 0x80; }
+
+} // namespace
+
+QByteArray ToGbk(QStringView text)
 {
-    QStringEncoder encoder("GBK");
-    return encoder.encode(text);
+    // ASCII, most of any script or draft, is the same bytes in GBK: it is
+    // copied as it is, and only the runs between go through the converter,
+    // one for the whole text. Each run is converted whole (Stateless), so a
+    // lone high surrogate at the end of a run would be dropped where the
+    // converter of the whole text writes a replacement: such a run takes the
+    // character after it along.
+    std::optional<QStringEncoder> gbk;
+    const qsizetype n = text.size();
+    QByteArray out(n, Qt::Uninitialized); // room for ASCII; grows before a run that needs more
+    char *p = out.data();
+    for (qsizetype i = 0; i < n;) {
+        if (IsAscii(text[i])) {
+            *p++ = char(text[i].unicode());
+            ++i;
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < n && !IsAscii(text[end]))
+            ++end;
+        if (end < n && text[end - 1].isHighSurrogate())
+            ++end;
+        if (!gbk)
+            gbk.emplace("GBK", QStringConverter::Flag::Stateless);
+        const qsizetype used = p - out.constData();
+        out.resize(used + gbk->requiredSpace(end - i) + (n - end));
+        p = gbk->appendToBuffer(out.data() + used, text.sliced(i, end - i));
+        i = end;
+    }
+    out.truncate(p - out.constData());
+    return out;
 }
 
 QString FromGbk(const QByteArray &bytes)
@@ -20,6 +57,8 @@ QString FromGbk(const QByteArray &bytes)
 
 int FirstNonGbkLine(const QString &text, QString *character)
 {
+    if (std::all_of(text.cbegin(), text.cend(), IsAscii))
+        return 0;
     QStringEncoder whole("GBK");
     const QByteArray all = whole.encode(text); // encoding runs on conversion only
     if (!whole.hasError())

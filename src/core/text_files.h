@@ -2,12 +2,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace quorlin {
 
 // The text in the GBK code page; characters it cannot hold become its
 // replacement character.
-QByteArray ToGbk(const QString &text);
+QByteArray ToGbk(QStringView text);
 QString FromGbk(const QByteArray &bytes);
 
 // The line (from 1) of the first character GBK cannot hold, which goes into
