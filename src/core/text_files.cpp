@@ -5,7 +5,6 @@
 #include <QStringEncoder>
 
 #include <algorithm>
-#include <optional>
 
 namespace quorlin {
 
@@ -28,11 +27,10 @@ QByteArray ToGbk(QStringView text)
     QByteArray out(n, Qt::Uninitialized); // room for ASCII; grows before a run that needs more
     char *p = out.data();
     for (qsizetype i = 0; i < n;) {
-        if (IsAscii(text[i])) {
+        for (; i < n && IsAscii(text[i]); ++i)
             *p++ = char(text[i].unicode());
-            ++i;
-            continue;
-        }
+        if (i == n)
+            break;
         qsizetype end = i + 1;
         while (end < n && !IsAscii(text[end]))
             ++end;
@@ -53,6 +51,49 @@ QString FromGbk(const QByteArray &bytes)
 {
     QStringDecoder decoder("GBK");
     return decoder.decode(bytes);
+}
+
+GbkReader::GbkReader() = default;
+GbkReader::~GbkReader() = default;
+
+bool GbkReader::read(QByteArrayView bytes, QString *text)
+{
+    // A byte 0x81 to 0xFE starts a character of two bytes, whatever the
+    // second is; 0x80 and 0xFF stand alone. Runs therefore end only where a
+    // character ends, and each run converted whole (Stateless) gives the
+    // characters and the errors that converting all the bytes at once gives.
+    const qsizetype n = bytes.size();
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    qsizetype i = 0;
+    while (i < n && byte(i) < 0x80)
+        ++i;
+    if (i == n) {
+        *text = QString::fromLatin1(bytes);
+        return !(gbk_ && gbk_->hasError());
+    }
+    if (!gbk_)
+        gbk_.emplace("GBK", QStringConverter::Flag::Stateless);
+    // Room for all the bytes converted, which is room for every run in turn.
+    QString out(std::max(n, gbk_->requiredSpace(n)), Qt::Uninitialized);
+    QChar *p = std::copy(bytes.begin(), bytes.begin() + i, out.data());
+    while (i < n) {
+        qsizetype end = i;
+        while (end < n && byte(end) >= 0x80)
+            end += byte(end) == 0x80 || byte(end) == 0xFF ? 1 : 2;
+        end = std::min(end, n);
+        const qsizetype used = p - out.constData();
+        const qsizetype room = used + gbk_->requiredSpace(end - i) + (n - end);
+        if (out.size() < room)
+            out.resize(room);
+        p = gbk_->appendToBuffer(out.data() + used, bytes.sliced(i, end - i));
+        if (gbk_->hasError())
+            return false;
+        for (i = end; i < n && byte(i) < 0x80; ++i)
+            *p++ = QLatin1Char(bytes[i]);
+    }
+    out.truncate(p - out.constData());
+    *text = out;
+    return true;
 }
 
 int FirstNonGbkLine(const QString &text, QString *character)

@@ -3,20 +3,15 @@
 
 #include "core/control_captions.h"
 #include "core/project.h"
+#include "core/text_files.h"
 
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <optional>
 
 namespace quorlin {
 
 namespace {
-
-bool IsAscii(QByteArrayView bytes)
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 // A field's bytes as they can be shown in a message: short, and with
 // anything unprintable made visible.
@@ -145,20 +140,8 @@ private:
             return false;
         if (!f.quoted)
             return fail(f.line, what(), QStringLiteral("应为带双引号的文本，而不是“%1”").arg(Shown(f.bytes)));
-        // ASCII reads the same in GBK and needs no converter.
-        if (IsAscii(f.bytes)) {
-            *out = QString::fromLatin1(f.bytes);
-            return true;
-        }
-        // One converter for the whole file. Stateless: each field is
-        // converted whole, so a field cut off in the middle of a character
-        // is an error of its own and never borrows from the next field; the
-        // first error ends reading, so the converter's error flag, which
-        // stays set once raised, always belongs to this field.
-        if (!gbk_)
-            gbk_.emplace("GBK", QStringConverter::Flag::Stateless);
-        *out = gbk_->decode(f.bytes);
-        if (gbk_->hasError())
+        // One reader for the whole file; its first refusal ends reading.
+        if (!gbk_.read(f.bytes, out))
             return fail(f.line, what(), QStringLiteral("的文本不是有效的 GBK 编码"));
         return true;
     }
@@ -217,7 +200,7 @@ private:
     }
 
     DraftTokenizer tokens_;
-    std::optional<QStringDecoder> gbk_;
+    GbkReader gbk_;
     QString error_;
 };
 

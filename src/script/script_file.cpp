@@ -7,23 +7,26 @@ namespace quorlin {
 QString ScriptFileText(const QString &text)
 {
     // One pass: each line end the editor may have left (CR LF, a lone LF or
-    // a lone CR) becomes CR LF; the stretches between are copied whole.
-    const QChar *const begin = text.constData();
-    const QChar *const end = begin + text.size();
-    QString file;
-    file.reserve(text.size() + text.size() / 16 + 2);
-    const QChar *stretch = begin;
-    for (const QChar *c = begin; c != end; ++c) {
-        if (*c != QLatin1Char('\r') && *c != QLatin1Char('\n'))
+    // a lone CR) becomes CR LF, so the file is at most twice the text. Every
+    // character above CR, nearly all of them, is copied at one comparison.
+    const qsizetype n = text.size();
+    const QChar *const in = text.constData();
+    QString file(2 * n + 2, Qt::Uninitialized);
+    QChar *out = file.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = in[i].unicode();
+        if (c > u'\r' || (c != u'\r' && c != u'\n')) {
+            *out++ = in[i];
             continue;
-        file.append(stretch, c - stretch);
-        file.append(QLatin1String("\r\n"));
-        if (*c == QLatin1Char('\r') && c + 1 != end && c[1] == QLatin1Char('\n'))
-            ++c;
-        stretch = c + 1;
+        }
+        *out++ = QLatin1Char('\r');
+        *out++ = QLatin1Char('\n');
+        if (c == u'\r' && i + 1 < n && in[i + 1] == QLatin1Char('\n'))
+            ++i;
     }
-    file.append(stretch, end - stretch);
-    file.append(QLatin1String("\r\n"));
+    *out++ = QLatin1Char('\r');
+    *out++ = QLatin1Char('\n');
+    file.truncate(out - file.constData());
     return file;
 }
 
