@@ -73,8 +73,12 @@ bool GbkReader::read(QByteArrayView bytes, QString *text)
     }
     if (!gbk_)
         gbk_.emplace("GBK", QStringConverter::Flag::Stateless);
-    // Room for all the bytes converted, which is room for every run in turn.
-    QString out(std::max(n, gbk_->requiredSpace(n)), Qt::Uninitialized);
+    // The text is put together in room kept for every text of the file, room
+    // for all its bytes converted and so for every run in turn; the text
+    // itself then takes only the room it fills.
+    QString &out = scratch_;
+    if (out.size() < std::max(n, gbk_->requiredSpace(n)))
+        out.resize(std::max(n, gbk_->requiredSpace(n)));
     QChar *p = std::copy(bytes.begin(), bytes.begin() + i, out.data());
     while (i < n) {
         qsizetype end = i;
@@ -91,8 +95,7 @@ bool GbkReader::read(QByteArrayView bytes, QString *text)
         for (i = end; i < n && byte(i) < 0x80; ++i)
             *p++ = QLatin1Char(bytes[i]);
     }
-    out.truncate(p - out.constData());
-    *text = out;
+    *text = QString(out.constData(), p - out.constData());
     return true;
 }
 

@@ -33,6 +33,7 @@ public:
 
 private:
     std::optional<QStringDecoder> gbk_;
+    QString scratch_;
 };
 
 // The line (from 1) of the first character GBK cannot hold, which goes into
