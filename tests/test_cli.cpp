@@ -226,6 +226,7 @@ void TestCli::windowLivesInItsOwnModule()
 
     // Beside the executable the module opens the window.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QUORLIN_STARTUP_TIMING"), QStringLiteral("1"));
     const Run window = testing::RunQuorlin({"--quit-after-show"}, environment);
     QCOMPARE(window.exitCode, 0);
