@@ -11,7 +11,7 @@ BUILD ?= build
 endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
-RUNS ?= 21
+STARTUP_ROUNDS ?= 21
 
 # Debian packages the build, the tests and the screenshots need.
 PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei
@@ -19,7 +19,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_WINDOW_PACKAGES := xvfb
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps configure build run test bench bench-window fuzz screenshots clean
+.PHONY: all deps fuzz-deps configure build run test bench bench-startup bench-window fuzz screenshots clean
 
 all: build
 
@@ -51,12 +51,25 @@ bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bench
 	./$(BUILD)/quorlin_bench
 
-# The window's start-up against a bare QApplication with an empty QMainWindow,
-# on Xvfb, runs in turns, medians; at most 1.5 times is the aim.
+# `quorlin generate` on the fullest draft against a bare start of Qt's core
+# application, whole processes in turn, STARTUP_ROUNDS rounds; the target is
+# at most 1.8 times the bare start. BASELINE=path/to/quorlin times an older
+# build of the program on the same draft alongside.
+bench-startup: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorlin quorlin_bare_start quorlin_startup_bench
+	@sh bench/make_max_draft.sh ./$(BUILD)/quorlin $(BUILD)/bench-max.qlx
+	./$(BUILD)/quorlin_startup_bench --at-most 1.8 $(STARTUP_ROUNDS) ./$(BUILD)/quorlin_bare_start \
+	  -- ./$(BUILD)/quorlin generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max.rms \
+	  $(if $(BASELINE),-- $(BASELINE) generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max-baseline.rms)
+
+# The window's start-up to its first painted page against a bare QApplication
+# with an empty QMainWindow, on Xvfb (started when there is no display), in
+# turns, STARTUP_ROUNDS rounds; the target is at most 1.5 times.
 bench-window: build
 	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_WINDOW_PACKAGES)"
-	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bare_window
-	./bench/window_startup.sh ./$(BUILD)/quorlin ./$(BUILD)/quorlin_bare_window $(RUNS)
+	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bare_window quorlin_startup_bench
+	sh bench/on_x_server.sh ./$(BUILD)/quorlin_startup_bench --at-most 1.5 $(STARTUP_ROUNDS) \
+	  ./$(BUILD)/quorlin_bare_window -- ./$(BUILD)/quorlin --quit-after-show
 
 # Pictures of the six pages and the unit picker, drawn off screen with the CJK
 # font; again in scale-1.5/ as on a 1280x900 screen at 1.5 times the scale.

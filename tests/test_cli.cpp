@@ -25,7 +25,7 @@ const QStringList kLands = {"--set", "Combo15=沙漠", "--click", "Command21", "
 
 } // namespace
 
-class TestCli : public QObject {
+class CliTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -39,9 +39,10 @@ private slots:
     void unwritableOutputLeavesNoFile();
     void windowHelpNeedsNoDisplay();
     void listControls();
+    void windowLivesInItsOwnModule();
 };
 
-void TestCli::usageErrors_data()
+void CliTest::usageErrors_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("named"); // what the one-line message must name
@@ -73,7 +74,7 @@ void TestCli::usageErrors_data()
     QTest::newRow("stray argument") << QStringList{"now"} << "usage";
 }
 
-void TestCli::usageErrors()
+void CliTest::usageErrors()
 {
     QFETCH(QStringList, options);
     QFETCH(QString, named);
@@ -88,7 +89,7 @@ void TestCli::usageErrors()
     QVERIFY2(err.contains(named), qPrintable(err));
 }
 
-void TestCli::refusedClickWritesNothing_data()
+void CliTest::refusedClickWritesNothing_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("message");
@@ -100,7 +101,7 @@ void TestCli::refusedClickWritesNothing_data()
                                << "注意: 请选择地形。";
 }
 
-void TestCli::refusedClickWritesNothing()
+void CliTest::refusedClickWritesNothing()
 {
     QFETCH(QStringList, options);
     QFETCH(QString, message);
@@ -115,7 +116,7 @@ void TestCli::refusedClickWritesNothing()
     }
 }
 
-void TestCli::unitNumbersCountAcrossAdds()
+void CliTest::unitNumbersCountAcrossAdds()
 {
     const Run run = Generate({"--set", "Combo15=沙漠", "--click", "Command21", "--set", "Label55=7", "--click",
                               "Command6", "--set", "Label55=7", "--click", "Command6", "--date", "D"});
@@ -133,7 +134,7 @@ void TestCli::unitNumbersCountAcrossAdds()
                             + Lines({"", ""})));
 }
 
-void TestCli::optionsApplyInCommandLineOrder()
+void CliTest::optionsApplyInCommandLineOrder()
 {
     // A later --set overrides an earlier one; restore defaults acts where it stands;
     // the date is written as given.
@@ -162,7 +163,7 @@ void TestCli::optionsApplyInCommandLineOrder()
     QCOMPARE(lands({"--click", "Command18", "--click", "Command20", "--click", "Command21"}), QStringLiteral("草1"));
 }
 
-void TestCli::outputFileIsGbkWithFinalLineBreak()
+void CliTest::outputFileIsGbkWithFinalLineBreak()
 {
     // A name GBK cannot hold becomes GBK's replacement; line breaks typed into a
     // text come out as CR LF in the file and on the screen alike.
@@ -189,7 +190,7 @@ void TestCli::outputFileIsGbkWithFinalLineBreak()
     QCOMPARE(bytes, quorlin::ScriptFileBytes(text.chopped(2)));
 }
 
-void TestCli::unwritableOutputLeavesNoFile()
+void CliTest::unwritableOutputLeavesNoFile()
 {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
@@ -203,7 +204,7 @@ void TestCli::unwritableOutputLeavesNoFile()
     }
 }
 
-void TestCli::windowHelpNeedsNoDisplay()
+void CliTest::windowHelpNeedsNoDisplay()
 {
     QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -216,7 +217,7 @@ void TestCli::windowHelpNeedsNoDisplay()
         QCOMPARE(testing::RunQuorlin(wrong, headless).exitCode, 2);
 }
 
-void TestCli::listControls()
+void CliTest::listControls()
 {
     // One line of five fields per control of the table, in its order, each
     // with a meaning.
@@ -240,6 +241,41 @@ void TestCli::listControls()
     QVERIFY(Out(Generate({"--help"})).contains(QStringLiteral("--list-controls")));
 }
 
-QTEST_GUILESS_MAIN(TestCli)
+void CliTest::windowLivesInItsOwnModule()
+{
+    // The executable needs Qt Core alone; the display's libraries come with the window's module.
+    const Run ldd = testing::RunProgram(QStringLiteral("ldd"), {QStringLiteral(QUORLIN_BINARY)});
+    QCOMPARE(ldd.exitCode, 0);
+    QVERIFY2(ldd.out.contains("libQt6Core"), ldd.out.constData());
+    for (const char *library : {"libQt6Gui", "libQt6Widgets", "libX11", "libxcb", "libGL"})
+        QVERIFY2(!ldd.out.contains(library), ldd.out.constData());
+
+    // Beside the executable the module opens the window.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QUORLIN_STARTUP_TIMING"), QStringLiteral("1"));
+    const Run window = testing::RunQuorlin({"--quit-after-show"}, environment);
+    QCOMPARE(window.exitCode, 0);
+    QVERIFY2(window.err.contains("first page painted after"), window.err.constData());
+
+    // Without it the command line works as ever, and the window says why it cannot open.
+    QTemporaryDir dir;
+    const QString alone = dir.filePath(QStringLiteral("quorlin"));
+    QVERIFY(QFile::copy(QStringLiteral(QUORLIN_BINARY), alone));
+    const QStringList options = {"generate", "--set", "Check8=1", "--date", "D"};
+    const Run generated = testing::RunProgram(alone, options);
+    QCOMPARE(generated.exitCode, 0);
+    QCOMPARE(generated.out, testing::RunQuorlin(options).out);
+    QCOMPARE(testing::RunProgram(alone, {"--help"}).exitCode, 0);
+    for (const QStringList &arguments : {QStringList(), QStringList{"--quit-after-show"}}) {
+        const Run refused = testing::RunProgram(alone, arguments);
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY(refused.out.isEmpty());
+        const QString err = QString::fromUtf8(refused.err);
+        QVERIFY2(err.count(QLatin1Char('\n')) == 1 && err.contains(dir.path()), qPrintable(err));
+    }
+}
+
+QTEST_GUILESS_MAIN(CliTest)
 
 #include "test_cli.moc"

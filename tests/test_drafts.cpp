@@ -7,6 +7,7 @@
 #include "test_script_support.h"
 #include "core/control_captions.h"
 #include "core/scripted_dialogs.h"
+#include "core/text_files.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;
@@ -180,6 +181,7 @@ private slots:
     void refusesMalformedDrafts_data();
     void refusesMalformedDrafts();
     void refusesEveryTruncation();
+    void readsTextsAsTheWholeConverterDoes();
 
     void refusesTextsTheFormatCannotKeep();
     void everySettingHasANameOfItsOwn();
@@ -516,6 +518,40 @@ void DraftsTest::refusesEveryTruncation()
             || m.xn() != before.xn)
             QFAIL(qPrintable(QStringLiteral("cut to %1 bytes: error \"%2\" or a changed model").arg(size).arg(error)));
     }
+}
+
+void DraftsTest::readsTextsAsTheWholeConverterDoes()
+{
+    // The reader copies ASCII past the converter and converts only the runs
+    // between, with one converter for all the texts of a file. Each text must
+    // read as converting all of its bytes at once reads it, and be refused
+    // exactly when that meets an error: at every seam between ASCII and
+    // characters of two bytes, whose second byte may itself be ASCII, with
+    // the bytes that stand alone (0x80, 0xFF) and with characters cut off.
+    const QByteArray pool[] = {"a", "@", "\r\n", "\x80", "\xff", "\x81", "\xfe", "\xd6\xd0", "\xb2\xdd",
+                               "\x81\x40", "\x81\x7f", "\x81\x30", "\xa1"};
+    QRandomGenerator random(11);
+    GbkReader reader;
+    int read = 0;
+    for (int k = 0; k < 20000; ++k) {
+        QByteArray bytes;
+        for (int n = int(random.bounded(8)); n > 0; --n)
+            bytes += pool[random.bounded(int(std::size(pool)))];
+        QStringDecoder whole("GBK", QStringConverter::Flag::Stateless);
+        const QString expected = whole.decode(bytes);
+        // A reader refuses for good, so a refused text gets a reader of its own.
+        GbkReader once;
+        QString text;
+        const bool valid = !whole.hasError();
+        QVERIFY2(once.read(bytes, &text) == valid, bytes.toHex(' ').constData());
+        if (valid) {
+            QCOMPARE(text, expected);
+            QVERIFY(reader.read(bytes, &text));
+            QCOMPARE(text, expected);
+            ++read;
+        }
+    }
+    QVERIFY(read > 1000);
 }
 
 void DraftsTest::refusesTextsTheFormatCannotKeep()

@@ -3,7 +3,11 @@
 
 #include "test_script_support.h"
 #include "core/scripted_dialogs.h"
+#include "core/text_files.h"
+#include "script/script_file.h"
 #include "wizard/wizard_model.h"
+
+#include <QStringEncoder>
 
 using namespace quorlin;
 using testing::Lines;
@@ -60,6 +64,7 @@ private slots:
     void elevationAndCliffs();
     void connections_data();
     void connections();
+    void fileBytesAsFromTheWholeText();
 };
 
 void ScriptGoldenTest::wholeScriptsFromTheCommandLine_data()
@@ -311,6 +316,36 @@ void ScriptGoldenTest::connections()
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
     QCOMPARE(Section(steps, "<CONNECTION_GENERATION>"), expected);
+}
+
+void ScriptGoldenTest::fileBytesAsFromTheWholeText()
+{
+    // The script file's bytes are made in one pass, with ASCII copied past the
+    // converter; they must be what normalizing the line ends and converting
+    // the whole text at once gives, at every seam between ASCII and the rest:
+    // characters GBK lacks, lone surrogates, every kind of line end.
+    const auto wholeText = [](QString text) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        return text + QStringLiteral("\r\n");
+    };
+    const auto wholeGbk = [](const QString &text) -> QByteArray {
+        QStringEncoder gbk("GBK");
+        return gbk.encode(text);
+    };
+    const QString pool[] = {QStringLiteral("a"), QStringLiteral(" "), QStringLiteral("\r"), QStringLiteral("\n"),
+                            QStringLiteral("中"), QStringLiteral("🌴"), QString(QChar(0xD83C)), QString(QChar(0xDF34)),
+                            QStringLiteral("€"), QStringLiteral("é"), QStringLiteral("\u2603"), QString(QChar(0))};
+    QRandomGenerator random(7);
+    for (int k = 0; k < 2000; ++k) {
+        QString text;
+        for (int n = int(random.bounded(12)); n > 0; --n)
+            text += pool[random.bounded(int(std::size(pool)))];
+        QCOMPARE(ScriptFileText(text), wholeText(text));
+        QCOMPARE(ScriptFileBytes(text), wholeGbk(wholeText(text)));
+        QCOMPARE(ToGbk(text), wholeGbk(text));
+    }
 }
 
 QTEST_GUILESS_MAIN(ScriptGoldenTest)

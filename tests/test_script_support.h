@@ -14,18 +14,25 @@ struct Run {
     QByteArray out, err;
 };
 
-// Runs the built program with these arguments and waits for it.
-inline Run RunQuorlin(const QStringList &arguments,
+// Runs a program with these arguments and waits for it.
+inline Run RunProgram(const QString &program, const QStringList &arguments,
                       const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(QUORLIN_BINARY), arguments);
+    process.start(program, arguments);
     process.closeWriteChannel();
     Run run;
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
         run = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     return run;
+}
+
+// Runs the built program with these arguments and waits for it.
+inline Run RunQuorlin(const QStringList &arguments,
+                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    return RunProgram(QStringLiteral(QUORLIN_BINARY), arguments, environment);
 }
 
 // A whole file, or nothing when it cannot be read.

@@ -8,7 +8,9 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
+#include <QLibrary>
 #include <cstdio>
 
 namespace quorlin {
@@ -294,6 +296,23 @@ int RunGenerate(const QStringList &arguments)
     const QByteArray bytes = ScriptFileText(script).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
+}
+
+int OpenWindow(const QString &module, int argc, char *argv[], const WindowOptions &options)
+{
+    // QLibrary's own message for a missing file names the last of the
+    // variants of the name it tried, not the file that is missing.
+    if (!QFileInfo::exists(module)) {
+        Err(QStringLiteral("quorlin: cannot open the window: its module %1 is missing").arg(module));
+        return kExitFileError;
+    }
+    QLibrary library(module);
+    const auto run = reinterpret_cast<QuorlinRunWindow>(library.resolve(QUORLIN_RUN_WINDOW_SYMBOL));
+    if (!run) {
+        Err(QStringLiteral("quorlin: cannot open the window: %1").arg(library.errorString()));
+        return kExitFileError;
+    }
+    return run(argc, argv, &options);
 }
 
 } // namespace quorlin

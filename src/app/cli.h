@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/run_window.h"
+#include "ui/window_entry.h"
 
 #include <QStringList>
 
@@ -19,5 +19,9 @@ int RunGenerate(const QStringList &arguments);
 // exists, so that help and usage errors need no display. Returns the exit
 // code when the program ends here, or nothing when the window is to open.
 std::optional<int> ReadWindowArguments(const QStringList &arguments, WindowOptions *options);
+
+// Loads the window's module from `module` and runs the window there; when the
+// module cannot be loaded, says so on standard error and returns kExitFileError.
+int OpenWindow(const QString &module, int argc, char *argv[], const WindowOptions &options);
 
 } // namespace quorlin

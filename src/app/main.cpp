@@ -1,8 +1,22 @@
 #include "app/cli.h"
-#include "ui/run_window.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <cstring>
+
+namespace {
+
+// Started while the program loads, before main, so start-up timing covers
+// everything from there to the first painted page.
+QElapsedTimer &ProcessClock()
+{
+    static QElapsedTimer clock;
+    return clock;
+}
+const bool kClockStarted = (ProcessClock().start(), true);
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -13,10 +27,15 @@ int main(int argc, char *argv[])
     // The window's command line is read before the window's application
     // exists, which needs a display: help and usage errors need none.
     quorlin::WindowOptions options;
+    options.processClock = ProcessClock();
+    QString module;
     {
         QCoreApplication app(argc, argv);
         if (const std::optional<int> exitCode = quorlin::ReadWindowArguments(app.arguments(), &options))
             return *exitCode;
+        // The window's module lies beside the executable, in the build
+        // folder and where it is installed alike.
+        module = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUORLIN_WINDOW_MODULE));
     }
-    return quorlin::RunWindow(argc, argv, options);
+    return quorlin::OpenWindow(module, argc, argv, options);
 }

@@ -1,14 +1,40 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
+#include <QStringView>
+
+#include <optional>
 
 namespace quorlin {
 
 // The text in the GBK code page; characters it cannot hold become its
 // replacement character.
-QByteArray ToGbk(const QString &text);
+QByteArray ToGbk(QStringView text);
 QString FromGbk(const QByteArray &bytes);
+
+// Reads many GBK texts, such as the fields of one draft, with one converter
+// for them all, made at the first byte that is not ASCII: ASCII is copied
+// past the converter, and only the runs between go through it. Reading stops
+// being possible at the first text that is not valid GBK.
+class GbkReader {
+public:
+    GbkReader();
+    ~GbkReader();
+    GbkReader(const GbkReader &) = delete;
+    GbkReader &operator=(const GbkReader &) = delete;
+
+    // The text of the bytes; false when they are not valid GBK (a byte
+    // sequence GBK does not have, or a character cut off at the end), after
+    // which this reader answers false to everything.
+    bool read(QByteArrayView bytes, QString *text);
+
+private:
+    std::optional<QStringDecoder> gbk_;
+    QString scratch_;
+};
 
 // The line (from 1) of the first character GBK cannot hold, which goes into
 // `character`; 0 when GBK holds the whole text.

@@ -2,6 +2,8 @@
 
 #include "core/text_files.h"
 
+#include <cstring>
+
 namespace quorlin {
 
 const QVector<SettingsRecord> &SettingsRecords()
@@ -50,6 +52,22 @@ QByteArray DraftBoolean(bool value) { return value ? QByteArrayLiteral("#TRUE#")
 
 QByteArray DraftText(const QString &text) { return '"' + ToGbk(text) + '"'; }
 
+namespace {
+
+// The line breaks in the bytes: CR LF, LF and CR count one each.
+int LineBreaks(QByteArrayView bytes)
+{
+    int breaks = 0;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == n || bytes[i + 1] != '\n')))
+            ++breaks;
+    }
+    return breaks;
+}
+
+} // namespace
+
 bool DraftTokenizer::takeLineBreak()
 {
     if (atEnd())
@@ -76,13 +94,13 @@ bool DraftTokenizer::next(Field *field, QString *problem)
         return false;
 
     field->line = line_;
-    field->bytes.clear();
+    field->bytes = QByteArrayView();
     if (peek() != '"') {
         field->quoted = false;
         const qsizetype start = pos_;
         while (!atEnd() && peek() != ',' && peek() != '\r' && peek() != '\n')
             ++pos_;
-        field->bytes = bytes_.mid(start, pos_ - start).trimmed();
+        field->bytes = QByteArrayView(bytes_).sliced(start, pos_ - start).trimmed();
         if (!atEnd() && peek() == ',')
             ++pos_;
         else
@@ -92,16 +110,18 @@ bool DraftTokenizer::next(Field *field, QString *problem)
 
     field->quoted = true;
     ++pos_;
+    // A text runs to the next double quote whatever it holds: found at once,
+    // then its line breaks counted in one pass.
     const qsizetype start = pos_;
-    while (!atEnd() && peek() != '"') {
-        if (!takeLineBreak())
-            ++pos_;
-    }
+    const char *const data = bytes_.constData();
+    const void *quote = std::memchr(data + start, '"', size_t(bytes_.size() - start));
+    pos_ = quote ? static_cast<const char *>(quote) - data : bytes_.size();
+    line_ += LineBreaks(QByteArrayView(bytes_).sliced(start, pos_ - start));
     if (atEnd()) {
         *problem = QStringLiteral("第%1行开始的文本缺少结尾的双引号").arg(field->line);
         return false;
     }
-    field->bytes = bytes_.mid(start, pos_ - start);
+    field->bytes = QByteArrayView(bytes_).sliced(start, pos_ - start);
     ++pos_; // the closing quote
     while (!atEnd() && (peek() == ' ' || peek() == '\t'))
         ++pos_;

@@ -12,6 +12,7 @@
 #include "core/controls.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QVector>
 
@@ -104,8 +105,8 @@ class DraftTokenizer {
 public:
     struct Field {
         bool quoted = false;
-        QByteArray bytes; // without the quotes
-        int line = 1;     // where the field starts, from 1
+        QByteArrayView bytes; // without the quotes; into the tokenizer's bytes
+        int line = 1;         // where the field starts, from 1
     };
 
     explicit DraftTokenizer(const QByteArray &bytes) : bytes_(bytes) {}

@@ -3,8 +3,11 @@
 
 #include "core/control_captions.h"
 #include "core/project.h"
+#include "core/text_files.h"
 
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace quorlin {
 
@@ -12,10 +15,10 @@ namespace {
 
 // A field's bytes as they can be shown in a message: short, and with
 // anything unprintable made visible.
-QString Shown(const QByteArray &bytes)
+QString Shown(QByteArrayView bytes)
 {
-    constexpr int kShown = 24;
-    QString text = QStringDecoder("GBK").decode(bytes.left(kShown));
+    constexpr qsizetype kShown = 24;
+    QString text = QStringDecoder("GBK").decode(bytes.first(std::min(bytes.size(), kShown)));
     for (QChar &c : text)
         if (!c.isPrint())
             c = QLatin1Char('?');
@@ -26,10 +29,10 @@ QString Shown(const QByteArray &bytes)
 
 // Whole numbers only: an optional minus and up to 18 digits, so the value
 // always fits before the range is checked.
-bool ParseInteger(const QByteArray &bytes, qint64 *out)
+bool ParseInteger(QByteArrayView bytes, qint64 *out)
 {
     const bool negative = bytes.startsWith('-');
-    const QByteArray digits = negative ? bytes.mid(1) : bytes;
+    const QByteArrayView digits = negative ? bytes.sliced(1) : bytes;
     if (digits.isEmpty() || digits.size() > 18)
         return false;
     qint64 value = 0;
@@ -42,6 +45,11 @@ bool ParseInteger(const QByteArray &bytes, qint64 *out)
     return true;
 }
 
+// Messages name the field by what the designer sees on the page and the
+// line of the file where it stands; record numbers mean nothing to a
+// designer. Each reading step takes that name as `what`, a function that
+// makes it, called only when the step fails: a draft that reads well builds
+// no message text at all.
 class Parser {
 public:
     explicit Parser(const QByteArray &bytes) : tokens_(bytes) {}
@@ -61,7 +69,7 @@ public:
         for (DraftRecord r : {kRecReadyMade, kRecElevation, kRecCliffs, kRecConnections, kRecConnectionKinds})
             if (!settings(r, &data->rest))
                 return false;
-        if (!integer(SettingName(QStringLiteral("xn")), 0, kMaxDraftXn, &data->xn))
+        if (!integer([] { return SettingName(QStringLiteral("xn")); }, 0, kMaxDraftXn, &data->xn))
             return false;
         if (!settings(kRecCombos, &data->rest))
             return false;
@@ -79,40 +87,40 @@ private:
         return false;
     }
 
-    // Messages name the field by what the designer sees on the page (`what`)
-    // and the line of the file where it stands; record numbers mean nothing
-    // to a designer.
     bool fail(int line, const QString &what, const QString &problem)
     {
         return fail(QStringLiteral("第%1行：%2%3").arg(line).arg(what, problem));
     }
 
-    bool field(const QString &what, DraftTokenizer::Field *f)
+    template <typename What>
+    bool field(const What &what, DraftTokenizer::Field *f)
     {
         QString problem;
         if (tokens_.next(f, &problem))
             return true;
         if (problem.isEmpty())
-            return fail(QStringLiteral("文件在第%1行提前结束了，缺少%2及其后的内容").arg(tokens_.line()).arg(what));
-        return fail(QStringLiteral("%1（读取%2时）").arg(problem, what));
+            return fail(QStringLiteral("文件在第%1行提前结束了，缺少%2及其后的内容").arg(tokens_.line()).arg(what()));
+        return fail(QStringLiteral("%1（读取%2时）").arg(problem, what()));
     }
 
-    bool integer(const QString &what, qint64 min, qint64 max, qint64 *out)
+    template <typename What>
+    bool integer(const What &what, qint64 min, qint64 max, qint64 *out)
     {
         DraftTokenizer::Field f;
         if (!field(what, &f))
             return false;
-        const QString range = QStringLiteral("%1～%2 的整数").arg(min).arg(max);
+        const auto range = [&] { return QStringLiteral("%1～%2 的整数").arg(min).arg(max); };
         if (f.quoted)
-            return fail(f.line, what, QStringLiteral("应为 %1，却是带引号的文本").arg(range));
+            return fail(f.line, what(), QStringLiteral("应为 %1，却是带引号的文本").arg(range()));
         qint64 value = 0;
         if (!ParseInteger(f.bytes, &value) || value < min || value > max)
-            return fail(f.line, what, QStringLiteral("应为 %1，而不是“%2”").arg(range, Shown(f.bytes)));
+            return fail(f.line, what(), QStringLiteral("应为 %1，而不是“%2”").arg(range(), Shown(f.bytes)));
         *out = value;
         return true;
     }
 
-    bool boolean(const QString &what, bool *out)
+    template <typename What>
+    bool boolean(const What &what, bool *out)
     {
         DraftTokenizer::Field f;
         if (!field(what, &f))
@@ -121,20 +129,20 @@ private:
             *out = f.bytes == "#TRUE#";
             return true;
         }
-        return fail(f.line, what, QStringLiteral("应为 #TRUE# 或 #FALSE#，而不是“%1”").arg(Shown(f.bytes)));
+        return fail(f.line, what(), QStringLiteral("应为 #TRUE# 或 #FALSE#，而不是“%1”").arg(Shown(f.bytes)));
     }
 
-    bool text(const QString &what, QString *out)
+    template <typename What>
+    bool text(const What &what, QString *out)
     {
         DraftTokenizer::Field f;
         if (!field(what, &f))
             return false;
         if (!f.quoted)
-            return fail(f.line, what, QStringLiteral("应为带双引号的文本，而不是“%1”").arg(Shown(f.bytes)));
-        QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
-        *out = decoder.decode(f.bytes);
-        if (decoder.hasError())
-            return fail(f.line, what, QStringLiteral("的文本不是有效的 GBK 编码"));
+            return fail(f.line, what(), QStringLiteral("应为带双引号的文本，而不是“%1”").arg(Shown(f.bytes)));
+        // One reader for the whole file; its first refusal ends reading.
+        if (!gbk_.read(f.bytes, out))
+            return fail(f.line, what(), QStringLiteral("的文本不是有效的 GBK 编码"));
         return true;
     }
 
@@ -143,7 +151,7 @@ private:
         const ControlDef *def = FindControl(QString::fromLatin1(control));
         held->control = QString::fromLatin1(control);
         held->kind = def->kind;
-        const QString what = SettingName(held->control);
+        const auto what = [held] { return SettingName(held->control); };
         qint64 number = 0;
         switch (def->kind) {
         case ControlKind::Check:
@@ -176,14 +184,15 @@ private:
 
     bool list(int index, QVector<DraftItem> *items)
     {
-        const QString list = SettingCaption(QString::fromLatin1(DraftLists()[index].list));
+        const auto list = [index] { return SettingCaption(QString::fromLatin1(DraftLists()[index].list)); };
         qint64 count = 0;
-        if (!integer(QStringLiteral("%1的个数").arg(list), 0, kMaxDraftItems, &count))
+        if (!integer([&] { return QStringLiteral("%1的个数").arg(list()); }, 0, kMaxDraftItems, &count))
             return false;
+        items->reserve(int(count));
         for (int k = 1; k <= count; ++k) {
             DraftItem item;
-            if (!text(QStringLiteral("第 %1 个%2的名称").arg(k).arg(list), &item.line)
-                || !text(QStringLiteral("第 %1 个%2的脚本").arg(k).arg(list), &item.block))
+            if (!text([&] { return QStringLiteral("第 %1 个%2的名称").arg(k).arg(list()); }, &item.line)
+                || !text([&] { return QStringLiteral("第 %1 个%2的脚本").arg(k).arg(list()); }, &item.block))
                 return false;
             items->append(item);
         }
@@ -191,6 +200,7 @@ private:
     }
 
     DraftTokenizer tokens_;
+    GbkReader gbk_;
     QString error_;
 };
 

@@ -108,6 +108,10 @@ QString LandSection(const Settings &s, const ItemStore &lands)
     land += QStringLiteral("base_terrain  ") + base + QStringLiteral(" /* 基本地形 */") + en + en;
     if (s.isOne(QStringLiteral("Check33")))
         land += PlayerLands(s);
+    qsizetype size = land.size() + en.size();
+    for (const QString &block : lands.blocks())
+        size += block.size();
+    land.reserve(size);
     for (const QString &block : lands.blocks())
         land += block;
     return land + en;
@@ -121,11 +125,16 @@ QString AssembleScript(const Settings &s, const ItemStore &lands, const ItemStor
     text += QStringLiteral("/* 制作日期：") + date + QStringLiteral(" */") + en;
     text += QStringLiteral("/* 制作者：  */") + en + en;
     text += QStringLiteral("<PLAYER_SETUP>") + en + QStringLiteral("random_placement") + en + en;
-    text += HiddenConstants();
-    text += LandSection(s, lands);
-    text += TerrainSection(s, terrains);
-    text += ObjectsSection(s, units);
-    text += ElevationCliffConnectionSections(s);
+    // The sections first, so that the script is made in room of its size
+    // rather than grown and copied section by section.
+    const QString sections[] = {HiddenConstants(), LandSection(s, lands), TerrainSection(s, terrains),
+                                ObjectsSection(s, units), ElevationCliffConnectionSections(s)};
+    qsizetype size = text.size();
+    for (const QString &section : sections)
+        size += section.size();
+    text.reserve(size);
+    for (const QString &section : sections)
+        text += section;
     return text;
 }
 

@@ -16,31 +16,22 @@ namespace quorlin {
 
 namespace {
 
-// Started while the program loads, before main, so start-up timing covers
-// everything from there to the first painted page.
-QElapsedTimer &ProcessClock()
-{
-    static QElapsedTimer clock;
-    return clock;
-}
-const bool kClockStarted = (ProcessClock().start(), true);
-
 // Watches the window's first show and first paint: prints the times when
 // QUORLIN_STARTUP_TIMING is set, and ends the program there when asked to.
 class StartupProbe : public QObject {
 public:
-    StartupProbe(bool print, bool quit) : print_(print), quit_(quit) {}
+    StartupProbe(const QElapsedTimer &clock, bool print, bool quit) : clock_(clock), print_(print), quit_(quit) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show && shownAt_ < 0)
-            shownAt_ = ProcessClock().elapsed();
+            shownAt_ = clock_.elapsed();
         if (event->type() == QEvent::Paint && shownAt_ >= 0) {
             watched->removeEventFilter(this);
             if (print_)
                 std::fprintf(stderr, "quorlin: window shown after %lld ms, first page painted after %lld ms\n",
-                             static_cast<long long>(shownAt_), static_cast<long long>(ProcessClock().elapsed()));
+                             static_cast<long long>(shownAt_), static_cast<long long>(clock_.elapsed()));
             if (quit_)
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
@@ -48,6 +39,7 @@ protected:
     }
 
 private:
+    const QElapsedTimer clock_;
     bool print_, quit_;
     qint64 shownAt_ = -1;
 };
@@ -77,7 +69,7 @@ int RunWindow(int argc, char *argv[], const WindowOptions &options)
     MainWindow window(model);
     dialogs.setParent(&window);
 
-    StartupProbe probe(qEnvironmentVariableIsSet("QUORLIN_STARTUP_TIMING"), options.quitAfterShow);
+    StartupProbe probe(options.processClock, qEnvironmentVariableIsSet("QUORLIN_STARTUP_TIMING"), options.quitAfterShow);
     window.installEventFilter(&probe);
     window.show();
 

@@ -1,17 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "ui/window_entry.h"
 
 class QTranslator;
 
 namespace quorlin {
-
-// What the command line asks of the window, read before the window exists.
-struct WindowOptions {
-    QString draft;       // opened once the window is up, when not empty
-    QString screenshots; // when not empty: draw the pages into this folder instead
-    bool quitAfterShow = false;
-};
 
 // Opens the wizard window (with a draft when one is named) and runs it.
 int RunWindow(int argc, char *argv[], const WindowOptions &options);

@@ -6,6 +6,8 @@
 #include "script/assembler.h"
 
 #include <QFile>
+
+#include <algorithm>
 #include <functional>
 
 namespace quorlin {
@@ -354,9 +356,21 @@ bool WizardModel::openDraftFrom(const QString &path, QString *error)
     }
     // Drafts are small; anything far larger than 100 items of each kind is not
     // one. Reading stops past the limit, so a device that never ends cannot
-    // make this hang.
+    // make this hang. It reads in pieces, from about the size of the largest
+    // draft and doubling: asking for the whole limit at once sets aside all
+    // of it first, which costs more than reading a draft.
     constexpr qint64 kMaxDraftSize = 64 * 1024 * 1024;
-    const QByteArray bytes = file.read(kMaxDraftSize + 1);
+    constexpr qint64 kFirstPiece = 64 * 1024;
+    QByteArray bytes;
+    qint64 size = 0;
+    for (qint64 piece = kFirstPiece; size <= kMaxDraftSize; piece = std::max(kFirstPiece, size)) {
+        bytes.resize(size + piece);
+        const qint64 read = file.read(bytes.data() + size, piece);
+        if (read <= 0)
+            break;
+        size += read;
+    }
+    bytes.truncate(size);
     if (bytes.size() > kMaxDraftSize) {
         if (error)
             *error = QStringLiteral("文件太大，不是草稿");
