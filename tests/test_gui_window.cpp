@@ -161,7 +161,9 @@ void WindowTest::pagesAreBuiltWhenNeeded()
     // Built on its first visit, with the values set before it existed.
     auto *elevation = window.findChild<QCheckBox *>(QStringLiteral("Check23"));
     QVERIFY(elevation && elevation->isChecked() && elevation->isVisibleTo(&window));
-    // The rest come while the window is idle.
+    // The rest come while the window is idle, once it is on the screen.
+    QVERIFY(!window.findChild<QWidget *>(QStringLiteral("Pic(5)")));
+    window.show();
     QTRY_VERIFY(window.findChild<QWidget *>(QStringLiteral("Pic(5)")));
 }
 

@@ -54,7 +54,6 @@ MainWindow::MainWindow(WizardModel &model, QWidget *parent)
     connect(&model_, &WizardModel::changed, this, &MainWindow::follow);
     addKeys();
     buildPage(model_.page());
-    QTimer::singleShot(0, this, &MainWindow::buildNextPageWhenIdle);
 
     binder_->sync();
     follow();
@@ -259,6 +258,16 @@ void MainWindow::exitProgram()
         return;
     exitConfirmed_ = true;
     close();
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    // The other pages wait until the first one is on the screen.
+    if (event->type() == QEvent::Paint && !idleBuildStarted_) {
+        idleBuildStarted_ = true;
+        QTimer::singleShot(0, this, &MainWindow::buildNextPageWhenIdle);
+    }
+    return QWidget::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -41,6 +41,7 @@ public:
     static QString TitleFor(const QString &draftPath, bool modified);
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -65,6 +66,7 @@ private:
     QPointer<UnitPicker> picker_;
     int shownPage_ = 0;
     bool exitConfirmed_ = false;
+    bool idleBuildStarted_ = false;
 };
 
 } // namespace quorlin
