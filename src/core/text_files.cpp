@@ -79,7 +79,9 @@ bool GbkReader::read(QByteArrayView bytes, QString *text)
     QString &out = scratch_;
     if (out.size() < std::max(n, gbk_->requiredSpace(n)))
         out.resize(std::max(n, gbk_->requiredSpace(n)));
-    QChar *p = std::copy(bytes.begin(), bytes.begin() + i, out.data());
+    QChar *p = out.data();
+    for (qsizetype k = 0; k < i; ++k) // ASCII as it is
+        *p++ = QLatin1Char(bytes[k]);
     while (i < n) {
         qsizetype end = i;
         while (end < n && byte(end) >= 0x80)
