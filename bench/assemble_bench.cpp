@@ -2,8 +2,8 @@
 // groups (each pair of alternatives once with its first and once with its
 // second box, since the two cannot be ticked together), elevation, cliffs,
 // both connection groups and mixed water.
-#include "script/assembler.h"
 #include "core/scripted_dialogs.h"
+#include "script/assembler.h"
 #include "wizard/wizard_model.h"
 
 #include <QElapsedTimer>
@@ -33,7 +33,8 @@ int main()
 {
     ScriptedDialogs dialogs;
     WizardModel model(&dialogs);
-    for (const char *box : {"Check23", "Check24", "Check25", "Check26", "Check27", "Check28", "Check29", "Check30", "Check1"})
+    for (const char *box :
+         {"Check23", "Check24", "Check25", "Check26", "Check27", "Check28", "Check29", "Check30", "Check1"})
         model.setCheck(QString::fromLatin1(box), 1);
     model.selectAllReadyMade();
     Time("first box of each pair", model);

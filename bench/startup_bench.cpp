@@ -70,7 +70,8 @@ int main(int argc, char *argv[])
     }
     const int rounds = argc > first ? std::atoi(argv[first]) : 0;
     if (rounds < 1 || argc < first + 2) {
-        std::fprintf(stderr, "usage: startup_bench [--at-most RATIO] ROUNDS COMMAND [ARG]... [-- COMMAND [ARG]...]...\n");
+        std::fprintf(stderr,
+                     "usage: startup_bench [--at-most RATIO] ROUNDS COMMAND [ARG]... [-- COMMAND [ARG]...]...\n");
         return 2;
     }
     std::vector<Command> commands(1);

@@ -20,8 +20,8 @@ Run Generate(const QStringList &options)
 QString Out(const Run &run) { return QString::fromUtf8(run.out); }
 
 // Three lands: 沙漠, 雪, 冰.
-const QStringList kLands = {"--set", "Combo15=沙漠", "--click", "Command21", "--set", "Combo15=雪",
-                            "--click", "Command21", "--set", "Combo15=冰", "--click", "Command21"};
+const QStringList kLands = {"--set",   "Combo15=沙漠", "--click", "Command21",  "--set",   "Combo15=雪",
+                            "--click", "Command21",    "--set",   "Combo15=冰", "--click", "Command21"};
 
 } // namespace
 
@@ -96,7 +96,8 @@ void CliTest::refusedClickWritesNothing_data()
 
     QTest::newRow("no unit") << QStringList{"--set", "Label55=", "--click", "Command6"} << "注意: 请选择单位。";
     QTest::newRow("blank unit") << QStringList{"--set", "Label55= \t", "--click", "Command6"} << "注意: 请选择单位。";
-    QTest::newRow("no land terrain") << QStringList{"--set", "Combo15=", "--click", "Command21"} << "注意: 请选择地形。";
+    QTest::newRow("no land terrain") << QStringList{"--set", "Combo15=", "--click", "Command21"}
+                                     << "注意: 请选择地形。";
     QTest::newRow("no forest") << QStringList{"--set", "Option6=true", "--set", "Combo5=", "--click", "Command4"}
                                << "注意: 请选择地形。";
 }
@@ -123,23 +124,21 @@ void CliTest::unitNumbersCountAcrossAdds()
     QCOMPARE(run.exitCode, 0);
     const QString script = Out(run);
     QVERIFY(script.contains(Lines({"}", "", "create_land /* 添加陆地：沙漠 */", "{", "terrain_type  DESERT",
-                                   "land_percent  20", "base_size  10", "border_fuzziness  10",
-                                   "clumping_factor  8", "other_zone_avoidance_distance  5", "", "}", "", "",
-                                   "<OBJECTS_GENERATION>"})));
+                                   "land_percent  20", "base_size  10", "border_fuzziness  10", "clumping_factor  8",
+                                   "other_zone_avoidance_distance  5", "", "}", "", "", "<OBJECTS_GENERATION>"})));
     const QString unit = Lines({"{", "number_of_objects  4", "min_distance_to_players  4",
                                 "max_distance_to_players  10", "set_place_for_every_player", "", "}", ""});
-    QVERIFY(script.endsWith(Lines({"<OBJECTS_GENERATION>", "/* 单位设置 */", "", "#const  X1  7",
-                                   "create_object  X1 /* 添加单位：7 */"})
-                            + unit + Lines({"#const  X2  7", "create_object  X2 /* 添加单位：7 */"}) + unit
-                            + Lines({"", ""})));
+    QVERIFY(script.endsWith(
+        Lines({"<OBJECTS_GENERATION>", "/* 单位设置 */", "", "#const  X1  7", "create_object  X1 /* 添加单位：7 */"})
+        + unit + Lines({"#const  X2  7", "create_object  X2 /* 添加单位：7 */"}) + unit + Lines({"", ""})));
 }
 
 void CliTest::optionsApplyInCommandLineOrder()
 {
     // A later --set overrides an earlier one; restore defaults acts where it stands;
     // the date is written as given.
-    const Run run = Generate({"--set", "Check8=1", "--set", "Check8=0", "--set", "Slider1=70", "--click",
-                              "Command14", "--set", "Slider2=20", "--date", " 7. Dezember 2026 */x"});
+    const Run run = Generate({"--set", "Check8=1", "--set", "Check8=0", "--set", "Slider1=70", "--click", "Command14",
+                              "--set", "Slider2=20", "--date", " 7. Dezember 2026 */x"});
     QCOMPARE(run.exitCode, 0);
     const QString script = Out(run);
     QVERIFY(!script.contains(QStringLiteral("<OBJECTS_GENERATION>")));
@@ -159,7 +158,8 @@ void CliTest::optionsApplyInCommandLineOrder()
     };
     QCOMPARE(lands({"--select", "Lst0=0, 2", "--click", "Command20"}), QStringLiteral("雪"));
     QCOMPARE(lands({"--select", "Lst0=1", "--select", "Lst0=", "--click", "Command20"}), QStringLiteral("沙漠 雪 冰"));
-    QCOMPARE(lands({"--click", "Command18", "--click", "Command19", "--click", "Command20"}), QStringLiteral("沙漠 雪 冰"));
+    QCOMPARE(lands({"--click", "Command18", "--click", "Command19", "--click", "Command20"}),
+             QStringLiteral("沙漠 雪 冰"));
     QCOMPARE(lands({"--click", "Command18", "--click", "Command20", "--click", "Command21"}), QStringLiteral("草1"));
 }
 
@@ -167,8 +167,9 @@ void CliTest::outputFileIsGbkWithFinalLineBreak()
 {
     // A name GBK cannot hold becomes GBK's replacement; line breaks typed into a
     // text come out as CR LF in the file and on the screen alike.
-    const QStringList options = {"--set", "Combo1=丛林🌴", "--set", "Check22=1", "--set", "Check25=1", "--set",
-                                 "Check26=1", "--set", "Check23=1", "--set", "Text8=1\r2\n3", "--date", "2026/12/7"};
+    const QStringList options = {"--set",     "Combo1=丛林🌴",  "--set",     "Check22=1", "--set",
+                                 "Check25=1", "--set",         "Check26=1", "--set",     "Check23=1",
+                                 "--set",     "Text8=1\r2\n3", "--date",    "2026/12/7"};
     QTemporaryDir dir;
     const QString output = dir.filePath(QStringLiteral("map.rms"));
     const Run written = Generate(options + QStringList{"--output", output});
@@ -211,7 +212,8 @@ void CliTest::windowHelpNeedsNoDisplay()
         headless.remove(QString::fromLatin1(name));
     const Run help = testing::RunQuorlin({"--help"}, headless);
     QCOMPARE(help.exitCode, 0);
-    QVERIFY2(Out(help).contains(QStringLiteral("quorlin generate")) && !Out(help).contains(QStringLiteral("screenshots")),
+    QVERIFY2(Out(help).contains(QStringLiteral("quorlin generate"))
+                 && !Out(help).contains(QStringLiteral("screenshots")),
              help.out.constData());
     for (const QStringList &wrong : {QStringList{"--frobnicate"}, QStringList{"a.qlx", "b.qlx"}})
         QCOMPARE(testing::RunQuorlin(wrong, headless).exitCode, 2);

@@ -2,12 +2,12 @@
 
 #include <functional>
 
-#include "drafts/draft.h"
-#include "drafts/draft_format.h"
-#include "test_script_support.h"
 #include "core/control_captions.h"
 #include "core/scripted_dialogs.h"
 #include "core/text_files.h"
+#include "drafts/draft.h"
+#include "drafts/draft_format.h"
+#include "test_script_support.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;
@@ -46,15 +46,15 @@ Snapshot Take(const WizardModel &m)
 }
 
 // Compares piece by piece so a failure says which piece differs.
-#define COMPARE_STATE(actual, expected)                                                          \
-    do {                                                                                         \
-        const Snapshot a_ = (actual), e_ = (expected);                                           \
-        QCOMPARE(a_.values, e_.values);                                                          \
-        for (int i_ = 0; i_ < 3; ++i_) {                                                         \
-            QCOMPARE(a_.lines[i_], e_.lines[i_]);                                                \
-            QCOMPARE(a_.blocks[i_], e_.blocks[i_]);                                              \
-        }                                                                                        \
-        QCOMPARE(a_.xn, e_.xn);                                                                  \
+#define COMPARE_STATE(actual, expected)                                                                                \
+    do {                                                                                                               \
+        const Snapshot a_ = (actual), e_ = (expected);                                                                 \
+        QCOMPARE(a_.values, e_.values);                                                                                \
+        for (int i_ = 0; i_ < 3; ++i_) {                                                                               \
+            QCOMPARE(a_.lines[i_], e_.lines[i_]);                                                                      \
+            QCOMPARE(a_.blocks[i_], e_.blocks[i_]);                                                                    \
+        }                                                                                                              \
+        QCOMPARE(a_.xn, e_.xn);                                                                                        \
     } while (false)
 
 QString U(const char *utf8) { return QString::fromUtf8(utf8); }
@@ -69,16 +69,18 @@ ItemStore Items(int count, const QString &kind)
 {
     ItemStore store;
     for (int i = 1; i <= count; ++i)
-        store.add(QStringLiteral("%1 %2, 北").arg(kind).arg(i),
-                  QStringLiteral("create_%1 /* 添加：%2, 南 */\r\n{\r\nterrain_type  SNOW\r\nland_percent  %2\r\n}\r\n\r\n")
-                      .arg(kind)
-                      .arg(i));
+        store.add(
+            QStringLiteral("%1 %2, 北").arg(kind).arg(i),
+            QStringLiteral("create_%1 /* 添加：%2, 南 */\r\n{\r\nterrain_type  SNOW\r\nland_percent  %2\r\n}\r\n\r\n")
+                .arg(kind)
+                .arg(i));
     return store;
 }
 
 // A value other than the default for every control a draft holds.
 void MakeRich(WizardModel &m, int itemsEach)
 {
+    // clang-format off
     static const char *const values[][2] = {
         {"Check33", "1"}, {"Slider1", "37"}, {"Slider2", "21"}, {"Check1", "2"}, {"Slider3", "0"},
         {"Slider4", "40"}, {"Slider5", "15"}, {"Option3", "true"}, {"Check30", "2"},
@@ -92,6 +94,7 @@ void MakeRich(WizardModel &m, int itemsEach)
         {"Option19", "true"}, {"Combo1", "雪"}, {"Combo2", "沙漠"}, {"Combo3", "宽"}, {"Combo8", "3"},
         {"Combo9", "自定义,地形"}, {"Combo10", "中"}, {"Combo11", "宽"}, {"Combo12", "中"}, {"Combo13", "宽"},
     };
+    // clang-format on
     for (const auto &v : values)
         Set(m, v[0], v[1]);
     m.replaceItems(Items(itemsEach, QStringLiteral("land")), Items(itemsEach, QStringLiteral("terrain")),
@@ -132,7 +135,10 @@ QList<QByteArray> DefaultRecords()
         "0,0,0,0,0",
         "#TRUE#,#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,#FALSE#,#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#",
         "0",
-        "\"\xb2\xdd" "1\",\"\xb2\xdd" "1\",\"\xd5\xad\",\"7\",\"\xb2\xdd" "1\",\"\xd5\xad\",\"\xd5\xad\",\"\xd5\xad\","
+        "\"\xb2\xdd"
+        "1\",\"\xb2\xdd"
+        "1\",\"\xd5\xad\",\"7\",\"\xb2\xdd"
+        "1\",\"\xd5\xad\",\"\xd5\xad\",\"\xd5\xad\","
         "\"\xd5\xad\"",
     };
 }
@@ -339,8 +345,8 @@ void DraftsTest::zoneRecordOnlyWithZonesSetTogether()
     Set(target, "Slider2", "29");
     Set(target, "Check1", "1");
     Set(target, "Option4", "true");
-    const QStringList zone = {"Slider1", "Slider2", "Check1", "Slider3", "Slider4", "Slider5",
-                              "Option1", "Option2", "Option3", "Option4"};
+    const QStringList zone = {"Slider1", "Slider2", "Check1",  "Slider3", "Slider4",
+                              "Slider5", "Option1", "Option2", "Option3", "Option4"};
     QStringList before;
     for (const QString &name : zone)
         before << target.settings().toString(name);
@@ -367,7 +373,7 @@ void DraftsTest::leavesWhatADraftDoesNotHold()
 
     // The editors' inputs, the page and the built script are no part of a draft.
     WizardModel target(nullptr);
-    static const char *const editorInputs[][2] = {{"Label55", "7"}, {"Text6", "9"},     {"Combo15", "冰"},
+    static const char *const editorInputs[][2] = {{"Label55", "7"},  {"Text6", "9"},      {"Combo15", "冰"},
                                                   {"Slider6", "77"}, {"Option6", "true"}, {"Check37", "1"},
                                                   {"Combo17", "3"}};
     for (const auto &v : editorInputs)
@@ -425,9 +431,11 @@ void DraftsTest::refusesMalformedDrafts_data()
     QTest::newRow("terrain count -1") << DefaultWith(3, "-1") << U("第4行：已添加地形的个数");
     QTest::newRow("unit count 101") << DefaultWith(5, "101") << U("第6行：已添加单位的个数");
     QTest::newRow("count with a fraction") << DefaultWith(2, "1.5") << U("第3行：已添加陆地的个数");
-    QTest::newRow("more items promised than given") << DefaultWith(2, "2\r\n\"a\",\"b\"") << U("第5行：第 2 个已添加陆地的名称");
+    QTest::newRow("more items promised than given")
+        << DefaultWith(2, "2\r\n\"a\",\"b\"") << U("第5行：第 2 个已添加陆地的名称");
 
-    QTest::newRow("check box 3") << DefaultWith(6, "0,0,0,0,3,0,0,0,0,0,0,0,0,0,0,0") << U("第7行：“绵羊”应为 0～2 的整数");
+    QTest::newRow("check box 3") << DefaultWith(6, "0,0,0,0,3,0,0,0,0,0,0,0,0,0,0,0")
+                                 << U("第7行：“绵羊”应为 0～2 的整数");
     QTest::newRow("check box -1") << DefaultWith(0, "-1") << U("“统一设置游戏者区域”");
     QTest::newRow("check box with plus sign") << DefaultWith(4, "+1") << U("“混合水域”");
     QTest::newRow("slider below range") << DefaultWith(1, "50,7,0,10,5,8,#TRUE#,#FALSE#,#FALSE#,#FALSE#")
@@ -436,16 +444,17 @@ void DraftsTest::refusesMalformedDrafts_data()
     QTest::newRow("slider huge") << DefaultWith(1, "99999999999999999999999,10,0,10,5,8,#TRUE#,#FALSE#,#FALSE#,#FALSE#")
                                  << U("“占地图总大小的百分比”（统一设置游戏者区域）");
 
-    QTest::newRow("boolean in lower case")
-        << DefaultWith(10, "#true#,#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,#FALSE#,#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#")
-        << U("“浮萍”（连接所有游戏者）");
+    QTest::newRow("boolean in lower case") << DefaultWith(
+        10, "#true#,#FALSE#,#FALSE#,#TRUE#,#TRUE#,#FALSE#,#FALSE#,#TRUE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#")
+                                           << U("“浮萍”（连接所有游戏者）");
     QTest::newRow("boolean as a number") << DefaultWith(1, "50,10,0,10,5,8,1,#FALSE#,#FALSE#,#FALSE#")
                                          << U("“每个游戏者都在不同的区域”");
 
     QByteArray unclosed = Crlf(DefaultRecords());
     unclosed.chop(3);
     QTest::newRow("missing closing quote at the end") << unclosed << U("双引号");
-    QTest::newRow("missing closing quote in a block") << DefaultWith(2, "1\r\n\"a\",\"create_land\r\n{") << U("第 1 个已添加陆地的脚本");
+    QTest::newRow("missing closing quote in a block")
+        << DefaultWith(2, "1\r\n\"a\",\"create_land\r\n{") << U("第 1 个已添加陆地的脚本");
 
     QTest::newRow("text where a number belongs") << DefaultWith(0, "\"1\"") << U("带引号");
     QTest::newRow("number where a text belongs") << DefaultWith(7, "0,12,\"1000\"") << U("“丛数”应为带双引号的文本");
@@ -455,8 +464,8 @@ void DraftsTest::refusesMalformedDrafts_data()
     QTest::newRow("absurd xn") << DefaultWith(11, "99999999999") << U("单位常量编号");
     QTest::newRow("NUL in a number") << DefaultWith(0, QByteArray("1\0", 2)) << U("“统一设置游戏者区域”");
     QTest::newRow("bytes after a closing quote") << DefaultWith(7, "0,\"12\"x,\"1000\"") << U("多余");
-    QTest::newRow("text that is not GBK") << DefaultWith(12, "\"\x81\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\"")
-                                          << U("GBK");
+    QTest::newRow("text that is not GBK")
+        << DefaultWith(12, "\"\x81\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\"") << U("GBK");
     QTest::newRow("draft in UTF-8") << DefaultWith(12, "\"草1\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\"")
                                     << U("GBK");
 
@@ -465,7 +474,8 @@ void DraftsTest::refusesMalformedDrafts_data()
     QTest::newRow("record 16 missing") << Crlf(short16) << U("文件在第13行提前结束了，缺少“基本地形”");
     QTest::newRow("too few combo texts") << DefaultWith(12, "\"a\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\",\"a\"")
                                          << U("缺少“宽度”（连接同组游戏者，连接陆地）");
-    QTest::newRow("bytes after the last record") << Crlf(DefaultRecords()) + "\r\nx\r\n" << U("第15行：草稿到这里已经完整");
+    QTest::newRow("bytes after the last record") << Crlf(DefaultRecords()) + "\r\nx\r\n"
+                                                 << U("第15行：草稿到这里已经完整");
     QTest::newRow("a draft twice") << Crlf(DefaultRecords()) + Crlf(DefaultRecords()) << U("多余的内容");
 
     QRandomGenerator random(4);
@@ -514,8 +524,8 @@ void DraftsTest::refusesEveryTruncation()
         QString error;
         if (m.applyDraft(bytes.left(size), &error))
             QFAIL(qPrintable(QStringLiteral("a draft cut to %1 of %2 bytes opened").arg(size).arg(bytes.size())));
-        if (error.isEmpty() || NamesAControl(error) || Take(m).values != before.values || Take(m).lines[0] != before.lines[0]
-            || m.xn() != before.xn)
+        if (error.isEmpty() || NamesAControl(error) || Take(m).values != before.values
+            || Take(m).lines[0] != before.lines[0] || m.xn() != before.xn)
             QFAIL(qPrintable(QStringLiteral("cut to %1 bytes: error \"%2\" or a changed model").arg(size).arg(error)));
     }
 }
@@ -528,8 +538,8 @@ void DraftsTest::readsTextsAsTheWholeConverterDoes()
     // exactly when that meets an error: at every seam between ASCII and
     // characters of two bytes, whose second byte may itself be ASCII, with
     // the bytes that stand alone (0x80, 0xFF) and with characters cut off.
-    const QByteArray pool[] = {"a", "@", "\r\n", "\x80", "\xff", "\x81", "\xfe", "\xd6\xd0", "\xb2\xdd",
-                               "\x81\x40", "\x81\x7f", "\x81\x30", "\xa1"};
+    const QByteArray pool[] = {"a",        "@",        "\r\n",     "\x80",     "\xff",     "\x81", "\xfe",
+                               "\xd6\xd0", "\xb2\xdd", "\x81\x40", "\x81\x7f", "\x81\x30", "\xa1"};
     QRandomGenerator random(11);
     GbkReader reader;
     int read = 0;
@@ -561,6 +571,7 @@ void DraftsTest::refusesTextsTheFormatCannotKeep()
         std::function<void(WizardModel &)> put;
         QString named;
     };
+    // clang-format off
     const QVector<Case> cases = {
         {"text field", [](WizardModel &m) { Set(m, "Text8", "12\""); }, U("“丛数”中含有双引号")},
         {"combo", [](WizardModel &m) { Set(m, "Combo9", "\"雪\""); }, U("“所在地形”")},
@@ -584,6 +595,7 @@ void DraftsTest::refusesTextsTheFormatCannotKeep()
         {"character outside the BMP",
          [](WizardModel &m) { Set(m, "Combo1", "\U0001F600"); }, U("😀")},
     };
+    // clang-format on
     for (const Case &c : cases) {
         WizardModel m(nullptr);
         c.put(m);

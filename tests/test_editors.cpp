@@ -2,11 +2,11 @@
 // each add leaves behind in its frame.
 #include <QtTest>
 
+#include "core/settings.h"
 #include "editors/editors.h"
 #include "script/item_blocks.h"
 #include "script/object_block.h"
 #include "test_script_support.h"
-#include "core/settings.h"
 
 using namespace quorlin;
 using testing::Lines;
@@ -73,28 +73,34 @@ void EditorsTest::landBlock_data()
     QTest::addColumn<QStringList>("settings");
     QTest::addColumn<QString>("block");
 
-    const QString top = Lines({"create_land /* 添加陆地：草1 */", "{", "terrain_type  GRASS", "land_percent  20",
-                               "base_size  10"});
+    const QString top =
+        Lines({"create_land /* 添加陆地：草1 */", "{", "terrain_type  GRASS", "land_percent  20", "base_size  10"});
     const QString sliders = Lines({"border_fuzziness  10", "clumping_factor  8", "other_zone_avoidance_distance  5"});
     const QString end = Lines({"", "}", ""});
     const auto borders = [&](const char *values) {
         const QStringList v = QString::fromLatin1(values).split(' ');
-        return top + QStringLiteral("left_border  %1\r\nright_border  %2\r\ntop_border  %3\r\nbottom_border  %4\r\n")
-                         .arg(v[0], v[1], v[2], v[3]) + sliders + end;
+        return top
+               + QStringLiteral("left_border  %1\r\nright_border  %2\r\ntop_border  %3\r\nbottom_border  %4\r\n")
+                     .arg(v[0], v[1], v[2], v[3])
+               + sliders + end;
     };
     QTest::newRow("defaults, current radius")
-        << QStringList{"Slider12=17"} << QString(top).replace(QStringLiteral("base_size  10"), QStringLiteral("base_size  17")) + sliders + end;
+        << QStringList{"Slider12=17"}
+        << QString(top).replace(QStringLiteral("base_size  10"), QStringLiteral("base_size  17")) + sliders + end;
     QTest::newRow("wide") << QStringList{"Check34=1", "Combo16=宽"} << borders("25 24 23 24");
     QTest::newRow("narrow") << QStringList{"Check34=1"} << borders("5 4 6 5");
     QTest::newRow("empty width") << QStringList{"Check34=1", "Combo16="} << borders("0 0 0 0");
     QTest::newRow("grey border") << QStringList{"Check34=2", "Combo16=宽"} << top + sliders + end;
-    QTest::newRow("number 2.5") << QStringList{"Check35=1", "Text16=2.5"} << top + sliders + Lines({"land_id  2.5"}) + end;
-    QTest::newRow("number beyond 16 bits") << QStringList{"Check35=1", "Text16=40000"} << top + sliders + Lines({"land_id  40000"}) + end;
+    QTest::newRow("number 2.5") << QStringList{"Check35=1", "Text16=2.5"}
+                                << top + sliders + Lines({"land_id  2.5"}) + end;
+    QTest::newRow("number beyond 16 bits")
+        << QStringList{"Check35=1", "Text16=40000"} << top + sliders + Lines({"land_id  40000"}) + end;
     QTest::newRow("number 0") << QStringList{"Check35=1", "Text16=0"} << top + sliders + end;
     QTest::newRow("number empty") << QStringList{"Check35=1"} << top + sliders + end;
     QTest::newRow("number not ticked") << QStringList{"Text16=4"} << top + sliders + end;
     // The player line has no line break of its own: no empty line before "}".
-    QTest::newRow("player 3") << QStringList{"Check36=1", "Combo17=3"} << top + sliders + Lines({"assign_to_player  3", "}", ""});
+    QTest::newRow("player 3") << QStringList{"Check36=1", "Combo17=3"}
+                              << top + sliders + Lines({"assign_to_player  3", "}", ""});
     QTest::newRow("player not chosen") << QStringList{"Check36=1"} << top + sliders + end;
     QTest::newRow("player grey") << QStringList{"Check36=2", "Combo17=3"} << top + sliders + end;
 }
@@ -136,24 +142,31 @@ void EditorsTest::terrainBlock_data()
     QTest::addColumn<QStringList>("settings");
     QTest::addColumn<QString>("body"); // lines joined by "|"
 
-    const QString flags = QStringLiteral("set_scale_by_groups|spacing_to_other_terrain_types  2|set_avoid_player_start_areas|");
+    const QString flags =
+        QStringLiteral("set_scale_by_groups|spacing_to_other_terrain_types  2|set_avoid_player_start_areas|");
     const QString tail = QStringLiteral("clumping_factor  30|");
-    QTest::newRow("base terrain of the zone page") << QStringList{"Combo1=雪"}
-                                                   << "base_terrain  SNOW|land_percent  8|number_of_clumps  10|" + flags + tail;
+    QTest::newRow("base terrain of the zone page")
+        << QStringList{"Combo1=雪"} << "base_terrain  SNOW|land_percent  8|number_of_clumps  10|" + flags + tail;
     QTest::newRow("own ground first") << QStringList{"Combo1=雪", "Combo14=沙漠"}
                                       << "base_terrain  DESERT|land_percent  8|number_of_clumps  10|" + flags + tail;
-    QTest::newRow("both empty") << QStringList{"Combo1="} << "base_terrain  GRASS|land_percent  8|number_of_clumps  10|" + flags + tail;
+    QTest::newRow("both empty") << QStringList{"Combo1="}
+                                << "base_terrain  GRASS|land_percent  8|number_of_clumps  10|" + flags + tail;
     QTest::newRow("fraction of clumps") << QStringList{"Text2=2.5", "Slider6=0"}
                                         << "base_terrain  GRASS|land_percent  0|number_of_clumps  2.5|" + flags + tail;
-    QTest::newRow("numbers as read") << QStringList{"Text2=&H1F", "Text1=+3.0x", "Slider7=100"}
-                                     << QStringLiteral("base_terrain  GRASS|land_percent  8|number_of_clumps  31|set_scale_by_groups|"
-                                                       "spacing_to_other_terrain_types  3|set_avoid_player_start_areas|clumping_factor  100|");
-    QTest::newRow("no numbers, flat only") << QStringList{"Text2=many", "Text1=", "Check2=0", "Check3=1"}
-                                           << QStringLiteral("base_terrain  GRASS|land_percent  8|number_of_clumps  0|set_scale_by_groups|"
-                                                             "spacing_to_other_terrain_types  0|set_flat_terrain_only|") + tail;
+    QTest::newRow("numbers as read")
+        << QStringList{"Text2=&H1F", "Text1=+3.0x", "Slider7=100"}
+        << QStringLiteral("base_terrain  GRASS|land_percent  8|number_of_clumps  31|set_scale_by_groups|"
+                          "spacing_to_other_terrain_types  3|set_avoid_player_start_areas|clumping_factor  100|");
+    QTest::newRow("no numbers, flat only")
+        << QStringList{"Text2=many", "Text1=", "Check2=0", "Check3=1"}
+        << QStringLiteral("base_terrain  GRASS|land_percent  8|number_of_clumps  0|set_scale_by_groups|"
+                          "spacing_to_other_terrain_types  0|set_flat_terrain_only|")
+               + tail;
     QTest::newRow("grey boxes") << QStringList{"Check2=2", "Check3=2"}
-                                << QStringLiteral("base_terrain  GRASS|land_percent  8|number_of_clumps  10|set_scale_by_groups|"
-                                                  "spacing_to_other_terrain_types  2|") + tail;
+                                << QStringLiteral(
+                                       "base_terrain  GRASS|land_percent  8|number_of_clumps  10|set_scale_by_groups|"
+                                       "spacing_to_other_terrain_types  2|")
+                                       + tail;
 }
 
 void EditorsTest::terrainBlock()
@@ -178,13 +191,26 @@ void EditorsTest::heightLimits_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("swapped") << "5" << "2" << "height_limits  2  5";
-    QTest::newRow("first empty") << "" << "3" << "height_limits  0  3";
-    QTest::newRow("both empty") << "" << "" << "";
-    QTest::newRow("halves to even") << "2.5" << "3.5" << "height_limits  2  4";
-    QTest::newRow("beyond 16 bits") << "40000" << "-40000" << "height_limits  -40000  40000";
-    QTest::newRow("huge") << "1E20" << "7" << "height_limits  7  1E+20";
-    QTest::newRow("overflowing texts") << "1E400" << "&HFFFFFFFFFFFF"
+    QTest::newRow("swapped") << "5"
+                             << "2"
+                             << "height_limits  2  5";
+    QTest::newRow("first empty") << ""
+                                 << "3"
+                                 << "height_limits  0  3";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << "";
+    QTest::newRow("halves to even") << "2.5"
+                                    << "3.5"
+                                    << "height_limits  2  4";
+    QTest::newRow("beyond 16 bits") << "40000"
+                                    << "-40000"
+                                    << "height_limits  -40000  40000";
+    QTest::newRow("huge") << "1E20"
+                          << "7"
+                          << "height_limits  7  1E+20";
+    QTest::newRow("overflowing texts") << "1E400"
+                                       << "&HFFFFFFFFFFFF"
                                        << "height_limits  281474976710655  1.79769313486232E+308";
 }
 
@@ -198,8 +224,8 @@ void EditorsTest::heightLimits()
 
 void EditorsTest::terrainAddResetsItsFrame()
 {
-    Settings s = With({"Option6=true", "Combo5=竹林", "Combo4=冰", "Combo14=雪", "Slider6=50", "Text2=3",
-                       "Text1=9", "Check2=0", "Check3=1", "Slider7=70", "Combo6=5", "Combo7=2"});
+    Settings s = With({"Option6=true", "Combo5=竹林", "Combo4=冰", "Combo14=雪", "Slider6=50", "Text2=3", "Text1=9",
+                       "Check2=0", "Check3=1", "Slider7=70", "Combo6=5", "Combo7=2"});
     ItemStore terrains;
     QVERIFY(AddTerrain(s, terrains));
     QCOMPARE(terrains.lines(), QStringList{QStringLiteral("竹林")});
@@ -211,7 +237,8 @@ void EditorsTest::terrainAddResetsItsFrame()
 
     // The list read is the land list while "土地" is chosen, the forests otherwise;
     // an empty one is refused and the frame keeps its values.
-    for (const QStringList &empty : {QStringList{"Combo4=", "Combo5=森林"}, QStringList{"Option6=true", "Combo5=", "Combo4=冰"}}) {
+    for (const QStringList &empty :
+         {QStringList{"Combo4=", "Combo5=森林"}, QStringList{"Option6=true", "Combo5=", "Combo4=冰"}}) {
         s = With(empty + QStringList{"Text2=77"});
         const Outcome refused = AddTerrain(s, terrains);
         QVERIFY(!refused && refused.refusal().text == QStringLiteral("请选择地形。")
@@ -225,8 +252,8 @@ void EditorsTest::makeObjectBlock()
 {
     // Every line at once, in the writing order: groups right after the count.
     ObjectArgs all;
-    all.a1 = 2.5, all.a2 = 3, all.a3 = 0, all.a4 = 0, all.a5 = 0, all.a6 = QStringLiteral("紧"), all.a7 = 1,
-    all.a8 = 1, all.a9 = 0, all.a10 = 0, all.a11 = 1E20, all.a12 = 0.5, all.a13 = QStringLiteral("x y");
+    all.a1 = 2.5, all.a2 = 3, all.a3 = 0, all.a4 = 0, all.a5 = 0, all.a6 = QStringLiteral("紧"), all.a7 = 1, all.a8 = 1,
+    all.a9 = 0, all.a10 = 0, all.a11 = 1E20, all.a12 = 0.5, all.a13 = QStringLiteral("x y");
     qint64 xn = 5;
     const QString block = MakeObjectBlock(QStringLiteral("精锐长弓手"), all, xn);
     QCOMPARE(xn, qint64(5));
@@ -243,13 +270,19 @@ void EditorsTest::unitNumbers_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("head"); // with the X number that follows an xn of 41
 
-    QTest::newRow("12") << "12" << "#const  X42  12\r\ncreate_object  X42 /* 添加单位：12 */";
+    QTest::newRow("12") << "12"
+                        << "#const  X42  12\r\ncreate_object  X42 /* 添加单位：12 */";
     // The comment keeps the name as typed; the definition takes the bare number.
-    QTest::newRow("blanks around") << " 12 " << "#const  X42  12\r\ncreate_object  X42 /* 添加单位： 12  */";
-    QTest::newRow("blank inside") << "1 2" << "#const  X42  12\r\ncreate_object  X42 /* 添加单位：1 2 */";
-    QTest::newRow("leading zero") << "01" << "create_object  01 /* 添加单位：01 */";
-    QTest::newRow("trailing letter") << "12a" << "create_object  12a /* 添加单位：12a */";
-    QTest::newRow("display name") << QStringLiteral("蒙古包3") << QStringLiteral("create_object  YURT3 /* 添加单位：蒙古包3 */");
+    QTest::newRow("blanks around") << " 12 "
+                                   << "#const  X42  12\r\ncreate_object  X42 /* 添加单位： 12  */";
+    QTest::newRow("blank inside") << "1 2"
+                                  << "#const  X42  12\r\ncreate_object  X42 /* 添加单位：1 2 */";
+    QTest::newRow("leading zero") << "01"
+                                  << "create_object  01 /* 添加单位：01 */";
+    QTest::newRow("trailing letter") << "12a"
+                                     << "create_object  12a /* 添加单位：12a */";
+    QTest::newRow("display name") << QStringLiteral("蒙古包3")
+                                  << QStringLiteral("create_object  YURT3 /* 添加单位：蒙古包3 */");
 }
 
 void EditorsTest::unitNumbers()
@@ -268,13 +301,17 @@ void EditorsTest::unitBlock_data()
     QTest::addColumn<QString>("body"); // the lines between the count and "set_place_for_every_player", by "|"
 
     QTest::newRow("defaults") << QStringList() << "min_distance_to_players  4|max_distance_to_players  10";
-    QTest::newRow("no groups, any variance") << QStringList{"Text15=0", "Text7=5"} << "min_distance_to_players  4|max_distance_to_players  10";
-    QTest::newRow("groups without variance") << QStringList{"Text15=2", "Text7=0"}
-                                             << "number_of_groups  2|min_distance_to_players  4|max_distance_to_players  10";
-    QTest::newRow("groups with variance") << QStringList{"Text15=2", "Text7=1"}
-                                          << "number_of_groups  2|group_variance  1|min_distance_to_players  4|max_distance_to_players  10";
+    QTest::newRow("no groups, any variance")
+        << QStringList{"Text15=0", "Text7=5"} << "min_distance_to_players  4|max_distance_to_players  10";
+    QTest::newRow("groups without variance")
+        << QStringList{"Text15=2", "Text7=0"}
+        << "number_of_groups  2|min_distance_to_players  4|max_distance_to_players  10";
+    QTest::newRow("groups with variance")
+        << QStringList{"Text15=2", "Text7=1"}
+        << "number_of_groups  2|group_variance  1|min_distance_to_players  4|max_distance_to_players  10";
     QTest::newRow("no distances") << QStringList{"Check32=0", "Text3=1"} << "";
-    QTest::newRow("distances of 0") << QStringList{"Text3=0", "Text4="} << "min_distance_to_players  0|max_distance_to_players  0";
+    QTest::newRow("distances of 0") << QStringList{"Text3=0", "Text4="}
+                                    << "min_distance_to_players  0|max_distance_to_players  0";
     QTest::newRow("radius") << QStringList{"Check32=0", "Check4=1", "Text5=2.5"} << "group_placement_radius  2.5";
     QTest::newRow("distribution not ticked") << QStringList{"Check32=0", "Option12=true"} << "";
     QTest::newRow("tight") << QStringList{"Check32=0", "Check5=1"} << "set_tight_grouping";
@@ -297,9 +334,9 @@ void EditorsTest::unitBlock()
 
 void EditorsTest::unitAddResetsItsFrame()
 {
-    Settings s = With({"Label55=骑士", "Text6=1E400", "Text15=3", "Text7=2", "Check32=0", "Text3=7", "Text4=8",
-                       "Check4=1", "Text5=1", "Check5=1", "Option12=true", "Check6=0", "Check7=1", "Check37=1",
-                       "Text17=2"});
+    Settings s =
+        With({"Label55=骑士", "Text6=1E400", "Text15=3", "Text7=2", "Check32=0", "Text3=7", "Text4=8", "Check4=1",
+              "Text5=1", "Check5=1", "Option12=true", "Check6=0", "Check7=1", "Check37=1", "Text17=2"});
     ItemStore units;
     qint64 xn = 0;
     QVERIFY(AddUnit(s, units, xn));

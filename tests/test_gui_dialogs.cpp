@@ -19,7 +19,8 @@ using namespace quorlin;
 namespace {
 
 // Runs `act` on the modal dialog once it is up.
-template <class Dialog> void WhenShown(std::function<void(Dialog *)> act)
+template <class Dialog>
+void WhenShown(std::function<void(Dialog *)> act)
 {
     QTimer::singleShot(0, [act] {
         auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
@@ -151,7 +152,7 @@ void DialogsTest::scriptFileDialog()
     const QString chosen = dialogs.saveFileName(FileKind::Script);
     QCOMPARE(filters, QStringList{QStringLiteral("随机地图脚本文件(*.rms)")});
     QCOMPARE(suffix, QStringLiteral("rms"));
-    QVERIFY(confirms); // replacing a file is asked about
+    QVERIFY(confirms);                                         // replacing a file is asked about
     QCOMPARE(chosen, dir.filePath(QStringLiteral("map.rms"))); // a bare name gets ".rms"
 
     WhenShown<QFileDialog>([](QFileDialog *d) { d->reject(); });

@@ -95,11 +95,12 @@ void EndToEndTest::windowAndCommandLineWriteTheSameFile()
     const QString fromCommandLine = dir.filePath(QStringLiteral("cli.rms"));
     QStringList args = {QStringLiteral("generate"), QStringLiteral("--date"), date};
     for (const char *step :
-         {"--set", "Slider1=70", "--set", "Check1=1", "--set", "Combo3=宽", "--set", "Combo15=沙漠", "--set",
-          "Check35=1", "--set", "Text16=3", "--click", "Command21", "--set", "Option6=true", "--set", "Combo5=竹林",
-          "--set", "Text2=12", "--set", "Combo6=2", "--click", "Command4", "--set", "Check30=1", "--set",
-          "Label55=剑士", "--set", "Text6=6", "--click", "Command6", "--set", "Check8=1", "--set", "Check12=1",
-          "--set", "Check23=1", "--set", "Check25=1", "--set", "Check27=1", "--set", "Option7=true"})
+         {"--set", "Slider1=70",  "--set", "Check1=1",     "--set",   "Combo3=宽", "--set",   "Combo15=沙漠",
+          "--set", "Check35=1",   "--set", "Text16=3",     "--click", "Command21", "--set",   "Option6=true",
+          "--set", "Combo5=竹林", "--set", "Text2=12",     "--set",   "Combo6=2",  "--click", "Command4",
+          "--set", "Check30=1",   "--set", "Label55=剑士", "--set",   "Text6=6",   "--click", "Command6",
+          "--set", "Check8=1",    "--set", "Check12=1",    "--set",   "Check23=1", "--set",   "Check25=1",
+          "--set", "Check27=1",   "--set", "Option7=true"})
         args << QString::fromUtf8(step);
     const testing::Run run = testing::RunQuorlin(args << QStringLiteral("--output") << fromCommandLine);
     QVERIFY2(run.exitCode == 0, run.err.constData());

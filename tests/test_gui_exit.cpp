@@ -234,11 +234,10 @@ void ExitTest::unsavedScriptAsks_data()
         const char *by = way == Way::ExitButton ? "exit button" : "close box";
         QTest::addRow("%s, No", by) << way << QList<Answer>{Answer::No} << good << true << false << 0;
         QTest::addRow("%s, Yes, saved", by) << way << QList<Answer>{Answer::Yes} << good << true << true << 0;
-        QTest::addRow("%s, Yes, cancelled", by) << way << QList<Answer>{Answer::Yes} << QString() << false << false
-                                                << 0;
+        QTest::addRow("%s, Yes, cancelled", by)
+            << way << QList<Answer>{Answer::Yes} << QString() << false << false << 0;
         QTest::addRow("%s, Yes, save failed", by) << way << QList<Answer>{Answer::Yes} << bad << false << false << 1;
-        QTest::addRow("%s, question closed", by) << way << QList<Answer>{Answer::Cancel} << good << false << false
-                                                 << 0;
+        QTest::addRow("%s, question closed", by) << way << QList<Answer>{Answer::Cancel} << good << false << false << 0;
     }
 }
 

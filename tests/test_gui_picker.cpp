@@ -28,7 +28,8 @@ UnitPicker *OpenPicker(Wizard &w)
     return picker;
 }
 
-template <class T = QWidget> T *In(UnitPicker *picker, const QString &name)
+template <class T = QWidget>
+T *In(UnitPicker *picker, const QString &name)
 {
     T *w = picker->findChild<T *>(name);
     if (!w)
@@ -236,7 +237,12 @@ void PickerTest::tabGoesOnToTheList()
 // highlighted match and never presses OK.
 void PickerTest::searchPicksAcrossLists()
 {
-    struct Match { const char *typed; int downs; const char *option; int row; };
+    struct Match {
+        const char *typed;
+        int downs;
+        const char *option;
+        int row;
+    };
     for (const Match &m : {Match{"剑士", 1, "Option1", 1}, {"绵羊", 2, "Option9", 51}, {"野猪", 4, "Option9", 75}}) {
         const QString typed = QString::fromUtf8(m.typed);
         Wizard w;

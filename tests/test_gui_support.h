@@ -60,7 +60,8 @@ public:
             qWarning("the window was not exposed");
     }
 
-    template <class T = QWidget> T *get(const char *name) const
+    template <class T = QWidget>
+    T *get(const char *name) const
     {
         T *w = window.findChild<T *>(QString::fromUtf8(name));
         if (!w)

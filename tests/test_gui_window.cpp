@@ -4,8 +4,8 @@
 #include "test_gui_support.h"
 #include "ui/model_binder.h"
 
-#include "names/terrain_names.h"
 #include "core/controls.h"
+#include "names/terrain_names.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -53,7 +53,7 @@ void WindowTest::startsOnTheFirstPage()
         int page;
         const char *title;
         const char *text;
-    } titles[] = {{0, "lbl(0)", "区域设置："}, {1, "lbl(5)", "区域设置："}, {2, "lbl(1)", "地形设置："},
+    } titles[] = {{0, "lbl(0)", "区域设置："}, {1, "lbl(5)", "区域设置："},           {2, "lbl(1)", "地形设置："},
                   {3, "lbl(2)", "添加单位："}, {4, "lbl(3)", "高地、悬崖、及连接："}, {5, "lbl(4)", "生成文件："}};
     for (const auto &t : titles) {
         auto *title = w.get<QLabel>(t.title);
@@ -176,13 +176,13 @@ void WindowTest::startUpValuesAndStates()
     for (const char *box : {"Check32", "Check6", "Check2", "Check33"})
         QVERIFY2(w.get<QCheckBox>(box)->checkState() == Qt::Checked, box);
 
-    const char *values[][2] = {{"Label4", "50%"}, {"Label6", "10"}, {"Label12", "5"}, {"Label20", "8%"},
+    const char *values[][2] = {{"Label4", "50%"},  {"Label6", "10"},   {"Label12", "5"},  {"Label20", "8%"},
                                {"Label22", "30%"}, {"Label71", "20%"}, {"Label72", "10"}, {"Label67", "5"}};
     for (const auto &v : values)
         QCOMPARE(w.get<QLabel>(v[0])->text(), QString::fromUtf8(v[1]));
 
-    for (const char *off : {"Combo3", "Label7", "Label70", "Combo16", "Text16", "Combo17", "Text5", "Option11",
-                            "Option12", "Text17"})
+    for (const char *off :
+         {"Combo3", "Label7", "Label70", "Combo16", "Text16", "Combo17", "Text5", "Option11", "Option12", "Text17"})
         QVERIFY2(!w.get(off)->isEnabled(), off);
     for (const char *on : {"Frame2", "Combo2", "Check33", "Combo1", "Text3", "Label28"})
         QVERIFY2(w.get(on)->isEnabled(), on);
@@ -215,10 +215,10 @@ void WindowTest::labelsAndTooltips()
     QCOMPARE(w.get("Combo14")->toolTip(), QStringLiteral("如果为空，则自动设为基本地形"));
     QCOMPARE(w.get("Text15")->toolTip(), QStringLiteral("0代表不分组"));
 
-    const char *frames[][2] = {{"Frame4", "区域分布"}, {"Frame21", "添加陆地"}, {"Frame20", "已添加陆地"},
-                               {"Frame5", "添加地形"}, {"Frame14", "已添加地形"}, {"Frame7", "增加单位"},
-                               {"Frame8", "现成单位"}, {"Frame9", "已添加单位："}, {"Frame10", "设置高地"},
-                               {"Frame11", "设置悬崖"}, {"Frame12", "设置连接"}, {"Frame13", "连接所有游戏者"},
+    const char *frames[][2] = {{"Frame4", "区域分布"},       {"Frame21", "添加陆地"},    {"Frame20", "已添加陆地"},
+                               {"Frame5", "添加地形"},       {"Frame14", "已添加地形"},  {"Frame7", "增加单位"},
+                               {"Frame8", "现成单位"},       {"Frame9", "已添加单位："}, {"Frame10", "设置高地"},
+                               {"Frame11", "设置悬崖"},      {"Frame12", "设置连接"},    {"Frame13", "连接所有游戏者"},
                                {"Frame17", "连接同组游戏者"}};
     for (const auto &f : frames)
         QCOMPARE(w.get<QGroupBox>(f[0])->title(), QString::fromUtf8(f[1]));
@@ -294,8 +294,8 @@ void WindowTest::checkBoxRulesThroughClicks()
     QCOMPARE(w.get<QComboBox>("Combo3")->currentText(), QStringLiteral("窄"));
 
     w.goTo(3);
-    for (const auto &pair : {std::pair{"Check12", "Check13"}, {"Check14", "Check15"}, {"Check17", "Check18"},
-                             {"Check20", "Check21"}}) {
+    for (const auto &pair :
+         {std::pair{"Check12", "Check13"}, {"Check14", "Check15"}, {"Check17", "Check18"}, {"Check20", "Check21"}}) {
         w.click(pair.first);
         w.click(pair.second);
         QVERIFY(!w.get<QCheckBox>(pair.first)->isChecked());

@@ -39,7 +39,10 @@ void LayersTest::includesPointDown()
             ++line;
             const auto match = include.match(QString::fromUtf8(file.readLine()));
             if (match.hasMatch() && !below(layer, match.captured(1)))
-                wrong << QStringLiteral("%1:%2 includes %3/").arg(src.relativeFilePath(path)).arg(line).arg(match.captured(1));
+                wrong << QStringLiteral("%1:%2 includes %3/")
+                             .arg(src.relativeFilePath(path))
+                             .arg(line)
+                             .arg(match.captured(1));
         }
         ++files;
     }

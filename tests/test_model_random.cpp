@@ -2,10 +2,10 @@
 // crash the model or leave a list and its store of different lengths.
 #include <QtTest>
 
-#include "names/terrain_names.h"
-#include "script/script_file.h"
 #include "core/controls.h"
 #include "core/scripted_dialogs.h"
+#include "names/terrain_names.h"
+#include "script/script_file.h"
 #include "wizard/wizard_model.h"
 
 using namespace quorlin;
@@ -22,19 +22,66 @@ public:
         for (const ControlDef &c : ControlTable())
             names_ << QString::fromLatin1(c.name);
         // Names that are no control of the settings pages.
-        names_ << "Check99" << "" << "Txt" << "Lst0" << "check1" << " Check1" << "Frame2" << "Label4";
+        names_ << "Check99"
+               << ""
+               << "Txt"
+               << "Lst0"
+               << "check1"
+               << " Check1"
+               << "Frame2"
+               << "Label4";
         buttons_ = WizardModel::buttons();
         // The add buttons often, so that the lists fill up to their limit.
         for (const char *add : {"Command21", "Command4", "Command6"})
             for (int n = 0; n < 6; ++n)
                 buttons_ << QString::fromLatin1(add);
-        buttons_ << "Command2" << "Command99" << "" << "command6";
-        values_ = QStringList{"0", "1", "2", "3", "-1", "true", "false", "yes", "", " ", "\t\r\n", " 1 ",
-                              "1E400", "-1E400", "1E-400", "&HFFFFFFFFFFFF", "&H", "&O777", "&HFFFF",
-                              QString(40, QLatin1Char('9')), "2.5", "3.5", "-40000", "40000", "0.0000001",
-                              "7", " 12 ", "01", "1.5e3", "+", ".", "1D5", "9999999999999999999", "NaN",
-                              "宽", "中", "窄", "精锐长弓手", "蒙古包1", "民兵", "\"quoted\"", "a,b"}
-            + TerrainList();
+        buttons_ << "Command2"
+                 << "Command99"
+                 << ""
+                 << "command6";
+        values_ = QStringList{"0",
+                              "1",
+                              "2",
+                              "3",
+                              "-1",
+                              "true",
+                              "false",
+                              "yes",
+                              "",
+                              " ",
+                              "\t\r\n",
+                              " 1 ",
+                              "1E400",
+                              "-1E400",
+                              "1E-400",
+                              "&HFFFFFFFFFFFF",
+                              "&H",
+                              "&O777",
+                              "&HFFFF",
+                              QString(40, QLatin1Char('9')),
+                              "2.5",
+                              "3.5",
+                              "-40000",
+                              "40000",
+                              "0.0000001",
+                              "7",
+                              " 12 ",
+                              "01",
+                              "1.5e3",
+                              "+",
+                              ".",
+                              "1D5",
+                              "9999999999999999999",
+                              "NaN",
+                              "宽",
+                              "中",
+                              "窄",
+                              "精锐长弓手",
+                              "蒙古包1",
+                              "民兵",
+                              "\"quoted\"",
+                              "a,b"}
+                  + TerrainList();
     }
 
     // One random step; returns what it did, for failure messages.
@@ -106,8 +153,7 @@ private:
                 noise += QChar(char16_t(pick(3) == 0 ? 0x4E00 + pick(0x5000) : 0x20 + pick(0x5F)));
             return noise;
         }
-        default:
-            return values_[pick(values_.size())];
+        default: return values_[pick(values_.size())];
         }
     }
 
@@ -120,7 +166,10 @@ QString CheckStore(const QString &name, const ItemStore &store)
 {
     const int n = store.count();
     if (store.lines().size() != n || store.blocks().size() != n)
-        return QStringLiteral("%1: %2 lines but %3 blocks").arg(name).arg(store.lines().size()).arg(store.blocks().size());
+        return QStringLiteral("%1: %2 lines but %3 blocks")
+            .arg(name)
+            .arg(store.lines().size())
+            .arg(store.blocks().size());
     if (n > ItemStore::kCapacity)
         return QStringLiteral("%1 holds %2 items").arg(name).arg(n);
     ItemStore all = store;
@@ -158,7 +207,9 @@ void ModelRandomTest::randomStepsKeepEveryListInStep()
             recent.removeFirst();
         const auto where = [&](const QString &what) {
             return QStringLiteral("seed %1, step %2: %3\nlast steps:\n  %4")
-                .arg(used).arg(i).arg(what, recent.join(QStringLiteral("\n  ")));
+                .arg(used)
+                .arg(i)
+                .arg(what, recent.join(QStringLiteral("\n  ")));
         };
         QVERIFY2(driver.failure_.isEmpty(), qPrintable(where(driver.failure_)));
         for (const QString &list : {QStringLiteral("Lst0"), QStringLiteral("Lst1"), QStringLiteral("Lst2")}) {
@@ -170,7 +221,8 @@ void ModelRandomTest::randomStepsKeepEveryListInStep()
         xn = m.xn();
         if (i % 100 == 0) {
             const QString script = m.assemble();
-            QVERIFY2(script.startsWith(QStringLiteral("/* 地图名：  */\r\n")) && script.contains(QStringLiteral("<LAND_GENERATION>")),
+            QVERIFY2(script.startsWith(QStringLiteral("/* 地图名：  */\r\n"))
+                         && script.contains(QStringLiteral("<LAND_GENERATION>")),
                      qPrintable(where(QStringLiteral("a broken script"))));
             QVERIFY(!ScriptFileBytes(script).isEmpty());
         }

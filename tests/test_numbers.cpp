@@ -9,17 +9,14 @@
 using namespace quorlin;
 
 // QCOMPARE on doubles is fuzzy; these checks need bit-for-bit results.
-#define COMPARE_EXACT(actual, expected)                                                   \
-    do {                                                                                  \
-        const double a_ = (actual);                                                       \
-        const double e_ = (expected);                                                     \
-        QVERIFY2(a_ == e_, qPrintable(QStringLiteral("got %1, expected %2")               \
-                                          .arg(a_, 0, 'g', 17)                            \
-                                          .arg(e_, 0, 'g', 17)));                         \
+#define COMPARE_EXACT(actual, expected)                                                                                \
+    do {                                                                                                               \
+        const double a_ = (actual);                                                                                    \
+        const double e_ = (expected);                                                                                  \
+        QVERIFY2(a_ == e_, qPrintable(QStringLiteral("got %1, expected %2").arg(a_, 0, 'g', 17).arg(e_, 0, 'g', 17))); \
     } while (false)
 
-class NumbersTest : public QObject
-{
+class NumbersTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -230,10 +227,10 @@ void NumbersTest::numbersIgnoreProcessLocale()
 {
     // Qt applications adopt the user's locale; a decimal comma there must
     // not leak into scripts.
-    const char* const candidates[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"};
+    const char *const candidates[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"};
     const QByteArray saved = std::setlocale(LC_ALL, nullptr);
-    const char* chosen = nullptr;
-    for (const char* name : candidates) {
+    const char *chosen = nullptr;
+    for (const char *name : candidates) {
         if (std::setlocale(LC_ALL, name)) {
             chosen = name;
             break;

@@ -11,9 +11,8 @@ using namespace quorlin;
 
 namespace {
 
-const QStringList kReadyMade = {"Check8",  "Check9",  "Check10", "Check11", "Check12", "Check13",
-                                "Check14", "Check15", "Check16", "Check17", "Check18", "Check19",
-                                "Check20", "Check21", "Check22", "Check31"};
+const QStringList kReadyMade = {"Check8",  "Check9",  "Check10", "Check11", "Check12", "Check13", "Check14", "Check15",
+                                "Check16", "Check17", "Check18", "Check19", "Check20", "Check21", "Check22", "Check31"};
 
 void Set(WizardModel &m, const QStringList &assignments)
 {
@@ -59,11 +58,10 @@ void RulesTest::dependantsFollowTheirTrigger_data()
     QTest::addColumn<QStringList>("dependants");
     QTest::addColumn<bool>("show"); // a show rule rather than an enable rule
 
-    for (const char *rule : {"Check33 Frame2", "Check1 Combo3", "Check34 Combo16", "Check35 Text16",
-                             "Check36 Combo17", "Check32 Text3 Text4", "Check4 Text5",
-                             "Check5 Option11 Option12", "Check37 Text17", "+Check23 Frame10", "+Check24 Frame11",
-                             "+Check25 Frame12", "+Check26 Frame15", "+Check27 Frame16", "+Check28 Frame18",
-                             "+Check29 Frame19"}) {
+    for (const char *rule : {"Check33 Frame2", "Check1 Combo3", "Check34 Combo16", "Check35 Text16", "Check36 Combo17",
+                             "Check32 Text3 Text4", "Check4 Text5", "Check5 Option11 Option12", "Check37 Text17",
+                             "+Check23 Frame10", "+Check24 Frame11", "+Check25 Frame12", "+Check26 Frame15",
+                             "+Check27 Frame16", "+Check28 Frame18", "+Check29 Frame19"}) {
         QStringList words = QString::fromLatin1(rule).split(QLatin1Char(' '));
         const bool show = words[0].startsWith(QLatin1Char('+'));
         const QString trigger = words.takeFirst().remove(QLatin1Char('+'));
@@ -144,10 +142,14 @@ void RulesTest::exclusivePairs_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("sheep, turkey") << "Check12" << "Check13";
-    QTest::newRow("boar, javelina") << "Check14" << "Check15";
-    QTest::newRow("wolf, jaguar") << "Check17" << "Check18";
-    QTest::newRow("hawk, macaw") << "Check20" << "Check21";
+    QTest::newRow("sheep, turkey") << "Check12"
+                                   << "Check13";
+    QTest::newRow("boar, javelina") << "Check14"
+                                    << "Check15";
+    QTest::newRow("wolf, jaguar") << "Check17"
+                                  << "Check18";
+    QTest::newRow("hawk, macaw") << "Check20"
+                                 << "Check21";
 }
 
 void RulesTest::exclusivePairs()
@@ -189,14 +191,30 @@ void RulesTest::valueLabels_data()
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("Slider1") << "Slider1" << "Label4" << "50%" << 100 << "100%";
-    QTest::newRow("Slider2") << "Slider2" << "Label6" << "10" << 8 << "8";
-    QTest::newRow("Slider4") << "Slider4" << "Label12" << "5" << 40 << "40";
-    QTest::newRow("Slider6") << "Slider6" << "Label20" << "8%" << 0 << "0%";
-    QTest::newRow("Slider7") << "Slider7" << "Label22" << "30%" << 31 << "31%";
-    QTest::newRow("Slider10") << "Slider10" << "Label67" << "5" << 0 << "0";
-    QTest::newRow("Slider12") << "Slider12" << "Label72" << "10" << 30 << "30";
-    QTest::newRow("Slider13") << "Slider13" << "Label71" << "20%" << 35 << "35%";
+    QTest::newRow("Slider1") << "Slider1"
+                             << "Label4"
+                             << "50%" << 100 << "100%";
+    QTest::newRow("Slider2") << "Slider2"
+                             << "Label6"
+                             << "10" << 8 << "8";
+    QTest::newRow("Slider4") << "Slider4"
+                             << "Label12"
+                             << "5" << 40 << "40";
+    QTest::newRow("Slider6") << "Slider6"
+                             << "Label20"
+                             << "8%" << 0 << "0%";
+    QTest::newRow("Slider7") << "Slider7"
+                             << "Label22"
+                             << "30%" << 31 << "31%";
+    QTest::newRow("Slider10") << "Slider10"
+                              << "Label67"
+                              << "5" << 0 << "0";
+    QTest::newRow("Slider12") << "Slider12"
+                              << "Label72"
+                              << "10" << 30 << "30";
+    QTest::newRow("Slider13") << "Slider13"
+                              << "Label71"
+                              << "20%" << 35 << "35%";
 }
 
 void RulesTest::valueLabels()
@@ -224,19 +242,18 @@ void RulesTest::selectAllReadyMade_data()
     const QStringList firsts = {"Check8=1",  "Check9=1",  "Check10=1", "Check11=1", "Check12=1", "Check14=1",
                                 "Check16=1", "Check17=1", "Check19=1", "Check20=1", "Check22=1", "Check31=1"};
     QTest::newRow("nothing ticked") << QStringList() << firsts;
-    QTest::newRow("turkey ticked")
-        << QStringList{"Check13=1"}
-        << QStringList{"Check8=1", "Check9=1", "Check10=1", "Check11=1", "Check13=1", "Check14=1", "Check16=1",
-                       "Check17=1", "Check19=1", "Check20=1", "Check22=1", "Check31=1"};
+    QTest::newRow("turkey ticked") << QStringList{
+        "Check13=1"} << QStringList{"Check8=1",  "Check9=1",  "Check10=1", "Check11=1", "Check13=1", "Check14=1",
+                                    "Check16=1", "Check17=1", "Check19=1", "Check20=1", "Check22=1", "Check31=1"};
     QTest::newRow("every partner ticked")
         << QStringList{"Check13=1", "Check15=1", "Check18=1", "Check21=1"}
         << QStringList{"Check8=1",  "Check9=1",  "Check10=1", "Check11=1", "Check13=1", "Check15=1",
                        "Check16=1", "Check18=1", "Check19=1", "Check21=1", "Check22=1", "Check31=1"};
     // A grey partner still counts as chosen; a grey box of its own is set to 1.
-    QTest::newRow("grey boxes")
-        << QStringList{"Check13=2", "Check8=2", "Check12=2"}
-        << QStringList{"Check8=1",  "Check9=1",  "Check10=1", "Check11=1", "Check12=2", "Check13=2",
-                       "Check14=1", "Check16=1", "Check17=1", "Check19=1", "Check20=1", "Check22=1", "Check31=1"};
+    QTest::newRow("grey boxes") << QStringList{"Check13=2", "Check8=2", "Check12=2"}
+                                << QStringList{"Check8=1",  "Check9=1",  "Check10=1", "Check11=1", "Check12=2",
+                                               "Check13=2", "Check14=1", "Check16=1", "Check17=1", "Check19=1",
+                                               "Check20=1", "Check22=1", "Check31=1"};
 }
 
 void RulesTest::selectAllReadyMade()
@@ -267,6 +284,7 @@ void RulesTest::restoreDefaults()
         m.next();
     const QString script = m.script();
 
+    // clang-format off
     const QStringList changed = {
         // unit, terrain and land frames
         "Label55=骑士", "Text6=1", "Text15=2", "Text7=3", "Check32=0", "Text3=0", "Text4=0", "Check4=1", "Text5=8",
@@ -282,8 +300,9 @@ void RulesTest::restoreDefaults()
         "Check30=1", "Combo1=", "Combo2=雪", "Combo3=宽", "Combo8=3", "Combo9=冰", "Combo10=宽", "Combo11=中",
         "Combo12=宽", "Combo13=中",
     };
-    const QStringList kept = {"Check33=0", "Check8=1", "Check13=1", "Check21=2", "Option14=true", "Option8=true",
-                              "Option19=true", "Option10=true", "Combo6=4", "Combo7=1"};
+    // clang-format on
+    const QStringList kept = {"Check33=0",    "Check8=1",      "Check13=1",     "Check21=2", "Option14=true",
+                              "Option8=true", "Option19=true", "Option10=true", "Combo6=4",  "Combo7=1"};
     Set(m, changed);
     Set(m, kept);
     QVERIFY(m.isVisible(QStringLiteral("Frame10")));

@@ -1,10 +1,10 @@
 // Whole scripts against golden files, and the edge cases of each section.
 #include <QtTest>
 
-#include "test_script_support.h"
 #include "core/scripted_dialogs.h"
 #include "core/text_files.h"
 #include "script/script_file.h"
+#include "test_script_support.h"
 #include "wizard/wizard_model.h"
 
 #include <QStringEncoder>
@@ -74,21 +74,22 @@ void ScriptGoldenTest::wholeScriptsFromTheCommandLine_data()
 
     QTest::newRow("defaults") << QStringList{"--date", "2026/12/7"} << "default.rms";
     // The second box of every pair (so each first stays clear) and the fish.
-    QTest::newRow("partners") << QStringList{"Check13=1", "Check15=1", "Check18=1", "Check21=1", "Check19=1",
-                                             "--date", "D"}
+    QTest::newRow("partners") << QStringList{"Check13=1", "Check15=1", "Check18=1", "Check21=1",
+                                             "Check19=1", "--date",    "D"}
                               << "partners.rms";
     // Every section: zones with borders, an added land, terrain and unit, mixed water,
     // "全部选择", elevation, swapped cliffs and both connection groups.
-    QTest::newRow("everything") << QStringList{
-        "Combo1=沙漠", "Combo2=草2", "Check1=1", "Combo3=宽", "Slider1=40", "Slider2=12", "Slider3=20",
-        "Slider4=7", "Slider5=3", "Option4=true",
-        "Combo15=雪", "Check34=1", "Combo16=中", "Check35=1", "Text16=3", "Check36=1", "Combo17=2", "!Command21",
-        "Option6=true", "Combo5=竹林", "Combo14=沙漠", "Combo6=5", "Combo7=1", "Check3=1", "!Command4",
-        "Check30=1", "!Command5", "Label55=民兵", "Check5=1", "Option12=true", "Text15=2", "!Command6",
-        "Check23=1", "Combo9=草3", "Check24=1", "Text10=12", "Text11=3",
-        "Check25=1", "Check26=1", "Option14=true", "Combo10=宽", "Check27=1", "Option7=true", "Combo11=中",
-        "Check28=1", "Option10=true", "Combo12=", "Check29=1", "Combo13=中", "--date", "2026/12/7"}
-                                << "everything.rms";
+    QTest::newRow("everything")
+        << QStringList{"Combo1=沙漠",  "Combo2=草2",  "Check1=1",     "Combo3=宽",     "Slider1=40", "Slider2=12",
+                       "Slider3=20",   "Slider4=7",   "Slider5=3",    "Option4=true",  "Combo15=雪", "Check34=1",
+                       "Combo16=中",   "Check35=1",   "Text16=3",     "Check36=1",     "Combo17=2",  "!Command21",
+                       "Option6=true", "Combo5=竹林", "Combo14=沙漠", "Combo6=5",      "Combo7=1",   "Check3=1",
+                       "!Command4",    "Check30=1",   "!Command5",    "Label55=民兵",  "Check5=1",   "Option12=true",
+                       "Text15=2",     "!Command6",   "Check23=1",    "Combo9=草3",    "Check24=1",  "Text10=12",
+                       "Text11=3",     "Check25=1",   "Check26=1",    "Option14=true", "Combo10=宽", "Check27=1",
+                       "Option7=true", "Combo11=中",  "Check28=1",    "Option10=true", "Combo12=",   "Check29=1",
+                       "Combo13=中",   "--date",      "2026/12/7"}
+        << "everything.rms";
 }
 
 void ScriptGoldenTest::wholeScriptsFromTheCommandLine()
@@ -112,10 +113,10 @@ void ScriptGoldenTest::wholeScriptsFromTheCommandLine()
     // Line by line first, so that a failure names the line.
     const QList<QByteArray> got = run.out.split('\n'), want = expected.split('\n');
     for (int i = 0; i < qMin(got.size(), want.size()); ++i)
-        QVERIFY2(got[i] == want[i], qPrintable(QStringLiteral("line %1: \"%2\", expected \"%3\"")
-                                                   .arg(i + 1)
-                                                   .arg(QString::fromUtf8(got[i].trimmed()),
-                                                        QString::fromUtf8(want[i].trimmed()))));
+        QVERIFY2(got[i] == want[i],
+                 qPrintable(QStringLiteral("line %1: \"%2\", expected \"%3\"")
+                                .arg(i + 1)
+                                .arg(QString::fromUtf8(got[i].trimmed()), QString::fromUtf8(want[i].trimmed()))));
     QCOMPARE(run.out, expected);
 }
 
@@ -174,19 +175,22 @@ void ScriptGoldenTest::terrainSection_data()
     QTest::addColumn<QString>("expected");
 
     // The mixed water groups as the "everything" script writes them after its added terrain.
-    const QString whole = testing::Section(QString::fromUtf8(testing::Golden("everything.rms")), "<TERRAIN_GENERATION>");
+    const QString whole =
+        testing::Section(QString::fromUtf8(testing::Golden("everything.rms")), "<TERRAIN_GENERATION>");
     const QString water = whole.mid(whole.indexOf(QStringLiteral("/* 混合水域 */")));
     const QString head = Lines({"<TERRAIN_GENERATION>", "/* 地形设置 */", ""});
-    const QString dirt = Lines({"create_terrain  DIRT /* 添加地形：泥地1 */", "{", "base_terrain  GRASS",
-                                "land_percent  8", "number_of_clumps  10", "set_scale_by_groups",
-                                "spacing_to_other_terrain_types  2", "set_avoid_player_start_areas",
-                                "clumping_factor  30", "}", ""});
-    const QString ice = QString(dirt).replace(QStringLiteral("DIRT /* 添加地形：泥地1"), QStringLiteral("ICE /* 添加地形：冰"));
+    const QString dirt =
+        Lines({"create_terrain  DIRT /* 添加地形：泥地1 */", "{", "base_terrain  GRASS", "land_percent  8",
+               "number_of_clumps  10", "set_scale_by_groups", "spacing_to_other_terrain_types  2",
+               "set_avoid_player_start_areas", "clumping_factor  30", "}", ""});
+    const QString ice =
+        QString(dirt).replace(QStringLiteral("DIRT /* 添加地形：泥地1"), QStringLiteral("ICE /* 添加地形：冰"));
 
     QTest::newRow("nothing") << QStringList() << QString();
     QTest::newRow("grey mixed water") << QStringList{"Check30=2"} << QString();
     QTest::newRow("mixed water only") << QStringList{"Check30=1"} << head + Lines({""}) + water;
-    QTest::newRow("added terrains") << QStringList{"!Command4", "Combo4=冰", "!Command4"} << head + dirt + ice + Lines({"", ""});
+    QTest::newRow("added terrains") << QStringList{"!Command4", "Combo4=冰", "!Command4"}
+                                    << head + dirt + ice + Lines({"", ""});
 }
 
 void ScriptGoldenTest::terrainSection()
@@ -211,7 +215,8 @@ void ScriptGoldenTest::objectsSection()
 
     // A second box of a pair takes the place of the first: turkey before deer.
     QStringList found;
-    for (const QString &line : Section({"Check16=1", "Check13=1"}, "<OBJECTS_GENERATION>").split(QStringLiteral("\r\n")))
+    for (const QString &line :
+         Section({"Check16=1", "Check13=1"}, "<OBJECTS_GENERATION>").split(QStringLiteral("\r\n")))
         if (line.startsWith(QStringLiteral("create_object  ")))
             found << line.section(QLatin1Char(' '), 2, 2);
     QCOMPARE(found.mid(0, 4).join(QLatin1Char(' ')), QStringLiteral("TURKEY TURKEY DEER VILLAGER"));
@@ -223,17 +228,19 @@ void ScriptGoldenTest::elevationAndCliffs_data()
     QTest::addColumn<QString>("expected"); // the last three sections
 
     const auto elevation = [](const char *height, const char *terrain, const char *clumps, const char *tiles) {
-        return QStringLiteral("<ELEVATION_GENERATION>\r\n/* 高地 */\r\ncreate_elevation  %1\r\n{\r\nbase_terrain  %2\r\n"
-                              "number_of_clumps  %3\r\nnumber_of_tiles  %4\r\n")
+        return QStringLiteral(
+                   "<ELEVATION_GENERATION>\r\n/* 高地 */\r\ncreate_elevation  %1\r\n{\r\nbase_terrain  %2\r\n"
+                   "number_of_clumps  %3\r\nnumber_of_tiles  %4\r\n")
                    .arg(QString::fromUtf8(height), QString::fromUtf8(terrain), QString::fromUtf8(clumps),
                         QString::fromUtf8(tiles))
-            + Lines({"set_scale_by_groups", "set_scale_by_size", "}", ""});
+               + Lines({"set_scale_by_groups", "set_scale_by_size", "}", ""});
     };
     const auto cliffs = [](const char *numbers, const char *lengths, const char *distance) {
         const QStringList n = QString::fromLatin1(numbers).split(' '), l = QString::fromLatin1(lengths).split(' ');
-        return QStringLiteral("<CLIFF_GENERATION>\r\n/* 悬崖 */\r\nmin_number_of_cliffs  %1\r\nmax_number_of_cliffs  %2\r\n"
-                              "min_length_of_cliff  %3\r\nmax_length_of_cliff  %4\r\ncliff_curliness  20\r\n"
-                              "min_distance_cliffs  %5\r\n\r\n")
+        return QStringLiteral(
+                   "<CLIFF_GENERATION>\r\n/* 悬崖 */\r\nmin_number_of_cliffs  %1\r\nmax_number_of_cliffs  %2\r\n"
+                   "min_length_of_cliff  %3\r\nmax_length_of_cliff  %4\r\ncliff_curliness  20\r\n"
+                   "min_distance_cliffs  %5\r\n\r\n")
             .arg(n[0], n[1], l[0], l[1], QString::fromLatin1(distance));
     };
     QTest::newRow("grey boxes") << QStringList{"Check23=2", "Check24=2"} << QString();
@@ -258,7 +265,8 @@ void ScriptGoldenTest::elevationAndCliffs()
     QFETCH(QString, expected);
     const QString script = Script(steps);
     const qsizetype start = script.indexOf(QStringLiteral("<ELEVATION_GENERATION>")) >= 0
-        ? script.indexOf(QStringLiteral("<ELEVATION_GENERATION>")) : script.indexOf(QStringLiteral("<CLIFF_GENERATION>"));
+                                ? script.indexOf(QStringLiteral("<ELEVATION_GENERATION>"))
+                                : script.indexOf(QStringLiteral("<CLIFF_GENERATION>"));
     QCOMPARE(start < 0 ? QString() : script.mid(start), expected);
 }
 
@@ -270,7 +278,8 @@ void ScriptGoldenTest::connections_data()
     const auto water = [](const char *crossing, const char *size) {
         QString t = Lines({"/* 将后者替换前者 */"});
         for (const char *w : {"WATER", "MED_WATER", "DEEP_WATER"})
-            t += QStringLiteral("replace_terrain  %1  %2\r\n").arg(QString::fromLatin1(w), QString::fromLatin1(crossing));
+            t += QStringLiteral("replace_terrain  %1  %2\r\n")
+                     .arg(QString::fromLatin1(w), QString::fromLatin1(crossing));
         t += Lines({"terrain_cost  WATER  7", "terrain_cost  MED_WATER  10", "terrain_cost  DEEP_WATER  15"});
         for (const char *w : {"WATER", "MED_WATER", "DEEP_WATER"})
             if (*size)
@@ -278,25 +287,35 @@ void ScriptGoldenTest::connections_data()
         return t;
     };
     const auto road = [](const char *constant, const char *size) {
-        const QStringList lands = QStringLiteral("DESERT 4 DIRT 3 DIRT2 3 DIRT3 3 GRASS 2 GRASS2 3 GRASS3 3 SNOW 4 "
-                                                 "GRASS_SNOW 5 DIRT_SNOW 5 LEAVES 4 FARMS_UNPLANTED 5 FARMS_SMALL_PLANTS 5 "
-                                                 "FARMS_LARGER_PLANTS 5 FARMS_PLANTED 5 FARMS_EXPIRED 5").split(' ');
+        const QStringList lands =
+            QStringLiteral("DESERT 4 DIRT 3 DIRT2 3 DIRT3 3 GRASS 2 GRASS2 3 GRASS3 3 SNOW 4 "
+                           "GRASS_SNOW 5 DIRT_SNOW 5 LEAVES 4 FARMS_UNPLANTED 5 FARMS_SMALL_PLANTS 5 "
+                           "FARMS_LARGER_PLANTS 5 FARMS_PLANTED 5 FARMS_EXPIRED 5")
+                .split(' ');
         QString replace, cost;
         for (int i = 0; i < lands.size(); i += 2) {
             replace += QStringLiteral("replace_terrain  %1  %2\r\n").arg(lands[i], QString::fromLatin1(constant));
             cost += QStringLiteral("terrain_cost  %1  %2\r\n").arg(lands[i], lands[i + 1]);
         }
-        const QString sizeLine = *size ? QStringLiteral("terrain_size  %1  %2\r\n").arg(QString::fromLatin1(constant), QString::fromLatin1(size)) : QString();
+        const QString sizeLine = *size ? QStringLiteral("terrain_size  %1  %2\r\n")
+                                             .arg(QString::fromLatin1(constant), QString::fromLatin1(size))
+                                       : QString();
         return Lines({"/* 将后者替换前者 */"}) + replace + cost + sizeLine;
     };
     const QString head = Lines({"<CONNECTION_GENERATION>", "/* 连接 */"});
-    const auto all = [](const QString &body) { return Lines({"create_connect_all_players_land", "{"}) + body + Lines({"}", ""}); };
-    const auto teams = [](const QString &body) { return Lines({"create_connect_teams_lands", "{"}) + body + Lines({"}", ""}); };
+    const auto all = [](const QString &body) {
+        return Lines({"create_connect_all_players_land", "{"}) + body + Lines({"}", ""});
+    };
+    const auto teams = [](const QString &body) {
+        return Lines({"create_connect_teams_lands", "{"}) + body + Lines({"}", ""});
+    };
 
     QTest::newRow("frame without a group") << QStringList{"Check25=1"} << QString();
-    QTest::newRow("groups without the frame") << QStringList{"Check26=1", "Check27=1", "Check28=1", "Check29=1"} << QString();
+    QTest::newRow("groups without the frame")
+        << QStringList{"Check26=1", "Check27=1", "Check28=1", "Check29=1"} << QString();
     QTest::newRow("grey frame") << QStringList{"Check25=2", "Check27=1"} << QString();
-    QTest::newRow("roads of all players only") << QStringList{"Check25=1", "Check27=1"} << head + all(road("ROAD", "2  1"));
+    QTest::newRow("roads of all players only")
+        << QStringList{"Check25=1", "Check27=1"} << head + all(road("ROAD", "2  1"));
     QTest::newRow("water medium, empty; unknown road width")
         << QStringList{"Check25=1", "Check26=1", "Combo10=中", "Check29=1", "Combo13=", "Check28=1", "Combo12=x"}
         << head + all(water("SHALLOW", "4  1")) + teams(water("SHALLOW", "2  1") + road("ROAD", ""));
@@ -304,7 +323,8 @@ void ScriptGoldenTest::connections_data()
         << QStringList{"Check25=1", "Check27=1", "Combo11=宽", "Option15=true", "Check28=1", "Combo12=", "Option9=true"}
         << head + all(road("ROAD2", "10  2")) + teams(road("ROAD3", "5  1"));
     QTest::newRow("unknown water width, medium road")
-        << QStringList{"Check25=1", "Check29=1", "Combo13=wide", "Option19=true", "Check28=1", "Option18=true", "Combo12=中"}
+        << QStringList{"Check25=1", "Check29=1",     "Combo13=wide", "Option19=true",
+                       "Check28=1", "Option18=true", "Combo12=中"}
         << head + teams(water("ICE", "") + road("ROAD2", "5  1"));
     QTest::newRow("snow road, then road again")
         << QStringList{"Check25=1", "Check27=1", "Option8=true", "Check28=1", "Option10=true", "Option17=true"}
@@ -334,9 +354,9 @@ void ScriptGoldenTest::fileBytesAsFromTheWholeText()
         QStringEncoder gbk("GBK");
         return gbk.encode(text);
     };
-    const QString pool[] = {QStringLiteral("a"), QStringLiteral(" "), QStringLiteral("\r"), QStringLiteral("\n"),
-                            QStringLiteral("中"), QStringLiteral("🌴"), QString(QChar(0xD83C)), QString(QChar(0xDF34)),
-                            QStringLiteral("€"), QStringLiteral("é"), QStringLiteral("\u2603"), QString(QChar(0))};
+    const QString pool[] = {QStringLiteral("a"),  QStringLiteral(" "), QStringLiteral("\r"),     QStringLiteral("\n"),
+                            QStringLiteral("中"), QStringLiteral("🌴"), QString(QChar(0xD83C)),   QString(QChar(0xDF34)),
+                            QStringLiteral("€"),  QStringLiteral("é"), QStringLiteral("\u2603"), QString(QChar(0))};
     QRandomGenerator random(7);
     for (int k = 0; k < 2000; ++k) {
         QString text;

@@ -30,12 +30,12 @@ void UndoTest::everyKindOfActionUndoesAndRedoes()
     QVERIFY(!m.canUndo() && !m.isModified());
 
     m.setValue(S("Combo15"), S("沙漠"));
-    m.click(S("Command21"));                       // add (which also puts the land editor back)
-    m.selectLines(S("Lst0"), {0});                 // selecting is not a change of the work
-    m.click(S("Command20"));                       // delete
-    m.click(S("Command5"));                        // select all ready-made units
+    m.click(S("Command21"));       // add (which also puts the land editor back)
+    m.selectLines(S("Lst0"), {0}); // selecting is not a change of the work
+    m.click(S("Command20"));       // delete
+    m.click(S("Command5"));        // select all ready-made units
     m.setCheck(S("Check23"), 1);
-    m.click(S("Command14"));                       // restore defaults
+    m.click(S("Command14")); // restore defaults
 
     QCOMPARE(m.settings().check(S("Check23")), 0);
     QCOMPARE(m.settings().check(S("Check8")), 1);

@@ -1,9 +1,9 @@
 #include "app/cli.h"
 
+#include "core/scripted_dialogs.h"
 #include "core/text_files.h"
 #include "names/terrain_names.h"
 #include "script/script_file.h"
-#include "core/scripted_dialogs.h"
 #include "wizard/wizard_model.h"
 
 #include <QCommandLineParser>
@@ -66,15 +66,17 @@ QString ControlListing()
         case ControlKind::Check: values = QStringLiteral("0|1|2"); break;
         case ControlKind::Option: values = QStringLiteral("true|false"); break;
         case ControlKind::Slider:
-            values = QStringLiteral("%1..%2 step %3/%4").arg(def.min).arg(def.max).arg(def.smallStep).arg(def.largeStep);
+            values =
+                QStringLiteral("%1..%2 step %3/%4").arg(def.min).arg(def.max).arg(def.smallStep).arg(def.largeStep);
             break;
         case ControlKind::EditableList:
         case ControlKind::ClosedList: values = ListEntries(name).join(QLatin1Char('|')); break;
         case ControlKind::Text:
         case ControlKind::Display: break;
         }
-        listing += QStringList{name, KindName(def.kind), values, start.toString(name), QString::fromUtf8(def.meaning)}
-                       .join(QLatin1Char('\t'))
+        listing +=
+            QStringList{name, KindName(def.kind), values, start.toString(name), QString::fromUtf8(def.meaning)}.join(
+                QLatin1Char('\t'))
             + QLatin1Char('\n');
     }
     return listing;
@@ -121,12 +123,15 @@ private:
         QString name, value;
         QVector<int> lines;
         if (!SplitAssignment(assignment, &name, &value) || !model_.list(name) || !ParseLines(value, &lines)) {
-            Err(QStringLiteral("quorlin: --select takes Lst0, Lst1 or Lst2 = line numbers, not \"%1\"").arg(assignment));
+            Err(QStringLiteral("quorlin: --select takes Lst0, Lst1 or Lst2 = line numbers, not \"%1\"")
+                    .arg(assignment));
             return kExitUsage;
         }
         if (!model_.selectLines(name, lines)) {
             Err(QStringLiteral("quorlin: %1 has %2 lines; \"%3\" is out of range")
-                    .arg(name).arg(model_.list(name)->count()).arg(value));
+                    .arg(name)
+                    .arg(model_.list(name)->count())
+                    .arg(value));
             return kExitUsage;
         }
         return kExitOk;
@@ -163,9 +168,10 @@ private:
 
 // Qt's own options, which QApplication takes from the command line itself:
 // single-dash words, most with a value ("-style fusion", "-platform offscreen").
-const char *const kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
-                                       "geometry", "qwindowgeometry", "title", "qwindowtitle", "icon",
-                                       "qwindowicon", "session", "style", "stylesheet", "qmljsdebugger"};
+const char *const kQtValueOptions[] = {
+    "platform",     "platformpluginpath", "platformtheme", "plugin",      "display", "geometry", "qwindowgeometry",
+    "title",        "qwindowtitle",       "icon",          "qwindowicon", "session", "style",    "stylesheet",
+    "qmljsdebugger"};
 const char *const kQtFlags[] = {"reverse", "widgetcount"};
 
 } // namespace
@@ -224,7 +230,8 @@ int RunGenerate(const QStringList &arguments)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("generate"), QStringLiteral("Assemble the script."));
     const QList<QCommandLineOption> options = {
-        {QStringLiteral("set"), QStringLiteral("Set a control of pages 0-4 (or Label55)."), QStringLiteral("NAME=VALUE")},
+        {QStringLiteral("set"), QStringLiteral("Set a control of pages 0-4 (or Label55)."),
+         QStringLiteral("NAME=VALUE")},
         {QStringLiteral("select"), QStringLiteral("Select exactly these lines of Lst0, Lst1 or Lst2."),
          QStringLiteral("LIST=I,J,...")},
         {QStringLiteral("click"), QStringLiteral("Press a button of the settings pages."), QStringLiteral("NAME")},

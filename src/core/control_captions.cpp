@@ -23,16 +23,19 @@ struct CaptionRow {
 // Frames whose titles tell settings of the same caption apart.
 const QHash<QString, QString> &FrameTitles()
 {
+    // clang-format off
     static const QHash<QString, QString> titles = {
         {QStringLiteral("Frame21"), QStringLiteral("添加陆地")},
         {QStringLiteral("Frame13"), QStringLiteral("连接所有游戏者")},
         {QStringLiteral("Frame17"), QStringLiteral("连接同组游戏者")},
     };
+    // clang-format on
     return titles;
 }
 
 // The zone settings of page 0 stand in the frame that Check33 heads; the same
 // captions come again in the land editor of page 1.
+// clang-format off
 const CaptionRow kRows[] = {
     // Page 0.
     {"Combo1", "基本地形"},
@@ -114,6 +117,7 @@ const CaptionRow kRows[] = {
     {"Option10", nullptr, nullptr, nullptr, "Frame17"},
     {"Combo12", "宽度", nullptr, nullptr, "Frame17", "Check28"},
 };
+// clang-format on
 
 const CaptionRow *FindRow(const QString &control)
 {

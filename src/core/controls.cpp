@@ -9,6 +9,7 @@ namespace {
 using K = ControlKind;
 
 // name, meaning, kind, page, caption, default number, default text, slider range and steps, option group
+// clang-format off
 const QVector<ControlDef> kControls = {
     // Page 0: the players' own zones.
     {"Combo1", "base terrain of the map", K::EditableList, 0, "", 0, "草1"},
@@ -125,6 +126,7 @@ const QVector<ControlDef> kControls = {
     {"Option10", "team roads: snow road", K::Option, 4, "雪路", 0, "", 0, 0, 0, 0, "Frame18"},
     {"Combo12", "width of the team roads", K::EditableList, 4, "", 0, "窄"},
 };
+// clang-format on
 
 const QHash<QString, int> &Index()
 {

@@ -33,10 +33,7 @@ public:
     // Removes every selected line with its block, keeping the order of the rest.
     void deleteSelected();
 
-    bool operator==(const ItemStore &o) const
-    {
-        return lines_ == o.lines_ && blocks_ == o.blocks_;
-    }
+    bool operator==(const ItemStore &o) const { return lines_ == o.lines_ && blocks_ == o.blocks_; }
 
 private:
     QStringList lines_;

@@ -18,10 +18,7 @@ bool IsBlank(QChar c)
     return u == u' ' || u == u'\t' || u == u'\r' || u == u'\n';
 }
 
-bool IsDecimalDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool IsDecimalDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 int DigitValue(char16_t c, int base)
 {
@@ -41,7 +38,7 @@ int DigitValue(char16_t c, int base)
 // and &H0000FFFF read -1, &H10000 reads 65536 and &HFFFFFFFF reads -1.
 // BASIC has nothing wider; we read longer constants as unsigned 64-bit values
 // that stick at 2^64 - 1 instead of wrapping around.
-double ReadRadix(const QString& s, qsizetype from, int base)
+double ReadRadix(const QString &s, qsizetype from, int base)
 {
     const int bits = base == 16 ? 4 : 3;
     const quint64 all = std::numeric_limits<quint64>::max();
@@ -61,7 +58,7 @@ double ReadRadix(const QString& s, qsizetype from, int base)
 
 // Sign, digits with one decimal point, optional E/D exponent. The text has
 // no blanks left in it.
-double ReadDecimal(const QString& s)
+double ReadDecimal(const QString &s)
 {
     const qsizetype n = s.size();
     const auto at = [&](qsizetype k) -> char16_t { return k < n ? s[k].unicode() : u'\0'; };
@@ -129,9 +126,9 @@ double ReadDecimal(const QString& s)
     return negative && v != 0.0 ? -v : v;
 }
 
-}  // namespace
+} // namespace
 
-double ReadNumber(const QString& text)
+double ReadNumber(const QString &text)
 {
     const QString s = StripBlanks(text);
     if (s.size() >= 2 && s[0] == u'&') {
@@ -155,9 +152,8 @@ QString PlainDecimal(double v)
     // The rounded exponent decides the form, so 9.999999999999999e14
     // becomes 1E+15.
     char buf[40];
-    char* const end =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14).ptr;
-    const char* const e = std::find(buf, end, 'e');
+    char *const end = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14).ptr;
+    const char *const e = std::find(buf, end, 'e');
     std::string digits(1, buf[0]);
     digits.append(buf + 2, size_t(e - (buf + 2)));
     while (digits.size() > 1 && digits.back() == '0')
@@ -194,13 +190,13 @@ double RoundHalfEven(double v)
     if (!std::isfinite(v) || std::fabs(v) >= 4503599627370496.0)
         return v;
     const double below = std::floor(v);
-    const double fraction = v - below;  // exact in this range
+    const double fraction = v - below; // exact in this range
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0))
         return below + 1.0;
     return below;
 }
 
-QString StripBlanks(const QString& text)
+QString StripBlanks(const QString &text)
 {
     QString out;
     out.reserve(text.size());
@@ -211,10 +207,10 @@ QString StripBlanks(const QString& text)
     return out;
 }
 
-bool IsUnitNumber(const QString& name)
+bool IsUnitNumber(const QString &name)
 {
     const QString bare = StripBlanks(name);
     return StripBlanks(PlainDecimal(ReadNumber(bare))) == bare;
 }
 
-}  // namespace quorlin
+} // namespace quorlin

@@ -12,7 +12,7 @@ namespace quorlin {
 // number reads 0. "&H" / "&O" in front read hexadecimal / octal digits.
 // The result is always finite: overflow saturates to +-DBL_MAX and
 // underflow gives 0. It never depends on the process locale.
-double ReadNumber(const QString& text);
+double ReadNumber(const QString &text);
 
 // Formats a value the way BASIC's Str prints it, without the leading blank:
 // whole numbers without a decimal point ("4", "-1"), fractions with a point
@@ -29,11 +29,11 @@ QString PlainDecimal(double v);
 double RoundHalfEven(double v);
 
 // The text without any space, tab, CR or LF.
-QString StripBlanks(const QString& text);
+QString StripBlanks(const QString &text);
 
 // True when the name, with blanks removed, is exactly how its own leading
 // number prints in plain decimal: "12", " 1 2 ", "1.5" are unit numbers;
 // "01", "12a", "1e3", "" and display names are not.
-bool IsUnitNumber(const QString& name);
+bool IsUnitNumber(const QString &name);
 
-}  // namespace quorlin
+} // namespace quorlin

@@ -17,8 +17,7 @@ struct Project {
     // Line selection is not part of the work, so it never makes two differ.
     bool operator==(const Project &o) const
     {
-        return xn == o.xn && settings == o.settings && lands == o.lands && terrains == o.terrains
-            && units == o.units;
+        return xn == o.xn && settings == o.settings && lands == o.lands && terrains == o.terrains && units == o.units;
     }
     bool operator!=(const Project &o) const { return !(*this == o); }
 };

@@ -1,7 +1,7 @@
 #include "core/settings.h"
 
-#include "names/terrain_names.h"
 #include "core/rules.h"
+#include "names/terrain_names.h"
 
 namespace quorlin {
 
@@ -82,7 +82,7 @@ Settings::Value *Settings::find(const QString &name, ControlKind kind)
         return nullptr;
     const bool textual = kind == ControlKind::Text;
     const bool isText = def->kind == ControlKind::Text || def->kind == ControlKind::EditableList
-        || def->kind == ControlKind::ClosedList || def->kind == ControlKind::Display;
+                        || def->kind == ControlKind::ClosedList || def->kind == ControlKind::Display;
     if (textual ? !isText : def->kind != kind)
         return nullptr;
     return &values_[int(def - ControlTable().constData())];
@@ -213,7 +213,10 @@ QString Settings::setFromString(const QString &name, const QString &value)
     case ControlKind::Slider:
         if (!ParseWhole(value, &number) || !setSlider(name, number))
             return QStringLiteral("%1: a slider takes a whole number from %2 to %3, not \"%4\"")
-                .arg(name).arg(def->min).arg(def->max).arg(value);
+                .arg(name)
+                .arg(def->min)
+                .arg(def->max)
+                .arg(value);
         return QString();
     case ControlKind::ClosedList:
         if (!setText(name, value))
@@ -222,9 +225,7 @@ QString Settings::setFromString(const QString &name, const QString &value)
         return QString();
     case ControlKind::Text:
     case ControlKind::EditableList:
-    case ControlKind::Display:
-        setText(name, value);
-        return QString();
+    case ControlKind::Display: setText(name, value); return QString();
     }
     return QString();
 }

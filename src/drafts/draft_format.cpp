@@ -8,6 +8,7 @@ namespace quorlin {
 
 const QVector<SettingsRecord> &SettingsRecords()
 {
+    // clang-format off
     static const QVector<SettingsRecord> records = {
         {kRecZoneTogether, {"Check33"}},
         {kRecZone,
@@ -25,6 +26,7 @@ const QVector<SettingsRecord> &SettingsRecords()
           "Option7", "Option8", "Option9", "Option10"}},
         {kRecCombos, {"Combo1", "Combo2", "Combo3", "Combo8", "Combo9", "Combo10", "Combo11", "Combo12", "Combo13"}},
     };
+    // clang-format on
     return records;
 }
 
@@ -38,11 +40,13 @@ const SettingsRecord &SettingsRecordFor(DraftRecord record)
 
 const QVector<ListRecords> &DraftLists()
 {
+    // clang-format off
     static const QVector<ListRecords> lists = {
         {"Lst0", kRecLandCount, kRecLand},
         {"Lst1", kRecTerrainCount, kRecTerrain},
         {"Lst2", kRecUnitCount, kRecUnit},
     };
+    // clang-format on
     return lists;
 }
 

@@ -60,8 +60,8 @@ struct ListRecords {
 const QVector<ListRecords> &DraftLists();
 
 // Limits the reader enforces beyond the record layout.
-constexpr int kMaxDraftItems = 100;                 // the capacity of each list
-constexpr qint64 kMaxDraftXn = 2147483647;          // a 32-bit count of unit constants
+constexpr int kMaxDraftItems = 100;        // the capacity of each list
+constexpr qint64 kMaxDraftXn = 2147483647; // a 32-bit count of unit constants
 
 // Field encoding for the writer.
 QByteArray DraftInteger(qint64 value);
@@ -72,7 +72,7 @@ QByteArray DraftText(const QString &text); // the caller has refused double quot
 struct HeldValue {
     QString control;
     ControlKind kind;
-    int number = 0; // check boxes and sliders
+    int number = 0;  // check boxes and sliders
     bool on = false; // option buttons
     QString text;    // text fields and lists
 };
@@ -84,10 +84,10 @@ struct DraftItem {
 
 // Everything a draft holds, read and checked but not yet applied.
 struct DraftData {
-    int zoneTogether = 1;      // Check33
-    QVector<HeldValue> zone;   // record 2, empty when absent
+    int zoneTogether = 1;        // Check33
+    QVector<HeldValue> zone;     // record 2, empty when absent
     QVector<DraftItem> items[3]; // Lst0, Lst1, Lst2
-    QVector<HeldValue> rest;   // records 7, 10 to 14 and 16, in apply order
+    QVector<HeldValue> rest;     // records 7, 10 to 14 and 16, in apply order
     qint64 xn = 0;
 };
 

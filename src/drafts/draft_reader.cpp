@@ -164,10 +164,8 @@ private:
                 return false;
             held->number = int(number);
             return true;
-        case ControlKind::Option:
-            return boolean(what, &held->on);
-        default:
-            return text(what, &held->text);
+        case ControlKind::Option: return boolean(what, &held->on);
+        default: return text(what, &held->text);
         }
     }
 

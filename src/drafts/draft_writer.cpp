@@ -1,10 +1,9 @@
 #include "drafts/draft.h"
 #include "drafts/draft_format.h"
 
-#include "core/text_files.h"
 #include "core/control_captions.h"
 #include "core/project.h"
-
+#include "core/text_files.h"
 
 namespace quorlin {
 
@@ -49,8 +48,8 @@ QString FirstUnstorableSetting(const Project &project)
         for (const char *control : record.controls) {
             const QString name = QString::fromLatin1(control);
             const ControlDef *def = FindControl(name);
-            const bool textual = def->kind != ControlKind::Check && def->kind != ControlKind::Slider
-                && def->kind != ControlKind::Option;
+            const bool textual =
+                def->kind != ControlKind::Check && def->kind != ControlKind::Slider && def->kind != ControlKind::Option;
             if (!textual)
                 continue;
             const QString what = Unstorable(s.text(name));

@@ -1,8 +1,8 @@
 #include "editors/editors.h"
 
-#include "script/object_block.h"
 #include "core/numbers.h"
 #include "core/settings.h"
+#include "script/object_block.h"
 
 namespace quorlin {
 

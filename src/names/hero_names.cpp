@@ -4,11 +4,12 @@ namespace quorlin {
 namespace {
 
 struct HeroRow {
-  const char* name;
-  const char* constant;
+    const char *name;
+    const char *constant;
 };
 
 // The hero group, in the order the unit picker lists it. "·" is U+00B7.
+// clang-format off
 constexpr HeroRow kHeroRows[] = {
     {"李舜臣", "ADMIRAL_YI_SUN_SHIN"},
     {"埃塞尔弗里斯", "AETHELFIRTH"},
@@ -76,18 +77,20 @@ constexpr HeroRow kHeroRows[] = {
     {"亚历山大·涅夫斯基", "WILLIAM_THE_CONQUEROR2"},
     {"威廉·华莱士", "WILLIAM_WALLACE"},
 };
+// clang-format on
 
-}  // namespace
+} // namespace
 
-const QVector<QPair<QString, QString>>& HeroRows() {
-  static const QVector<QPair<QString, QString>> rows = [] {
-    QVector<QPair<QString, QString>> out;
-    out.reserve(int(sizeof kHeroRows / sizeof kHeroRows[0]));
-    for (const HeroRow& row : kHeroRows)
-      out.append({QString::fromUtf8(row.name), QString::fromLatin1(row.constant)});
-    return out;
-  }();
-  return rows;
+const QVector<QPair<QString, QString>> &HeroRows()
+{
+    static const QVector<QPair<QString, QString>> rows = [] {
+        QVector<QPair<QString, QString>> out;
+        out.reserve(int(sizeof kHeroRows / sizeof kHeroRows[0]));
+        for (const HeroRow &row : kHeroRows)
+            out.append({QString::fromUtf8(row.name), QString::fromLatin1(row.constant)});
+        return out;
+    }();
+    return rows;
 }
 
-}  // namespace quorlin
+} // namespace quorlin

@@ -8,8 +8,8 @@ namespace quorlin {
 namespace {
 
 struct ObjectRow {
-  const char* name;
-  const char* constant;
+    const char *name;
+    const char *constant;
 };
 
 // The groups follow the picker's categories. Some rows look irregular but
@@ -19,6 +19,7 @@ struct ObjectRow {
 // tables are separate. In keys, "×" is U+00D7 and parentheses are ASCII.
 
 // "兵营单位" (barracks units).
+// clang-format off
 constexpr ObjectRow kBarracks[] = {
     {"民兵", "MILITIA"},
     {"剑士", "MAN_AT_ARMS"},
@@ -30,8 +31,10 @@ constexpr ObjectRow kBarracks[] = {
     {"长戟兵", "HALBERDIER"},
     {"雄鹰战士", "EAGLE_WARRIOR"},
 };
+// clang-format on
 
 // "靶场单位" (archery range units).
+// clang-format off
 constexpr ObjectRow kArcheryRange[] = {
     {"步弓手", "ARCHER"},
     {"弩手", "CROSSBOWMAN"},
@@ -41,8 +44,10 @@ constexpr ObjectRow kArcheryRange[] = {
     {"重装骑射手", "HEAVY_CAVALRY_ARCHER"},
     {"火枪手", "HAND_CANNONEER"},
 };
+// clang-format on
 
 // "马厩单位" (stable units).
+// clang-format off
 constexpr ObjectRow kStable[] = {
     {"侦察骑/雄鹰", "SCOUT"},
     {"侦察骑兵", "SCOUT_CAVALRY"},
@@ -54,8 +59,10 @@ constexpr ObjectRow kStable[] = {
     {"骆驼兵", "CAMEL"},
     {"重装骆驼兵", "HEAVY_CAMEL"},
 };
+// clang-format on
 
 // "攻城器械" (siege weapons).
+// clang-format off
 constexpr ObjectRow kSiege[] = {
     {"1级冲车", "BATTERING_RAM"},
     {"2级冲车", "CAPPED_RAM"},
@@ -67,8 +74,10 @@ constexpr ObjectRow kSiege[] = {
     {"重型弩", "HEAVY_SCORPION"},
     {"火炮", "BOMBARD_CANNON"},
 };
+// clang-format on
 
 // "其他单位" (other units).
+// clang-format off
 constexpr ObjectRow kOther[] = {
     {"村民", "VILLAGER"},
     {"贸易马车", "TRADE_CART"},
@@ -78,8 +87,10 @@ constexpr ObjectRow kOther[] = {
     {"投石机", "TREBUCHET"},
     {"投石机(打包)", "TREBUCHET_PACKED"},
 };
+// clang-format on
 
 // "船坞单位" (dock units).
+// clang-format off
 constexpr ObjectRow kDock[] = {
     {"渔船", "FISHING_SHIP"},
     {"商船", "TRADE_COG"},
@@ -95,8 +106,10 @@ constexpr ObjectRow kDock[] = {
     {"龟船", "TURTLE_SHIP"},
     {"龙头战舰", "LONGBOAT"},
 };
+// clang-format on
 
 // "特色兵种" (unique units).
+// clang-format off
 constexpr ObjectRow kUnique[] = {
     {"狂战士", "BERSERK"},
     {"甲胄骑兵", "CATAPHRACT"},
@@ -117,8 +130,10 @@ constexpr ObjectRow kUnique[] = {
     {"战车", "WAR_WAGON"},
     {"靛蓝突袭者", "WOAD_RAIDER"},
 };
+// clang-format on
 
 // "剧情单位" (scenario units).
+// clang-format off
 constexpr ObjectRow kScenario[] = {
     {"大教堂", "CATHEDRAL"},
     {"ES旗", "ES_FLAG"},
@@ -149,10 +164,12 @@ constexpr ObjectRow kScenario[] = {
     {"贸易工厂", "TRADE_WORKSHOP"},
     {"火鸡", "TURKEY"},
 };
+// clang-format on
 
 // "盖亚单位" (gaia units). The picker offers "干草堆" and "棕榈森林"; both get
 // rows here so that no Chinese name reaches the script. "棕榈树林" is
 // offered by no list but kept for names typed by hand.
+// clang-format off
 constexpr ObjectRow kGaia[] = {
     {"竹林树木", "BAMBOO_TREE"},
     {"野猪", "BOAR"},
@@ -231,8 +248,10 @@ constexpr ObjectRow kGaia[] = {
     {"野马", "WILD_HORSE"},
     {"狼", "WOLF"},
 };
+// clang-format on
 
 // "建筑物" (buildings).
+// clang-format off
 constexpr ObjectRow kBuildings[] = {
     {"靶场", "ARCHERY_RANGE"},
     {"兵营", "BARRACKS"},
@@ -265,8 +284,10 @@ constexpr ObjectRow kBuildings[] = {
     {"诅咒之塔", "THE_ACCURSED_TOWER"},
     {"腐败之塔", "THE_TOWER_OF_FLIES"},
 };
+// clang-format on
 
 // "隐藏兵种" (hidden units).
+// clang-format off
 constexpr ObjectRow kHiddenUnits[] = {
     {"重装弩手", "HEAVY_CROSSBOWMAN"},
     {"重装剑士", "HEAVY_SWORDSMAN"},
@@ -293,8 +314,10 @@ constexpr ObjectRow kHiddenUnits[] = {
     {"海塔", "SEA_TOWER"},
     {"海墙", "SWAL"},
 };
+// clang-format on
 
 // "隐藏盖亚单位" (hidden gaia units).
+// clang-format off
 constexpr ObjectRow kHiddenGaia[] = {
     {"飞天神犬", "FLDOG"},
     {"暴怒的狗", "STORMY_DOG"},
@@ -316,18 +339,22 @@ constexpr ObjectRow kHiddenGaia[] = {
     {"浅滩", "PURPLE_SPOTS"},
     {"冰块", "WHITE_SPOTS"},
 };
+// clang-format on
 
 struct Group {
-  const ObjectRow* rows;
-  std::size_t count;
+    const ObjectRow *rows;
+    std::size_t count;
 };
 
 template <std::size_t N>
-constexpr Group MakeGroup(const ObjectRow (&rows)[N]) {
-  return {rows, N};
+constexpr Group MakeGroup(const ObjectRow (&rows)[N])
+{
+    return {rows, N};
 }
 
-NameRows BuildObjectRows() {
+NameRows BuildObjectRows()
+{
+    // clang-format off
   const Group groups[] = {
       MakeGroup(kBarracks),       // 兵营单位
       MakeGroup(kArcheryRange),   // 靶场单位
@@ -342,48 +369,54 @@ NameRows BuildObjectRows() {
       MakeGroup(kHiddenUnits),    // 隐藏兵种
       MakeGroup(kHiddenGaia),     // 隐藏盖亚单位
   };
-  NameRows rows;
-  for (const Group& group : groups)
-    for (std::size_t i = 0; i < group.count; ++i)
-      rows.append({QString::fromUtf8(group.rows[i].name),
-                   QString::fromLatin1(group.rows[i].constant)});
-  rows += HeroRows();
-  return rows;
+    // clang-format on
+    NameRows rows;
+    for (const Group &group : groups)
+        for (std::size_t i = 0; i < group.count; ++i)
+            rows.append({QString::fromUtf8(group.rows[i].name), QString::fromLatin1(group.rows[i].constant)});
+    rows += HeroRows();
+    return rows;
 }
 
-const QString& Elite() {
-  static const QString text = QStringLiteral("精锐");
-  return text;
+const QString &Elite()
+{
+    static const QString text = QStringLiteral("精锐");
+    return text;
 }
 
-}  // namespace
+} // namespace
 
-const NameRows& ObjectRows() {
-  static const NameRows rows = BuildObjectRows();
-  return rows;
+const NameRows &ObjectRows()
+{
+    static const NameRows rows = BuildObjectRows();
+    return rows;
 }
 
-QString ObjectConst(const QString& displayName) {
-  static const QHash<QString, QString> constants = [] {
-    QHash<QString, QString> map;
-    // First row wins, as in a scan of the table from the top.
-    for (const auto& row : ObjectRows())
-      if (!map.contains(row.first)) map.insert(row.first, row.second);
-    return map;
-  }();
+QString ObjectConst(const QString &displayName)
+{
+    static const QHash<QString, QString> constants = [] {
+        QHash<QString, QString> map;
+        // First row wins, as in a scan of the table from the top.
+        for (const auto &row : ObjectRows())
+            if (!map.contains(row.first))
+                map.insert(row.first, row.second);
+        return map;
+    }();
 
-  QString name = displayName;
-  const bool elite = name.startsWith(Elite());
-  if (elite) name.remove(0, Elite().size());
+    QString name = displayName;
+    const bool elite = name.startsWith(Elite());
+    if (elite)
+        name.remove(0, Elite().size());
 
-  // The picker's yurts are "蒙古包1" to "蒙古包8"; the game calls the first
-  // one plain YURT and the others YURT2 to YURT8. They have no rows.
-  name.replace(QStringLiteral("蒙古包"), QStringLiteral("YURT"));
-  name.replace(QStringLiteral("YURT1"), QStringLiteral("YURT"));
+    // The picker's yurts are "蒙古包1" to "蒙古包8"; the game calls the first
+    // one plain YURT and the others YURT2 to YURT8. They have no rows.
+    name.replace(QStringLiteral("蒙古包"), QStringLiteral("YURT"));
+    name.replace(QStringLiteral("YURT1"), QStringLiteral("YURT"));
 
-  QString result = constants.value(name, name);
-  if (elite) result.prepend(QStringLiteral("ELITE_"));
-  return result;
+    QString result = constants.value(name, name);
+    if (elite)
+        result.prepend(QStringLiteral("ELITE_"));
+    return result;
 }
 
-}  // namespace quorlin
+} // namespace quorlin

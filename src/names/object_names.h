@@ -17,13 +17,13 @@ using NameRows = QVector<QPair<QString, QString>>;
 //  3. the rest is looked up in ObjectRows(); without a row it stays as is;
 //  4. an elite name gets "ELITE_" in front, row or not.
 // Unit numbers and other unlisted text pass through unchanged.
-QString ObjectConst(const QString& displayName);
+QString ObjectConst(const QString &displayName);
 
 // The whole object table in lookup order, hero group last. No key occurs
 // twice.
-const NameRows& ObjectRows();
+const NameRows &ObjectRows();
 
 // The hero group, in the order the unit picker offers it.
-const NameRows& HeroRows();
+const NameRows &HeroRows();
 
-}  // namespace quorlin
+} // namespace quorlin

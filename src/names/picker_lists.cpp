@@ -12,31 +12,29 @@ namespace {
 // gaia units), and "野猪" stands twice in the gaia list. Elite and yurt
 // entries have no rows of their own; the name lookup derives them.
 
-constexpr const char* kCombo1[] = {
-    "民兵", "剑士", "长剑士", "双手剑士", "冠军剑士", "长矛兵", "长枪兵",
-    "长戟兵", "雄鹰战士", "精锐雄鹰战士",
+constexpr const char *kCombo1[] = {
+    "民兵", "剑士", "长剑士", "双手剑士", "冠军剑士", "长矛兵", "长枪兵", "长戟兵", "雄鹰战士", "精锐雄鹰战士",
 };
-constexpr const char* kCombo2[] = {
-    "步弓手", "弩手", "劲弩手", "投矛手", "精锐投矛手", "骑射手",
-    "重装骑射手", "火枪手",
+constexpr const char *kCombo2[] = {
+    "步弓手", "弩手", "劲弩手", "投矛手", "精锐投矛手", "骑射手", "重装骑射手", "火枪手",
 };
-constexpr const char* kCombo3[] = {
-    "侦察骑/雄鹰", "侦察骑兵", "轻骑兵", "强力轻骑兵", "骑士", "重装骑士",
-    "游侠", "骆驼兵", "重装骆驼兵",
+constexpr const char *kCombo3[] = {
+    "侦察骑/雄鹰", "侦察骑兵", "轻骑兵", "强力轻骑兵", "骑士", "重装骑士", "游侠", "骆驼兵", "重装骆驼兵",
 };
-constexpr const char* kCombo4[] = {
-    "1级冲车", "2级冲车", "3级冲车", "1级投石", "2级投石", "3级投石",
-    "弩炮", "重型弩", "火炮",
+constexpr const char *kCombo4[] = {
+    "1级冲车", "2级冲车", "3级冲车", "1级投石", "2级投石", "3级投石", "弩炮", "重型弩", "火炮",
 };
-constexpr const char* kCombo5[] = {
-    "村民", "贸易马车", "僧侣", "传教士", "破坏者", "投石机",
-    "投石机(打包)",
+constexpr const char *kCombo5[] = {
+    "村民", "贸易马车", "僧侣", "传教士", "破坏者", "投石机", "投石机(打包)",
 };
+// clang-format off
 constexpr const char* kCombo6[] = {
     "渔船", "商船", "运输船", "箭船", "战舰", "大型战舰", "爆破船",
     "重型爆破船", "喷火船", "快速喷火船", "炮舰", "精锐炮舰", "龟船",
     "精锐龟船", "龙头战舰", "精锐龙头战舰",
 };
+// clang-format on
+// clang-format off
 constexpr const char* kCombo7[] = {
     "狂战士", "甲胄骑兵", "诸葛弩", "西班牙征服者", "近卫军", "美洲虎武士",
     "土耳其亲兵", "长弓手", "马穆鲁克", "蒙古骑射手", "羽箭手", "日本武士",
@@ -47,6 +45,8 @@ constexpr const char* kCombo7[] = {
     "精锐匈奴骑兵", "精锐条顿武士", "精锐掷斧战士", "精锐战象", "精锐战车",
     "精锐靛蓝突袭者",
 };
+// clang-format on
+// clang-format off
 constexpr const char* kCombo8[] = {
     "大教堂", "ES旗", "旗A", "旗B", "旗C", "旗D", "旗E", "大金字塔", "马",
     "国王", "地图启示者", "纪念碑", "清真寺", "九环", "帐篷1", "帐篷2",
@@ -55,6 +55,8 @@ constexpr const char* kCombo8[] = {
     "蒙古包2", "蒙古包3", "蒙古包4", "蒙古包5", "蒙古包6", "蒙古包7",
     "蒙古包8",
 };
+// clang-format on
+// clang-format off
 constexpr const char* kCombo9[] = {
     "竹林树木", "野猪", "坏的手推车", "仙人掌", "裂缝", "洞", "鹿",
     "豺狼戴尔", "剑鱼", "花床", "花1", "花2", "花3", "花4", "草料丛",
@@ -67,6 +69,8 @@ constexpr const char* kCombo9[] = {
     "树桩", "树A", "树B", "树C", "树D", "树E", "树F", "树G", "树H", "树I",
     "树J", "树K", "树L", "树TD", "金枪鱼", "火鸡", "野猪", "野马", "狼",
 };
+// clang-format on
+// clang-format off
 constexpr const char* kCombo10[] = {
     "靶场", "兵营", "铁匠铺", "炮塔", "城堡", "码头", "农田", "养鱼场",
     "增强城墙", "警戒塔", "房屋", "要塞", "伐木场", "市场", "磨坊",
@@ -74,35 +78,46 @@ constexpr const char* kCombo10[] = {
     "石头城墙", "城镇中心", "大学", "城墙", "了望塔", "奇观", "圆石",
     "诅咒之塔", "腐败之塔",
 };
+// clang-format on
+// clang-format off
 constexpr const char* kCombo11[] = {
     "重装弩手", "重装剑士", "隐藏狂战士", "特攻骑射手", "特攻轻骑兵",
     "特攻弓手", "特攻剑士", "间谍", "拿着遗迹的僧侣", "组装投石车",
     "组装城镇中心", "眼镜蛇车", "狂暴猴", "村民模型", "装饰古船", "舢板",
     "幽灵船", "古船", "登舰战船", "高塔墙", "港口", "海塔", "海墙",
 };
+// clang-format on
+// clang-format off
 constexpr const char* kCombo12[] = {
     "贼", "飞天神犬", "暴怒的狗", "碎石4×4", "金字塔碎石", "碎石8×8",
     "遗迹车队", "废弃渔网", "峭壁", "树桩1", "树桩2", "竹桩", "铁矿",
     "一堆食物", "一堆黄金", "一堆石矿", "一堆木头", "大量资源", "浅滩",
     "冰块",
 };
+// clang-format on
 
 template <std::size_t N>
-QStringList FromUtf8(const char* const (&names)[N]) {
-  QStringList out;
-  for (const char* name : names) out << QString::fromUtf8(name);
-  return out;
+QStringList FromUtf8(const char *const (&names)[N])
+{
+    QStringList out;
+    for (const char *name : names)
+        out << QString::fromUtf8(name);
+    return out;
 }
 
-QStringList HeroNames() {
-  QStringList out;
-  for (const auto& row : HeroRows()) out << row.first;
-  return out;
+QStringList HeroNames()
+{
+    QStringList out;
+    for (const auto &row : HeroRows())
+        out << row.first;
+    return out;
 }
 
-}  // namespace
+} // namespace
 
-const QVector<PickerCategory>& PickerCategories() {
+const QVector<PickerCategory> &PickerCategories()
+{
+    // clang-format off
   static const QVector<PickerCategory> categories = {
       {QStringLiteral("Option1"), QStringLiteral("兵营单位"), QStringLiteral("Combo1"),
        FromUtf8(kCombo1)},  // barracks units
@@ -133,15 +148,18 @@ const QVector<PickerCategory>& PickerCategories() {
       {QStringLiteral("Option14"), QStringLiteral("英雄单位"), QStringLiteral("Combo13"),
        HeroNames()},  // hero units
   };
-  return categories;
+    // clang-format on
+    return categories;
 }
 
-QStringList PickerChooserOrder() {
-  // Each option shows the chooser of the same position, so the option order
-  // is also the order in which OK reads the choosers.
-  QStringList order;
-  for (const PickerCategory& category : PickerCategories()) order << category.chooser;
-  return order;
+QStringList PickerChooserOrder()
+{
+    // Each option shows the chooser of the same position, so the option order
+    // is also the order in which OK reads the choosers.
+    QStringList order;
+    for (const PickerCategory &category : PickerCategories())
+        order << category.chooser;
+    return order;
 }
 
-}  // namespace quorlin
+} // namespace quorlin

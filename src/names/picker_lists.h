@@ -9,18 +9,18 @@
 namespace quorlin {
 
 struct PickerCategory {
-  QString option;       // option button, "Option1" to "Option14"
-  QString caption;      // the option button's caption
-  QString chooser;      // "Combo1" to "Combo13", or "Text1" for a typed unit ID
-  QStringList entries;  // the chooser's list in fill order; empty for Text1
+    QString option;      // option button, "Option1" to "Option14"
+    QString caption;     // the option button's caption
+    QString chooser;     // "Combo1" to "Combo13", or "Text1" for a typed unit ID
+    QStringList entries; // the chooser's list in fill order; empty for Text1
 };
 
 // The fourteen categories in option order (Option1 to Option14).
-const QVector<PickerCategory>& PickerCategories();
+const QVector<PickerCategory> &PickerCategories();
 
 // The choosers in the order OK reads them: Combo1 to Combo9, Text1,
 // Combo10 to Combo13. Every shown chooser writes its text in turn, so the
 // last shown one decides.
 QStringList PickerChooserOrder();
 
-}  // namespace quorlin
+} // namespace quorlin

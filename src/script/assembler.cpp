@@ -1,10 +1,10 @@
 #include "script/assembler.h"
 
-#include "script/item_blocks.h"
 #include "core/item_store.h"
-#include "names/terrain_names.h"
-#include "script/sections.h"
 #include "core/settings.h"
+#include "names/terrain_names.h"
+#include "script/item_blocks.h"
+#include "script/sections.h"
 
 #include <QDate>
 #include <QLocale>
@@ -25,6 +25,7 @@ struct HiddenGroup {
 
 // Names the game knows by number only; the script defines them so that the
 // name tables can use them like built-in constants.
+// clang-format off
 const QVector<HiddenGroup> kHiddenGroups = {
     {"/* 定义隐藏地形 */",
      {{"FARMS_UNPLANTED", 29}, {"FARMS_SMALL_PLANTS", 30}, {"FARMS_LARGER_PLANTS", 31}, {"FARMS_PLANTED", 7},
@@ -42,17 +43,20 @@ const QVector<HiddenGroup> kHiddenGroups = {
       {"PILE_OF_GOLD", 252}, {"PILE_OF_STONE", 248}, {"PILE_OF_WOOD", 253}, {"POREX", 249},
       {"PURPLE_SPOTS", 447}, {"WHITE_SPOTS", 728}}},
 };
+// clang-format on
 
 // The zone distribution line of the players' lands; the first chosen wins.
 struct ZoneLine {
     const char *option;
     const char *line;
 };
+// clang-format off
 const ZoneLine kZoneLines[] = {
     {"Option2", "set_zone_by_team"},
     {"Option3", "zone  1"},
     {"Option4", "set_zone_randomly"},
 };
+// clang-format on
 
 QString OrGrass(const QString &name) { return name.isEmpty() ? QStringLiteral("草1") : name; }
 
@@ -94,7 +98,7 @@ QString HiddenConstants()
         text += QString::fromUtf8(group.comment) + En();
         for (const HiddenConstant &c : group.constants)
             text += QStringLiteral("#const  ") + QString::fromLatin1(c.name) + QStringLiteral("  ")
-                + QString::number(c.number) + En();
+                    + QString::number(c.number) + En();
         text += En();
     }
     return text;
@@ -117,8 +121,8 @@ QString LandSection(const Settings &s, const ItemStore &lands)
     return land + en;
 }
 
-QString AssembleScript(const Settings &s, const ItemStore &lands, const ItemStore &terrains,
-                       const ItemStore &units, const QString &date)
+QString AssembleScript(const Settings &s, const ItemStore &lands, const ItemStore &terrains, const ItemStore &units,
+                       const QString &date)
 {
     const QString &en = En();
     QString text = QStringLiteral("/* 地图名：  */") + en;
@@ -138,9 +142,6 @@ QString AssembleScript(const Settings &s, const ItemStore &lands, const ItemStor
     return text;
 }
 
-QString TodayShortDate()
-{
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-}
+QString TodayShortDate() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
 } // namespace quorlin

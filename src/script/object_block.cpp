@@ -1,7 +1,7 @@
 #include "script/object_block.h"
 
-#include "names/object_names.h"
 #include "core/numbers.h"
+#include "names/object_names.h"
 #include "script/script_text.h"
 
 namespace quorlin {
@@ -21,7 +21,7 @@ QString MakeObjectBlock(const QString &name, const ObjectArgs &a, qint64 &xn)
         // The number without the blanks it was typed with: "1 2" counts as 12,
         // and a blank inside the #const line would break the script.
         block = QStringLiteral("#const  ") + constant + QStringLiteral("  ") + StripBlanks(name) + En()
-            + QStringLiteral("create_object  ") + constant;
+                + QStringLiteral("create_object  ") + constant;
     } else {
         block = QStringLiteral("create_object  ") + ObjectConst(name);
     }

@@ -1,7 +1,7 @@
 #include "core/item_store.h"
+#include "core/settings.h"
 #include "script/object_block.h"
 #include "script/sections.h"
-#include "core/settings.h"
 
 namespace quorlin {
 
@@ -22,6 +22,7 @@ struct ReadyMade {
 };
 
 // The ready-made blocks, numbered from 1 as the groups below refer to them.
+// clang-format off
 const ReadyMade kBlocks[] = {
     /* 1 */ {"城镇中心", N, N, 0, 0, 18, "", 1, 0, N, N, N, ""},
     /* 2 */ {"村民", N, N, 6, 6, N, "", 1, 0, N, N, N, ""},
@@ -71,6 +72,7 @@ const ReadyMade kBlocks[] = {
     /* 46 */ {"国王", N, 0, 6, 6, N, "", 1, N, N, N, N, ""},
     /* 47 */ {"城堡", N, 0, 10, 10, N, "", 1, N, N, N, N, ""},
 };
+// clang-format on
 
 // A piece of a check box's group: a ready-made block by number, or a fixed line.
 struct Piece {
@@ -89,6 +91,7 @@ Piece Line(const char *text) { return {0, text}; }
 // In the order the boxes are visited (deer before boar, birds before fish).
 const QVector<CheckGroup> &Groups()
 {
+    // clang-format off
     static const QVector<CheckGroup> groups = {
         {"Check8", {B(1)}},
         {"Check9", {B(2), B(3)}},
@@ -115,14 +118,15 @@ const QVector<CheckGroup> &Groups()
         {"Check22", {B(43)}},
         {"Check31", {B(44)}},
     };
+    // clang-format on
     return groups;
 }
 
 // With any ready-made object the regicide game needs its king and castle.
 const QVector<Piece> &RegicideGroup()
 {
-    static const QVector<Piece> pieces = {Line("if REGICIDE"), Line("/* 判断弑君模式 */"), B(45), B(46), B(47),
-                                          Line("endif"), Line("")};
+    static const QVector<Piece> pieces = {
+        Line("if REGICIDE"), Line("/* 判断弑君模式 */"), B(45), B(46), B(47), Line("endif"), Line("")};
     return pieces;
 }
 

@@ -1,7 +1,7 @@
-#include "names/terrain_names.h"
 #include "core/numbers.h"
-#include "script/sections.h"
 #include "core/settings.h"
+#include "names/terrain_names.h"
+#include "script/sections.h"
 
 #include <utility>
 
@@ -15,6 +15,7 @@ struct Cost {
 };
 
 // The land terrains a road may replace, with the cost of building over each.
+// clang-format off
 const Cost kRoadCosts[] = {
     {"DESERT", 4},          {"DIRT", 3},
     {"DIRT2", 3},           {"DIRT3", 3},
@@ -25,6 +26,7 @@ const Cost kRoadCosts[] = {
     {"FARMS_SMALL_PLANTS", 5}, {"FARMS_LARGER_PLANTS", 5},
     {"FARMS_PLANTED", 5},   {"FARMS_EXPIRED", 5},
 };
+// clang-format on
 
 const Cost kWaterCosts[] = {{"WATER", 7}, {"MED_WATER", 10}, {"DEEP_WATER", 15}};
 
@@ -54,12 +56,14 @@ struct Connection {
     const char *roadWidth;
 };
 
+// clang-format off
 const Connection kConnections[] = {
     {"create_connect_all_players_land", "Check26", "Check27", "Option13", "Combo10",
      {"Option16", "Option15", "Option7", "Option8"}, "Combo11"},
     {"create_connect_teams_lands", "Check29", "Check28", "Option20", "Combo13",
      {"Option17", "Option18", "Option9", "Option10"}, "Combo12"},
 };
+// clang-format on
 
 const char *const kRoadNames[] = {"ROAD", "ROAD2", "ROAD3", "ROAD4"};
 
@@ -72,12 +76,12 @@ QString Elevation(const Settings &s)
         return QString();
     const QString &en = En();
     return QStringLiteral("<ELEVATION_GENERATION>") + en + QStringLiteral("/* 高地 */") + en
-        + KeywordLine(QStringLiteral("create_elevation"), height) + QStringLiteral("{") + en
-        + KeywordLine(QStringLiteral("base_terrain"), TerrainConst(s.text(QStringLiteral("Combo9"))))
-        + KeywordLine(QStringLiteral("number_of_clumps"), s.text(QStringLiteral("Text8")))
-        + KeywordLine(QStringLiteral("number_of_tiles"), s.text(QStringLiteral("Text9")))
-        + QStringLiteral("set_scale_by_groups") + en + QStringLiteral("set_scale_by_size") + en
-        + QStringLiteral("}") + en + en;
+           + KeywordLine(QStringLiteral("create_elevation"), height) + QStringLiteral("{") + en
+           + KeywordLine(QStringLiteral("base_terrain"), TerrainConst(s.text(QStringLiteral("Combo9"))))
+           + KeywordLine(QStringLiteral("number_of_clumps"), s.text(QStringLiteral("Text8")))
+           + KeywordLine(QStringLiteral("number_of_tiles"), s.text(QStringLiteral("Text9")))
+           + QStringLiteral("set_scale_by_groups") + en + QStringLiteral("set_scale_by_size") + en + QStringLiteral("}")
+           + en + en;
 }
 
 // The two numbers of a from-to pair of fields, smaller first.
@@ -98,13 +102,14 @@ QString Cliffs(const Settings &s)
     const auto count = Range(s, "Text10", "Text11");
     const auto length = Range(s, "Text12", "Text13");
     return QStringLiteral("<CLIFF_GENERATION>") + en + QStringLiteral("/* 悬崖 */") + en
-        + KeywordLine(QStringLiteral("min_number_of_cliffs"), PlainDecimal(count.first))
-        + KeywordLine(QStringLiteral("max_number_of_cliffs"), PlainDecimal(count.second))
-        + KeywordLine(QStringLiteral("min_length_of_cliff"), PlainDecimal(length.first))
-        + KeywordLine(QStringLiteral("max_length_of_cliff"), PlainDecimal(length.second))
-        + KeywordLine(QStringLiteral("cliff_curliness"), QString::number(s.slider(QStringLiteral("Slider8"))))
-        + KeywordLine(QStringLiteral("min_distance_cliffs"), PlainDecimal(ReadNumber(s.text(QStringLiteral("Text14")))))
-        + en;
+           + KeywordLine(QStringLiteral("min_number_of_cliffs"), PlainDecimal(count.first))
+           + KeywordLine(QStringLiteral("max_number_of_cliffs"), PlainDecimal(count.second))
+           + KeywordLine(QStringLiteral("min_length_of_cliff"), PlainDecimal(length.first))
+           + KeywordLine(QStringLiteral("max_length_of_cliff"), PlainDecimal(length.second))
+           + KeywordLine(QStringLiteral("cliff_curliness"), QString::number(s.slider(QStringLiteral("Slider8"))))
+           + KeywordLine(QStringLiteral("min_distance_cliffs"),
+                         PlainDecimal(ReadNumber(s.text(QStringLiteral("Text14")))))
+           + en;
 }
 
 QString Connections(const Settings &s)
@@ -179,9 +184,6 @@ QString LandReplaceBlock(const QString &road, const QString &width)
     return b;
 }
 
-QString ElevationCliffConnectionSections(const Settings &s)
-{
-    return Elevation(s) + Cliffs(s) + Connections(s);
-}
+QString ElevationCliffConnectionSections(const Settings &s) { return Elevation(s) + Cliffs(s) + Connections(s); }
 
 } // namespace quorlin

@@ -35,7 +35,7 @@ QString TerrainBlock(const Settings &s)
     auto valueOf = [&](const char *field) { return PlainDecimal(ReadNumber(s.text(QString::fromLatin1(field)))); };
 
     QString b = QStringLiteral("create_terrain  ") + TerrainConst(name) + QStringLiteral(" /* 添加地形：") + name
-        + QStringLiteral(" */") + En();
+                + QStringLiteral(" */") + En();
     b += QStringLiteral("{") + En();
     b += KeywordLine("base_terrain", TerrainConst(GroundTerrain(s)));
     b += KeywordLine("land_percent", QString::number(s.slider(QStringLiteral("Slider6"))));

@@ -1,7 +1,7 @@
 #include "ui/form_kit.h"
 
-#include "names/terrain_names.h"
 #include "core/controls.h"
+#include "names/terrain_names.h"
 #include "ui/model_binder.h"
 #include "wizard/wizard_model.h"
 
@@ -48,7 +48,8 @@ QString Caption(const char *name)
     return def ? QString::fromUtf8(def->caption) : QString();
 }
 
-template <class W> W *Named(W *widget, const char *name)
+template <class W>
+W *Named(W *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -240,8 +241,8 @@ QGroupBox *FormKit::addedItems(const char *frameName, const QString &title, cons
     return box;
 }
 
-QVBoxLayout *FormKit::itemsColumn(const char *add, const char *frameName, const QString &title,
-                                  const char *listName, const char *all, const char *none, const char *remove)
+QVBoxLayout *FormKit::itemsColumn(const char *add, const char *frameName, const QString &title, const char *listName,
+                                  const char *all, const char *none, const char *remove)
 {
     auto *side = new QVBoxLayout;
     side->addLayout(Row({modelButton(add, QStringLiteral("添加"))}));

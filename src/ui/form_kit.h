@@ -42,11 +42,11 @@ public:
 
     // Display widgets: they follow the model's enabled and shown states.
     QLabel *label(const char *name, const QString &caption);
-    QLabel *title(const char *name, const QString &caption);   // the page title
-    QLabel *note(const char *name);                           // the green "add" reminder
-    QLabel *scaleFactor(const char *name);                    // blue "比例系数" with the map sizes
-    QLabel *valueLabel(const char *name);                     // shows a slider's value
-    QLabel *display(const char *name);                        // a setting the program writes (the unit type)
+    QLabel *title(const char *name, const QString &caption); // the page title
+    QLabel *note(const char *name);                          // the green "add" reminder
+    QLabel *scaleFactor(const char *name);                   // blue "比例系数" with the map sizes
+    QLabel *valueLabel(const char *name);                    // shows a slider's value
+    QLabel *display(const char *name);                       // a setting the program writes (the unit type)
     QPushButton *button(const char *name, const QString &caption);
     // A settings button: a click is the model's click of that name.
     QPushButton *modelButton(const char *name, const QString &caption);
@@ -59,8 +59,8 @@ public:
                             const QString &highText, const char *value = nullptr);
 
     // The frame of added items: the list with select all, select none and delete.
-    QGroupBox *addedItems(const char *frame, const QString &title, const char *list, const char *all,
-                          const char *none, const char *remove);
+    QGroupBox *addedItems(const char *frame, const QString &title, const char *list, const char *all, const char *none,
+                          const char *remove);
     // The column beside an editor: its "添加" button above the frame of added items.
     QVBoxLayout *itemsColumn(const char *add, const char *frame, const QString &title, const char *list,
                              const char *all, const char *none, const char *remove);

@@ -1,10 +1,10 @@
 #include "ui/main_window.h"
 
-#include "ui/unit_picker.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
 #include "ui/reading_order.h"
+#include "ui/unit_picker.h"
 #include "wizard/wizard_model.h"
 
 #include <QAction>

@@ -61,7 +61,7 @@ void ModelBinder::add(QWidget *widget, Kind kind)
     widget->setSizePolicy(policy);
     const QString name = widget->objectName();
     const bool known = kind == Kind::State || kind == Kind::Caption || (kind == Kind::List && model_.list(name))
-        || (kind == Kind::Script && name == QLatin1String("Txt")) || model_.settings().has(name);
+                       || (kind == Kind::Script && name == QLatin1String("Txt")) || model_.settings().has(name);
     if (!known) {
         qWarning("quorlin: a widget named \"%s\" is bound to no setting", qPrintable(name));
         unknown_ << name;
@@ -69,7 +69,8 @@ void ModelBinder::add(QWidget *widget, Kind kind)
     entries_.append({widget, kind, name});
 }
 
-template <class Change> void ModelBinder::push(Change change)
+template <class Change>
+void ModelBinder::push(Change change)
 {
     if (syncing_)
         return;
@@ -121,18 +122,16 @@ void ModelBinder::bindCombo(QComboBox *combo)
             push([this, combo, text] { model_.setText(combo->objectName(), text); });
         });
     } else {
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, combo] {
-            push([this, combo] { model_.setText(combo->objectName(), combo->currentText()); });
-        });
+        connect(combo, &QComboBox::currentIndexChanged, this,
+                [this, combo] { push([this, combo] { model_.setText(combo->objectName(), combo->currentText()); }); });
     }
 }
 
 void ModelBinder::bindList(QListWidget *list)
 {
     add(list, Kind::List);
-    connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
-        push([this, list] { pushListSelection(list); });
-    });
+    connect(list, &QListWidget::itemSelectionChanged, this,
+            [this, list] { push([this, list] { pushListSelection(list); }); });
 }
 
 void ModelBinder::pushListSelection(QListWidget *list)
@@ -152,9 +151,8 @@ void ModelBinder::pushListSelection(QListWidget *list)
 void ModelBinder::bindScript(QPlainTextEdit *edit)
 {
     add(edit, Kind::Script);
-    connect(edit, &QPlainTextEdit::textChanged, this, [this, edit] {
-        push([this, edit] { model_.setScript(FromEditor(edit->toPlainText())); });
-    });
+    connect(edit, &QPlainTextEdit::textChanged, this,
+            [this, edit] { push([this, edit] { model_.setScript(FromEditor(edit->toPlainText())); }); });
 }
 
 void ModelBinder::track(QWidget *widget) { add(widget, Kind::State); }
@@ -195,8 +193,7 @@ void ModelBinder::syncValue(const Entry &e)
     const Settings &s = model_.settings();
     QSignalBlocker blocker(e.widget);
     switch (e.kind) {
-    case Kind::State:
-        break;
+    case Kind::State: break;
     case Kind::Caption: {
         const QString caption = model_.caption(e.name);
         if (auto *label = qobject_cast<QLabel *>(e.widget); label && label->text() != caption)
@@ -250,12 +247,8 @@ void ModelBinder::syncValue(const Entry &e)
         }
         break;
     }
-    case Kind::List:
-        syncList(static_cast<QListWidget *>(e.widget), e.name);
-        break;
-    case Kind::Script:
-        syncScript(static_cast<QPlainTextEdit *>(e.widget));
-        break;
+    case Kind::List: syncList(static_cast<QListWidget *>(e.widget), e.name); break;
+    case Kind::Script: syncScript(static_cast<QPlainTextEdit *>(e.widget)); break;
     }
 }
 

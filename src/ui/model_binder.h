@@ -60,7 +60,8 @@ private:
 
     void add(QWidget *widget, Kind kind);
     // Runs a change of the model caused by the user, then mirrors the result once.
-    template <class Change> void push(Change change);
+    template <class Change>
+    void push(Change change);
     void syncValue(const Entry &e);
     void syncList(QListWidget *list, const QString &name);
     void syncScript(QPlainTextEdit *edit);

@@ -24,11 +24,11 @@ QLayout *Elevation(FormKit &kit)
     kit.addRow(grid, 0, kit.label("Label32", FieldLabel("Combo8")), kit.combo("Combo8"));
     kit.addRow(grid, 1, kit.label("Label37", FieldLabel("Combo9")), kit.combo("Combo9"));
     grid->addWidget(kit.label("Label33", FieldLabel("Text8")), 2, 0);
-    grid->addLayout(Row({kit.text("Text8"), kit.label("Label35", QStringLiteral("×")), kit.scaleFactor("Label34")}),
-                    2, 1);
+    grid->addLayout(Row({kit.text("Text8"), kit.label("Label35", QStringLiteral("×")), kit.scaleFactor("Label34")}), 2,
+                    1);
     grid->addWidget(kit.label("Label36", FieldLabel("Text9")), 3, 0);
-    grid->addLayout(Row({kit.text("Text9"), kit.label("Label38", QStringLiteral("×")), kit.scaleFactor("Label39")}),
-                    3, 1);
+    grid->addLayout(Row({kit.text("Text9"), kit.label("Label38", QStringLiteral("×")), kit.scaleFactor("Label39")}), 3,
+                    1);
     grid->setColumnStretch(1, 1);
 
     auto *column = new QVBoxLayout;
@@ -109,14 +109,14 @@ ElevationPage::ElevationPage(FormKit &kit)
 
     QGroupBox *connections = kit.frame("Frame12", QStringLiteral("设置连接"));
     auto *both = new QHBoxLayout(connections);
-    both->addWidget(Connection(kit, {"Frame13", "Check26", "Frame15", "Option13", "Option14", "Label48", "Combo10",
-                                     "Check27", "Frame16", "Option16", "Option15", "Option7", "Option8", "Label49",
-                                     "Combo11"}),
-                    1);
-    both->addWidget(Connection(kit, {"Frame17", "Check29", "Frame19", "Option20", "Option19", "Label51", "Combo13",
-                                     "Check28", "Frame18", "Option17", "Option18", "Option9", "Option10", "Label50",
-                                     "Combo12"}),
-                    1);
+    both->addWidget(
+        Connection(kit, {"Frame13", "Check26", "Frame15", "Option13", "Option14", "Label48", "Combo10", "Check27",
+                         "Frame16", "Option16", "Option15", "Option7", "Option8", "Label49", "Combo11"}),
+        1);
+    both->addWidget(
+        Connection(kit, {"Frame17", "Check29", "Frame19", "Option20", "Option19", "Label51", "Combo13", "Check28",
+                         "Frame18", "Option17", "Option18", "Option9", "Option10", "Label50", "Combo12"}),
+        1);
 
     auto *page = new QVBoxLayout(this);
     page->addWidget(kit.title("lbl(3)", QStringLiteral("高地、悬崖、及连接：")));

@@ -24,18 +24,15 @@ LandPage::LandPage(FormKit &kit)
     grid->setColumnStretch(1, 1);
     int row = 0;
     kit.addRow(grid, row++, kit.label("Label59", FieldLabel("Combo15")), kit.combo("Combo15"));
-    kit.addRow(grid, row++, kit.label("Label60", FieldLabel("Slider13")),
-               kit.sliderWithValue("Slider13", "Label71"));
-    kit.addRow(grid, row++, kit.label("Label61", FieldLabel("Slider12")),
-               kit.sliderWithValue("Slider12", "Label72"));
+    kit.addRow(grid, row++, kit.label("Label60", FieldLabel("Slider13")), kit.sliderWithValue("Slider13", "Label71"));
+    kit.addRow(grid, row++, kit.label("Label61", FieldLabel("Slider12")), kit.sliderWithValue("Slider12", "Label72"));
     grid->addWidget(kit.check("Check34"), row, 0);
     grid->addLayout(Row({kit.label("Label70", FieldLabel("Combo16")), kit.combo("Combo16")}), row++, 1);
     kit.addRow(grid, row++, kit.label("Label62", FieldLabel("Slider11")),
                kit.sliderWithEnds("Slider11", "Label69", QStringLiteral("较模糊"), "Label68", QStringLiteral("较直")));
     kit.addRow(grid, row++, kit.label("Label63", FieldLabel("Slider9")),
                kit.sliderWithEnds("Slider9", "Label66", QStringLiteral("较长"), "Label65", QStringLiteral("较方")));
-    kit.addRow(grid, row++, kit.label("Label64", FieldLabel("Slider10")),
-               kit.sliderWithValue("Slider10", "Label67"));
+    kit.addRow(grid, row++, kit.label("Label64", FieldLabel("Slider10")), kit.sliderWithValue("Slider10", "Label67"));
     grid->addWidget(kit.check("Check35"), row, 0);
     grid->addLayout(Row({kit.text("Text16")}), row++, 1);
     grid->addWidget(kit.check("Check36"), row, 0);
@@ -43,7 +40,7 @@ LandPage::LandPage(FormKit &kit)
     grid->setRowStretch(row, 1);
 
     QVBoxLayout *side = kit.itemsColumn("Command21", "Frame20", SettingCaption(QStringLiteral("Lst0")), "Lst0",
-                                          "Command18", "Command19", "Command20");
+                                        "Command18", "Command19", "Command20");
 
     auto *body = new QHBoxLayout;
     body->addWidget(editor, 3);

@@ -37,8 +37,7 @@ TerrainPage::TerrainPage(FormKit &kit)
     QComboBox *base = kit.combo("Combo14");
     base->setToolTip(QStringLiteral("如果为空，则自动设为基本地形"));
     kit.addRow(grid, row++, kit.label("Label53", FieldLabel("Combo14")), base);
-    kit.addRow(grid, row++, kit.label("Label19", FieldLabel("Slider6")),
-               kit.sliderWithValue("Slider6", "Label20"));
+    kit.addRow(grid, row++, kit.label("Label19", FieldLabel("Slider6")), kit.sliderWithValue("Slider6", "Label20"));
     grid->addWidget(kit.label("Label23", FieldLabel("Text2")), row, 0);
     grid->addLayout(Row({kit.text("Text2"), kit.label("Label17", QStringLiteral("×")), kit.scaleFactor("Label24")}),
                     row++, 1);
@@ -46,16 +45,16 @@ TerrainPage::TerrainPage(FormKit &kit)
     grid->addLayout(Row({kit.text("Text1")}), row++, 1);
     grid->addLayout(Row({kit.check("Check2"), kit.check("Check3")}), row++, 0, 1, 2);
     grid->addWidget(kit.label("Label21", FieldLabel("Slider7")), row, 0);
-    grid->addWidget(kit.sliderWithEnds("Slider7", "Label56", QStringLiteral("较长"), "Label25", QStringLiteral("较方"),
-                                       "Label22"),
-                    row++, 1);
+    grid->addWidget(
+        kit.sliderWithEnds("Slider7", "Label56", QStringLiteral("较长"), "Label25", QStringLiteral("较方"), "Label22"),
+        row++, 1);
     grid->addWidget(kit.label("Label26", FieldLabel("Combo6")), row, 0);
-    grid->addLayout(Row({kit.combo("Combo6"), kit.label("Label27", QStringLiteral("～")), kit.combo("Combo7")}),
-                    row++, 1);
+    grid->addLayout(Row({kit.combo("Combo6"), kit.label("Label27", QStringLiteral("～")), kit.combo("Combo7")}), row++,
+                    1);
     grid->setRowStretch(row, 1);
 
     QVBoxLayout *side = kit.itemsColumn("Command4", "Frame14", SettingCaption(QStringLiteral("Lst1")), "Lst1",
-                                          "Command7", "Command12", "Command13");
+                                        "Command7", "Command12", "Command13");
     side->addWidget(kit.check("Check30"));
 
     auto *body = new QHBoxLayout;

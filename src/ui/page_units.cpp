@@ -1,5 +1,5 @@
-#include "names/object_names.h"
 #include "core/control_captions.h"
+#include "names/object_names.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -93,8 +93,8 @@ UnitPage::UnitPage(FormKit &kit)
 
     choose_ = kit.button("Command8", QStringLiteral("选择"));
 
-    QVBoxLayout *side = kit.itemsColumn("Command6", "Frame9", FieldLabel("Lst2"), "Lst2",
-                                          "Command9", "Command11", "Command10");
+    QVBoxLayout *side =
+        kit.itemsColumn("Command6", "Frame9", FieldLabel("Lst2"), "Lst2", "Command9", "Command11", "Command10");
 
     auto *body = new QHBoxLayout;
     body->addWidget(UnitEditor(kit, choose_), 3);

@@ -1,15 +1,15 @@
-#include "ui/check_titled_frame.h"
 #include "core/control_captions.h"
+#include "ui/check_titled_frame.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace quorlin {
@@ -28,16 +28,13 @@ ZonePage::ZonePage(FormKit &kit)
     grid->setColumnStretch(1, 1);
     int row = 0;
     kit.addRow(grid, row++, kit.label("Label2", FieldLabel("Combo2")), kit.combo("Combo2"));
-    kit.addRow(grid, row++, kit.label("Label3", FieldLabel("Slider1")),
-               kit.sliderWithValue("Slider1", "Label4"));
-    kit.addRow(grid, row++, kit.label("Label5", FieldLabel("Slider2")),
-               kit.sliderWithValue("Slider2", "Label6"));
+    kit.addRow(grid, row++, kit.label("Label3", FieldLabel("Slider1")), kit.sliderWithValue("Slider1", "Label4"));
+    kit.addRow(grid, row++, kit.label("Label5", FieldLabel("Slider2")), kit.sliderWithValue("Slider2", "Label6"));
     grid->addWidget(kit.check("Check1"), row, 0);
     grid->addLayout(Row({kit.label("Label7", FieldLabel("Combo3")), kit.combo("Combo3")}), row++, 1);
     kit.addRow(grid, row++, kit.label("Label8", FieldLabel("Slider3")),
                kit.sliderWithEnds("Slider3", "Label9", QStringLiteral("较模糊"), "Label10", QStringLiteral("较直")));
-    kit.addRow(grid, row++, kit.label("Label11", FieldLabel("Slider4")),
-               kit.sliderWithValue("Slider4", "Label12"));
+    kit.addRow(grid, row++, kit.label("Label11", FieldLabel("Slider4")), kit.sliderWithValue("Slider4", "Label12"));
     kit.addRow(grid, row++, kit.label("Label13", FieldLabel("Slider5")),
                kit.sliderWithEnds("Slider5", "Label14", QStringLiteral("较长"), "Label15", QStringLiteral("较方")));
 

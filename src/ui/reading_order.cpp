@@ -113,8 +113,8 @@ bool WindowUndoKeys::eventFilter(QObject *, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
     const QKeyCombination pressed = key->keyCombination();
     const bool undoKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
-        || pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)
-        || pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+                         || pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)
+                         || pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
     // Swallowed unaccepted, the override lets the window's shortcut have the key.
     return undoKey;
 }

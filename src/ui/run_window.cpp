@@ -69,7 +69,8 @@ int RunWindow(int argc, char *argv[], const WindowOptions &options)
     MainWindow window(model);
     dialogs.setParent(&window);
 
-    StartupProbe probe(options.processClock, qEnvironmentVariableIsSet("QUORLIN_STARTUP_TIMING"), options.quitAfterShow);
+    StartupProbe probe(options.processClock, qEnvironmentVariableIsSet("QUORLIN_STARTUP_TIMING"),
+                       options.quitAfterShow);
     window.installEventFilter(&probe);
     window.show();
 

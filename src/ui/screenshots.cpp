@@ -1,8 +1,8 @@
 #include "ui/screenshots.h"
 
-#include "ui/unit_picker.h"
 #include "core/scripted_dialogs.h"
 #include "ui/main_window.h"
+#include "ui/unit_picker.h"
 #include "wizard/wizard_model.h"
 
 #include <QApplication>

@@ -50,10 +50,9 @@ UnitSearch::UnitSearch(QWidget *parent) : QLineEdit(parent)
     // Made now, so that the popup is hidden on a pick before `found` is sent
     // and whoever takes the focus then keeps it.
     completer->popup();
-    connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
-            [this](const QModelIndex &index) {
-                Q_EMIT found(index.data(CategoryRole).toInt(), index.data(RowRole).toInt());
-            });
+    connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this, [this](const QModelIndex &index) {
+        Q_EMIT found(index.data(CategoryRole).toInt(), index.data(RowRole).toInt());
+    });
 }
 
 void UnitSearch::keyPressEvent(QKeyEvent *event)

@@ -1,7 +1,7 @@
 #include "wizard/wizard_model.h"
 
-#include "drafts/draft.h"
 #include "core/text_files.h"
+#include "drafts/draft.h"
 #include "script/script_file.h"
 
 #include <QFileInfo>
@@ -28,11 +28,12 @@ bool WizardModel::saveScript()
     QString character;
     const int line = FirstNonGbkLine(script_, &character);
     if (line > 0) {
-        report(kAttention,
-               QStringLiteral("脚本第 %1 行中含有 GBK 无法表示的字符“%2”，脚本文件无法保存它，所以没有保存。请先删去它。")
-                   .arg(line)
-                   .arg(character),
-               MessageIcon::Warning);
+        report(
+            kAttention,
+            QStringLiteral("脚本第 %1 行中含有 GBK 无法表示的字符“%2”，脚本文件无法保存它，所以没有保存。请先删去它。")
+                .arg(line)
+                .arg(character),
+            MessageIcon::Warning);
         return false;
     }
     const QString path = dialogs_->saveFileName(FileKind::Script);
@@ -116,8 +117,8 @@ bool WizardModel::openDraft()
 {
     if (!dialogs_)
         return false;
-    const Answer answer = dialogs_->ask(kAttention, QStringLiteral("确实要放弃正在编辑的脚本，打开一个草稿吗？"),
-                                        true, Answer::No);
+    const Answer answer =
+        dialogs_->ask(kAttention, QStringLiteral("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true, Answer::No);
     if (answer != Answer::Yes)
         return false;
     const QString path = dialogs_->openFileName(FileKind::Draft);

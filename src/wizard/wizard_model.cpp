@@ -33,8 +33,8 @@ QString MergeKey(const QString &name)
 {
     const ControlDef *def = FindControl(name);
     const bool continuous = def
-        && (def->kind == ControlKind::Slider || def->kind == ControlKind::Text
-            || def->kind == ControlKind::EditableList);
+                            && (def->kind == ControlKind::Slider || def->kind == ControlKind::Text
+                                || def->kind == ControlKind::EditableList);
     return continuous ? name : QString();
 }
 
@@ -61,10 +61,8 @@ private:
     WizardModel &model_;
 };
 
-WizardModel::WizardModel(Dialogs *dialogs, QObject *parent)
-    : QObject(parent), dialogs_(dialogs), draftState_(project_)
-{
-}
+WizardModel::WizardModel(Dialogs *dialogs, QObject *parent) : QObject(parent), dialogs_(dialogs), draftState_(project_)
+{}
 
 void WizardModel::restore(const Project &state)
 {
@@ -294,7 +292,8 @@ QString WizardModel::caption(const QString &name) const
 
 QString WizardModel::assemble() const
 {
-    return AssembleScript(project_.settings, project_.lands, project_.terrains, project_.units, date_.value_or(TodayShortDate()));
+    return AssembleScript(project_.settings, project_.lands, project_.terrains, project_.units,
+                          date_.value_or(TodayShortDate()));
 }
 
 void WizardModel::next()

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/dialogs.h"
 #include "core/item_store.h"
 #include "core/outcome.h"
 #include "core/project.h"
-#include "core/dialogs.h"
-#include "wizard/history.h"
 #include "core/settings.h"
+#include "wizard/history.h"
 
 #include <QObject>
 #include <QString>
