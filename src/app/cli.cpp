@@ -1,6 +1,5 @@
 #include "app/cli.h"
 
-#include "core/scripted_dialogs.h"
 #include "core/text_files.h"
 #include "names/terrain_names.h"
 #include "script/script_file.h"
@@ -264,9 +263,8 @@ int RunGenerate(const QStringList &arguments)
         return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
     }
 
-    // No one reads these dialogs: a refused click says why in its outcome.
-    ScriptedDialogs dialogs;
-    WizardModel model(&dialogs);
+    // Without dialogs: a refused click says why in its outcome, and nothing asks.
+    WizardModel model(nullptr);
     Generate generate(model);
     // Options act in the order given; optionNames() lists each occurrence.
     QHash<QString, int> seen;

@@ -4,6 +4,7 @@
 #include "ui/model_binder.h"
 #include "ui/pages.h"
 #include "ui/reading_order.h"
+#include "ui/window_undo_keys.h"
 #include "ui/unit_picker.h"
 #include "wizard/wizard_model.h"
 

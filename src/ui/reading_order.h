@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QVector>
 
 class QWidget;
@@ -23,17 +22,5 @@ void ChainTabs(const QVector<QWidget *> &widgets);
 
 // The first control of `root` that can take the focus now, or nullptr.
 QWidget *FirstControl(QWidget *root);
-
-// Keeps the window's undo and redo keys for the window: a text field would
-// otherwise undo its own typing alone, apart from everything else.
-class WindowUndoKeys : public QObject {
-public:
-    using QObject::QObject;
-    // Applies to every text field inside `root`, combo box fields included.
-    void watch(QWidget *root);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-};
 
 } // namespace quorlin

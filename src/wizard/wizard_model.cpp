@@ -67,12 +67,11 @@ WizardModel::WizardModel(Dialogs *dialogs, QObject *parent) : QObject(parent), d
 void WizardModel::restore(const Project &state)
 {
     // The values change at once; the revision still moves on for the views.
-    const Project kept = state;
-    project_.settings.assignValues(kept.settings);
-    project_.lands = kept.lands;
-    project_.terrains = kept.terrains;
-    project_.units = kept.units;
-    project_.xn = kept.xn;
+    project_.settings.assignValues(state.settings);
+    project_.lands = state.lands;
+    project_.terrains = state.terrains;
+    project_.units = state.units;
+    project_.xn = state.xn;
 }
 
 void WizardModel::undo()
@@ -340,7 +339,7 @@ bool WizardModel::applyDraft(const QByteArray &bytes, QString *error)
     if (!ApplyDraft(bytes, opened, error))
         return false;
     Step step(*this);
-    project_ = opened;
+    restore(opened);
     notify();
     return true;
 }
