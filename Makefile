@@ -19,6 +19,12 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_WINDOW_PACKAGES := xvfb
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
+# ccache, when the machine has it, shares compiled objects between checkouts.
+ifneq ($(shell command -v ccache 2>/dev/null),)
+CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
+endif
+
 .PHONY: all deps fuzz-deps configure build run test bench bench-startup bench-window fuzz screenshots clean
 
 all: build
