@@ -2,6 +2,8 @@
 
 #include "core/controls.h"
 #include "names/terrain_names.h"
+#include "ui/accessible_text.h"
+#include "ui/legible_colours.h"
 #include "ui/model_binder.h"
 #include "wizard/wizard_model.h"
 
@@ -167,9 +169,7 @@ QLabel *FormKit::title(const char *name, const QString &caption)
 QLabel *FormKit::note(const char *name)
 {
     QLabel *note = label(name, kAddNote);
-    QPalette palette = note->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    note->setPalette(palette);
+    ApplyTint(note, Tint::Note);
     return note;
 }
 
@@ -179,9 +179,7 @@ QLabel *FormKit::scaleFactor(const char *name)
     QFont font = scale->font();
     font.setUnderline(true);
     scale->setFont(font);
-    QPalette palette = scale->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    scale->setPalette(palette);
+    ApplyTint(scale, Tint::Link);
     scale->setToolTip(kScaleTip);
     return scale;
 }
@@ -262,8 +260,11 @@ QWidget *FormKit::sliderWithValue(const char *sliderName, const char *valueName)
     auto *box = new QWidget;
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(slider(sliderName), 1);
-    row->addWidget(valueLabel(valueName));
+    QSlider *bar = slider(sliderName);
+    QLabel *value = valueLabel(valueName);
+    row->addWidget(bar, 1);
+    row->addWidget(value);
+    binder_.describe(bar, [value] { return value->text(); });
     return box;
 }
 
@@ -278,13 +279,21 @@ QWidget *FormKit::sliderWithEnds(const char *sliderName, const char *low, const 
     QSlider *bar = slider(sliderName);
     column->addWidget(bar);
     auto *ends = new QHBoxLayout;
-    ends->addWidget(label(low, lowText));
+    QLabel *lowEnd = label(low, lowText);
+    QLabel *highEnd = label(high, highText);
+    ends->addWidget(lowEnd);
     ends->addStretch();
-    ends->addWidget(label(high, highText));
+    ends->addWidget(highEnd);
     column->addLayout(ends);
     row->addLayout(column, 1);
-    if (value) {
-        row->addWidget(valueLabel(value), 0, Qt::AlignTop);
+    QLabel *shown = value ? valueLabel(value) : nullptr;
+    // "较模糊 … 较直", and the value where the page shows it.
+    binder_.describe(bar, [lowEnd, highEnd, shown] {
+        const QString ends = lowEnd->text() + QStringLiteral(" … ") + highEnd->text();
+        return shown ? ends + QStringLiteral("，") + shown->text() : ends;
+    });
+    if (shown) {
+        row->addWidget(shown, 0, Qt::AlignTop);
     } else {
         TellValue(bar);
         // As wide as a value label, so that all sliders of a form end in one line.
@@ -293,6 +302,15 @@ QWidget *FormKit::sliderWithEnds(const char *sliderName, const char *low, const 
         row->addWidget(gap);
     }
     return box;
+}
+
+QHBoxLayout *FormKit::scaled(const char *field, const char *times, const char *scale)
+{
+    QLineEdit *edit = text(field);
+    QLabel *sign = label(times, QStringLiteral("×"));
+    QLabel *factor = scaleFactor(scale);
+    binder_.describe(edit, [sign, factor] { return sign->text() + Spoken(factor); });
+    return Row({edit, sign, factor});
 }
 
 void FormKit::addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field, int span)

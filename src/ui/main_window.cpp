@@ -1,11 +1,12 @@
 #include "ui/main_window.h"
 
+#include "ui/accessible_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
 #include "ui/reading_order.h"
-#include "ui/window_undo_keys.h"
 #include "ui/unit_picker.h"
+#include "ui/window_undo_keys.h"
 #include "wizard/wizard_model.h"
 
 #include <QAction>
@@ -43,6 +44,7 @@ MainWindow::MainWindow(WizardModel &model, QWidget *parent)
     scroll_->setWidget(pages_);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAccessibleName(QStringLiteral("向导页面"));
 
     auto *window = new QVBoxLayout(this);
     window->addWidget(scroll_, 1);
@@ -98,6 +100,7 @@ void MainWindow::buildPage(int n)
     delete placeholder;
 
     LinkFieldLabels(page);
+    NameControls(page);
     if (n != WizardModel::kLastPage)
         undoKeys_->watch(page);
     // Tab walks the built pages in order, then the buttons under them.

@@ -1,5 +1,6 @@
 #include "core/control_captions.h"
 #include "names/object_names.h"
+#include "ui/accessible_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -34,8 +35,11 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
         const QString name = model->settings().text(QStringLiteral("Label55")).trimmed();
         unit->setToolTip(name.isEmpty() ? QString() : QStringLiteral("脚本中写作：%1").arg(ObjectConst(name)));
     });
-    grid->addWidget(kit.label("Label54", FieldLabel("Label55")), row, 0);
+    QLabel *caption = kit.label("Label54", FieldLabel("Label55"));
+    grid->addWidget(caption, row, 0);
     grid->addLayout(Row({unit, choose}), row++, 1);
+    // The chosen type is no stop for Tab, so "选择" tells it.
+    kit.binder().describe(choose, [caption, unit] { return caption->text() + Spoken(unit); });
 
     grid->addWidget(kit.label("Label30", FieldLabel("Text6")), row, 0);
     grid->addLayout(Row({kit.text("Text6")}), row++, 1);

@@ -8,9 +8,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <cstdio>
 
 namespace quorlin {
@@ -47,9 +50,23 @@ void Fill(WizardModel &model)
         model.setCheck(QString::fromLatin1(box), 1);
 }
 
-} // namespace
+// A dark palette of the kind desktop themes use with the Fusion style.
+QPalette DarkPalette()
+{
+    const QColor window(0x35, 0x35, 0x35), base(0x2a, 0x2a, 0x2a), text(0xf0, 0xf0, 0xf0), dim(0x80, 0x80, 0x80);
+    QPalette p(text, window, window.lighter(130), window.darker(130), window.darker(115), text, text, base, window);
+    p.setColor(QPalette::AlternateBase, window.lighter(110));
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
+    p.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, dim);
+    return p;
+}
 
-int TakeScreenshots(const QString &dir)
+int Shoot(const QString &dir)
 {
     if (!QDir().mkpath(dir)) {
         std::fprintf(stderr, "quorlin: cannot make %s\n", qPrintable(dir));
@@ -80,6 +97,31 @@ int TakeScreenshots(const QString &dir)
     ok = Save(picker, out.filePath(QStringLiteral("picker_unique_units.png"))) && ok;
     picker->reject();
     return ok ? 0 : 1;
+}
+
+} // namespace
+
+int TakeScreenshots(const QString &dir)
+{
+    // As the platform draws them; then in a dark palette, and with text half
+    // as large again, each in a folder of its own.
+    const QString style = QApplication::style()->name();
+    const QPalette palette = QApplication::palette();
+    const QFont font = QApplication::font();
+    int code = Shoot(dir);
+
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(DarkPalette());
+    code = qMax(code, Shoot(QDir(dir).filePath(QStringLiteral("dark"))));
+
+    QApplication::setStyle(QStyleFactory::create(style));
+    QApplication::setPalette(palette);
+    QFont large = font;
+    large.setPointSizeF(font.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    code = qMax(code, Shoot(QDir(dir).filePath(QStringLiteral("large-text"))));
+    QApplication::setFont(font);
+    return code;
 }
 
 } // namespace quorlin

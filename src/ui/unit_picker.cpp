@@ -64,6 +64,8 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
             combo->setMaxVisibleItems(20);
             chooser = combo;
         }
+        // Named after its category, as a screen reader meets it below the option.
+        chooser->setAccessibleName(c.caption);
         // A hidden chooser keeps its place, so choosing a category moves nothing.
         QSizePolicy policy = chooser->sizePolicy();
         policy.setRetainSizeWhenHidden(true);

@@ -1,0 +1,130 @@
+// The window as a screen reader meets it: every focusable control on the six
+// pages and in the unit picker has a name, what a value label shows reaches
+// its slider's description, also after a change, and the
+// coloured captions keep their contrast on a dark window.
+#include "test_gui_support.h"
+
+#include "ui/unit_picker.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QSlider>
+#include <QStyleFactory>
+#include <QtTest>
+
+using namespace quorlin;
+using namespace quorlin::test;
+
+namespace {
+
+// The focusable controls below `iface` that have no name, as "Name (Class)".
+void Unnamed(QAccessibleInterface *iface, const QWidget *window, QStringList &unnamed, int &walked)
+{
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface *child = iface->child(i);
+        if (!child)
+            continue;
+        // Widgets of this window; the items of a list speak their own text,
+        // and a list's popup is a window of its own.
+        auto *widget = qobject_cast<QWidget *>(child->object());
+        if (widget && widget->window() == window && child->state().focusable) {
+            ++walked;
+            if (child->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << widget->objectName() + QLatin1Char('/') + QLatin1String(widget->metaObject()->className());
+        }
+        Unnamed(child, window, unnamed, walked);
+    }
+}
+
+void VerifyAllNamed(QWidget *root)
+{
+    QStringList unnamed;
+    int walked = 0;
+    Unnamed(QAccessible::queryAccessibleInterface(root), root, unnamed, walked);
+    qInfo("%s: %d focusable controls, %lld without a name", qPrintable(root->objectName()), walked,
+          static_cast<long long>(unnamed.size()));
+    QVERIFY(walked > 20);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1String(", "))));
+}
+
+QString Description(QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); }
+
+// Every caption that stands with a slider (its value, its two ends) is in its description.
+void VerifySliderDescriptions(Wizard &w)
+{
+    const auto sliders = w.window.findChildren<QSlider *>();
+    QVERIFY(sliders.size() >= 13);
+    for (QSlider *slider : sliders)
+        for (QLabel *label : slider->parentWidget()->findChildren<QLabel *>())
+            QVERIFY2(Description(slider).contains(label->text()), qPrintable(slider->objectName()));
+}
+
+double Luminance(QColor c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double Contrast(QColor a, QColor b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlHasAName();
+    void valueLabelsReachDescriptions();
+    void colouredCaptionsKeepContrast();
+};
+
+void AccessibilityTest::everyControlHasAName()
+{
+    Wizard w;
+    VerifyAllNamed(&w.window);
+    w.goTo(3);
+    w.click("Command8");
+    QVERIFY(w.window.picker());
+    VerifyAllNamed(w.window.picker());
+    w.window.picker()->reject();
+}
+
+void AccessibilityTest::valueLabelsReachDescriptions()
+{
+    Wizard w;
+    VerifySliderDescriptions(w);
+    auto *slider = w.get<QSlider>("Slider1");
+    w.model.setSlider(QStringLiteral("Slider1"), 64);
+    QVERIFY(Description(slider).contains(QLatin1String("64%")));
+    w.model.click(QStringLiteral("Command14")); // restore defaults moves every slider
+    VerifySliderDescriptions(w);
+    // The fields counted in map-size scale factors say so.
+    for (const char *field : {"Text2", "Text8", "Text9"})
+        QVERIFY2(Description(w.get(field)).contains(QStringLiteral("比例系数")), field);
+}
+
+void AccessibilityTest::colouredCaptionsKeepContrast()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (const bool dark : {false, true}) {
+        QPalette palette = QApplication::style()->standardPalette();
+        if (dark) {
+            palette.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
+            palette.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+        }
+        QApplication::setPalette(palette);
+        Wizard w;
+        for (const char *name : {"Label58", "Lble(0)", "Label16", "Label24", "Label34"}) {
+            auto *label = w.get<QLabel>(name);
+            const QPalette &p = label->palette();
+            QVERIFY2(Contrast(p.color(QPalette::WindowText), p.color(QPalette::Window)) >= 4.5, name);
+        }
+    }
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "test_gui_accessibility.moc"
