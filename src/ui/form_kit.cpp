@@ -105,7 +105,8 @@ static void TellValue(QSlider *slider)
 QLineEdit *FormKit::text(const char *name, int width)
 {
     auto *edit = Named(new QLineEdit, name);
-    edit->setFixedWidth(width);
+    // Room for six digits whatever the size of the text.
+    edit->setFixedWidth(qMax(width, edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 14));
     binder_.bindText(edit);
     return edit;
 }
@@ -160,7 +161,7 @@ QLabel *FormKit::title(const char *name, const QString &caption)
 {
     QLabel *title = label(name, caption);
     QFont font = title->font();
-    font.setPointSize(20);
+    font.setPointSizeF(font.pointSizeF() * 20 / 9); // 20 points beside the usual 9, and as much larger with larger text
     font.setItalic(true);
     title->setFont(font);
     return title;
