@@ -39,11 +39,27 @@ void NameControls(QWidget *root)
             name = BuddyCaption(root, control);
         if (name.isEmpty())
             continue;
-        control->setAccessibleName(name);
-        // The text part of an editable list is a control of its own to a screen reader.
-        if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
-            combo->lineEdit()->setAccessibleName(name);
+        NameControl(control, name);
     }
+}
+
+void NameControl(QWidget *control, const QString &name)
+{
+    control->setAccessibleName(name);
+    auto *combo = qobject_cast<QComboBox *>(control);
+    if (!combo)
+        return;
+    // The text part of an editable list is a control of its own to a screen reader.
+    if (combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(name);
+    // On Linux a list speaks its entry as its name and reaches its caption
+    // through the label beside it; a list without one says it in its description.
+    const QWidget *parent = combo->parentWidget();
+    bool labelled = false;
+    for (const QLabel *label : parent ? parent->findChildren<QLabel *>(Qt::FindDirectChildrenOnly) : QList<QLabel *>())
+        labelled = labelled || label->buddy() == combo;
+    if (!labelled && combo->accessibleDescription().isEmpty() && combo->toolTip().isEmpty())
+        combo->setAccessibleDescription(name);
 }
 
 QString Spoken(const QLabel *label)

@@ -17,6 +17,9 @@ namespace quorlin {
 // caption of the label that is its buddy. A control already named keeps its name.
 void NameControls(QWidget *root);
 
+// Gives `control` the accessible name `name`, with what a list needs besides.
+void NameControl(QWidget *control, const QString &name);
+
 // What a label shows, told as one line: its text and, after it, its tooltip.
 QString Spoken(const QLabel *label);
 

@@ -1,6 +1,5 @@
 #include "core/control_captions.h"
 #include "names/object_names.h"
-#include "ui/accessible_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -39,7 +38,7 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
     grid->addWidget(caption, row, 0);
     grid->addLayout(Row({unit, choose}), row++, 1);
     // The chosen type is no stop for Tab, so "选择" tells it.
-    kit.binder().describe(choose, [caption, unit] { return caption->text() + Spoken(unit); });
+    kit.binder().describe(choose, [caption, unit] { return caption->text() + unit->text(); });
 
     grid->addWidget(kit.label("Label30", FieldLabel("Text6")), row, 0);
     grid->addLayout(Row({kit.text("Text6")}), row++, 1);

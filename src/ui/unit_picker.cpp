@@ -1,6 +1,7 @@
 #include "ui/unit_picker.h"
 
 #include "names/picker_lists.h"
+#include "ui/accessible_text.h"
 #include "ui/unit_search.h"
 
 #include <QComboBox>
@@ -65,7 +66,7 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
             chooser = combo;
         }
         // Named after its category, as a screen reader meets it below the option.
-        chooser->setAccessibleName(c.caption);
+        NameControl(chooser, c.caption);
         // A hidden chooser keeps its place, so choosing a category moves nothing.
         QSizePolicy policy = chooser->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
