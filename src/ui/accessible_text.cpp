@@ -1,6 +1,7 @@
 #include "ui/accessible_text.h"
 
 #include "core/control_captions.h"
+#include "core/ui_text.h"
 #include "ui/reading_order.h"
 
 #include <QAbstractButton>
@@ -65,7 +66,7 @@ void NameControl(QWidget *control, const QString &name)
 QString Spoken(const QLabel *label)
 {
     const QString tip = label->toolTip().simplified();
-    return tip.isEmpty() ? label->text() : label->text() + QStringLiteral("（") + tip + QStringLiteral("）");
+    return tip.isEmpty() ? label->text() : Ui::tr("%1（%2）").arg(label->text(), tip);
 }
 
 void Descriptions::add(QWidget *control, std::function<QString()> text) { entries_.append({control, std::move(text)}); }

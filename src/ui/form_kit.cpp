@@ -1,6 +1,7 @@
 #include "ui/form_kit.h"
 
 #include "core/controls.h"
+#include "core/ui_text.h"
 #include "names/terrain_names.h"
 #include "ui/accessible_text.h"
 #include "ui/legible_colours.h"
@@ -28,10 +29,11 @@ namespace quorlin {
 namespace {
 
 // The map sizes and their factors, as the game lists them.
-const QString kScaleTip = QStringLiteral("\r\n 微型：0.5 \r\n 小型：0.9 \r\n 中型：1.4 \r\n 正常：2.1 \r\n"
-                                         " 大型：4.0 \r\n 巨型：6.2 \r\n");
+const char *const kScaleTip =
+    QT_TRANSLATE_NOOP("Quorlin", "\r\n 微型：0.5 \r\n 小型：0.9 \r\n 中型：1.4 \r\n 正常：2.1 \r\n"
+                                 " 大型：4.0 \r\n 巨型：6.2 \r\n");
 
-const QString kAddNote = QStringLiteral("注：参数设定好后，一定要点“添加”才能生效。");
+const char *const kAddNote = QT_TRANSLATE_NOOP("Quorlin", "注：参数设定好后，一定要点“添加”才能生效。");
 
 // A click only ever ticks or clears. A grey box (value 2, which only a draft
 // brings) counts as ticked, and a click makes it plainly ticked, as a native
@@ -47,7 +49,7 @@ protected:
 QString Caption(const char *name)
 {
     const ControlDef *def = FindControl(QString::fromLatin1(name));
-    return def ? QString::fromUtf8(def->caption) : QString();
+    return def && *def->caption ? Ui::tr(def->caption) : QString();
 }
 
 template <class W>
@@ -169,19 +171,19 @@ QLabel *FormKit::title(const char *name, const QString &caption)
 
 QLabel *FormKit::note(const char *name)
 {
-    QLabel *note = label(name, kAddNote);
+    QLabel *note = label(name, Ui::tr(kAddNote));
     ApplyTint(note, Tint::Note);
     return note;
 }
 
 QLabel *FormKit::scaleFactor(const char *name)
 {
-    QLabel *scale = label(name, QStringLiteral("比例系数"));
+    QLabel *scale = label(name, Ui::tr("比例系数"));
     QFont font = scale->font();
     font.setUnderline(true);
     scale->setFont(font);
     ApplyTint(scale, Tint::Link);
-    scale->setToolTip(kScaleTip);
+    scale->setToolTip(Ui::tr(kScaleTip));
     return scale;
 }
 
@@ -229,9 +231,9 @@ QGroupBox *FormKit::addedItems(const char *frameName, const QString &title, cons
     QListWidget *lines = list(listName);
     column->addWidget(lines, 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(modelButton(all, QStringLiteral("全选")));
-    buttons->addWidget(modelButton(none, QStringLiteral("全不选")));
-    QPushButton *removeButton = modelButton(remove, QStringLiteral("删除"));
+    buttons->addWidget(modelButton(all, Ui::tr("全选")));
+    buttons->addWidget(modelButton(none, Ui::tr("全不选")));
+    QPushButton *removeButton = modelButton(remove, Ui::tr("删除"));
     buttons->addWidget(removeButton);
     // Delete in the list deletes its selected lines, as the button does.
     auto *deleteKey = new QShortcut(QKeySequence::Delete, lines, nullptr, nullptr, Qt::WidgetShortcut);
@@ -244,7 +246,7 @@ QVBoxLayout *FormKit::itemsColumn(const char *add, const char *frameName, const 
                                   const char *all, const char *none, const char *remove)
 {
     auto *side = new QVBoxLayout;
-    side->addLayout(Row({modelButton(add, QStringLiteral("添加"))}));
+    side->addLayout(Row({modelButton(add, Ui::tr("添加"))}));
     side->addWidget(addedItems(frameName, title, listName, all, none, remove), 1);
     return side;
 }
@@ -290,8 +292,8 @@ QWidget *FormKit::sliderWithEnds(const char *sliderName, const char *low, const 
     QLabel *shown = value ? valueLabel(value) : nullptr;
     // "较模糊 … 较直", and the value where the page shows it.
     binder_.describe(bar, [lowEnd, highEnd, shown] {
-        const QString ends = lowEnd->text() + QStringLiteral(" … ") + highEnd->text();
-        return shown ? ends + QStringLiteral("，") + shown->text() : ends;
+        const QString ends = Ui::tr("%1 … %2").arg(lowEnd->text(), highEnd->text());
+        return shown ? Ui::tr("%1，%2").arg(ends, shown->text()) : ends;
     });
     if (shown) {
         row->addWidget(shown, 0, Qt::AlignTop);
