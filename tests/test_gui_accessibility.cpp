@@ -4,6 +4,7 @@
 // coloured captions keep their contrast on a dark window.
 #include "test_gui_support.h"
 
+#include "ui/legible_colours.h"
 #include "ui/unit_picker.h"
 
 #include <QAccessible>
@@ -59,18 +60,6 @@ void VerifySliderDescriptions(Wizard &w)
             QVERIFY2(Description(slider).contains(label->text()), qPrintable(slider->objectName()));
 }
 
-double Luminance(QColor c)
-{
-    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double Contrast(QColor a, QColor b)
-{
-    const double la = Luminance(a), lb = Luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
-}
-
 } // namespace
 
 class AccessibilityTest : public QObject {
@@ -109,6 +98,8 @@ void AccessibilityTest::valueLabelsReachDescriptions()
 void AccessibilityTest::colouredCaptionsKeepContrast()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Wizard w;
+    // Light as the style has it, then dark while the window is open, as a desktop theme switches.
     for (const bool dark : {false, true}) {
         QPalette palette = QApplication::style()->standardPalette();
         if (dark) {
@@ -116,7 +107,7 @@ void AccessibilityTest::colouredCaptionsKeepContrast()
             palette.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
         }
         QApplication::setPalette(palette);
-        Wizard w;
+        QCoreApplication::processEvents();
         for (const char *name : {"Label58", "Lble(0)", "Label16", "Label24", "Label34"}) {
             auto *label = w.get<QLabel>(name);
             const QPalette &p = label->palette();

@@ -9,17 +9,11 @@ namespace quorlin {
 
 namespace {
 
-// Relative luminance and contrast ratio as readers of text perceive them.
+// Relative luminance: how bright a colour looks, from 0 for black to 1 for white.
 double Luminance(const QColor &c)
 {
     auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double Contrast(const QColor &a, const QColor &b)
-{
-    const double la = Luminance(a), lb = Luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
 QColor Wanted(Tint tint, const QPalette &palette)
@@ -59,6 +53,12 @@ private:
 };
 
 } // namespace
+
+double Contrast(const QColor &a, const QColor &b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
 
 QColor Legible(const QColor &wanted, const QColor &background)
 {

@@ -17,6 +17,9 @@ enum class Tint {
 // theme chosen while the program runs).
 void ApplyTint(QWidget *widget, Tint tint);
 
+// The contrast ratio of two colours as readers of text perceive it, from 1 to 21.
+double Contrast(const QColor &a, const QColor &b);
+
 // `wanted`, made lighter or darker, with its hue kept, until it stands out
 // from `background` at a contrast of 4.5:1 or more.
 QColor Legible(const QColor &wanted, const QColor &background);
