@@ -78,7 +78,8 @@ bench-window: build
 	  ./$(BUILD)/quorlin_bare_window -- ./$(BUILD)/quorlin --quit-after-show
 
 # Pictures of the six pages and the unit picker, drawn off screen with the CJK
-# font; again in scale-1.5/ as on a 1280x900 screen at 1.5 times the scale.
+# font, and in dark/ (a dark palette) and large-text/ (1.5 times the font);
+# all again in scale-1.5/ as on a 1280x900 screen at 1.5 times the scale.
 screenshots: build
 	rm -rf screenshots-out
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin --screenshots screenshots-out
