@@ -1,7 +1,6 @@
-// The window as a screen reader meets it: every focusable control on the six
-// pages and in the unit picker has a name, what a value label shows reaches
-// its slider's description, also after a change, and the
-// coloured captions keep their contrast on a dark window.
+// The window as a screen reader meets it: every focusable control of the six
+// pages and the unit picker has a name, the captions beside a slider reach its
+// description after every change, and coloured captions keep their contrast.
 #include "test_gui_support.h"
 
 #include "ui/legible_colours.h"
@@ -18,15 +17,14 @@ using namespace quorlin::test;
 
 namespace {
 
-// The focusable controls below `iface` that have no name, as "Name (Class)".
+// The focusable widgets of `window` below `iface` without a name. The items of a
+// list speak their own text, and a list's popup is a window of its own.
 void Unnamed(QAccessibleInterface *iface, const QWidget *window, QStringList &unnamed, int &walked)
 {
     for (int i = 0; i < iface->childCount(); ++i) {
         QAccessibleInterface *child = iface->child(i);
         if (!child)
             continue;
-        // Widgets of this window; the items of a list speak their own text,
-        // and a list's popup is a window of its own.
         auto *widget = qobject_cast<QWidget *>(child->object());
         if (widget && widget->window() == window && child->state().focusable) {
             ++walked;
@@ -102,15 +100,12 @@ void AccessibilityTest::colouredCaptionsKeepContrast()
     // Light as the style has it, then dark while the window is open, as a desktop theme switches.
     for (const bool dark : {false, true}) {
         QPalette palette = QApplication::style()->standardPalette();
-        if (dark) {
+        if (dark)
             palette.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
-            palette.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
-        }
         QApplication::setPalette(palette);
         QCoreApplication::processEvents();
         for (const char *name : {"Label58", "Lble(0)", "Label16", "Label24", "Label34"}) {
-            auto *label = w.get<QLabel>(name);
-            const QPalette &p = label->palette();
+            const QPalette &p = w.get(name)->palette();
             QVERIFY2(Contrast(p.color(QPalette::WindowText), p.color(QPalette::Window)) >= 4.5, name);
         }
     }
