@@ -19,6 +19,7 @@ ScriptPage::ScriptPage(FormKit &kit)
     // The script as built, editable by hand before it is saved.
     auto *script = new ScriptEdit;
     script->setObjectName(QStringLiteral("Txt"));
+    script->setAccessibleName(Ui::tr("脚本"));
     script->setLineWrapMode(QPlainTextEdit::NoWrap);
     script->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     script->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
