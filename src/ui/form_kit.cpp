@@ -163,7 +163,11 @@ QLabel *FormKit::title(const char *name, const QString &caption)
 {
     QLabel *title = label(name, caption);
     QFont font = title->font();
-    font.setPointSizeF(font.pointSizeF() * 20 / 9); // 20 points beside the usual 9, and as much larger with larger text
+    // 20 points beside the usual 9, and as much larger with larger text.
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 20 / 9);
+    else
+        font.setPixelSize(font.pixelSize() * 20 / 9);
     font.setItalic(true);
     title->setFont(font);
     return title;
