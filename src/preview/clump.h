@@ -1,0 +1,58 @@
+// Growing a region of tiles one tile at a time, the way lands, terrain
+// patches and hills spread: the tiles next to the region wait in buckets by
+// how many of their eight neighbours already belong to it, and a high
+// clumping factor takes from the fullest bucket, which rounds the shape.
+#pragma once
+
+#include "preview/random.h"
+
+#include <QVector>
+#include <array>
+
+namespace quorlin::preview {
+
+class Clump {
+public:
+    // `owner` holds, per tile, the id of the region it belongs to, -1 when
+    // free; regions growing together share it.
+    Clump(int side, QVector<int> *owner, int id, int clumping);
+
+    // Counts `tile` as the region's (setting its owner) and queues its free neighbours.
+    void add(int tile);
+    // Takes one more free tile that `accept(tile)` allows; false when no
+    // neighbouring tile is left to try.
+    template <class Accept>
+    bool grow(Random &random, Accept &&accept);
+    int size() const { return size_; }
+    int id() const { return id_; }
+
+private:
+    int neighboursOwned(int tile) const;
+    int take(Random &random, int *bucket);
+
+    int side_;
+    QVector<int> &owner_;
+    int id_;
+    int clumping_;
+    int size_ = 0;
+    int waiting_ = 0;
+    std::array<QVector<int>, 9> buckets_;
+};
+
+template <class Accept>
+bool Clump::grow(Random &random, Accept &&accept)
+{
+    while (waiting_ > 0) {
+        int bucket = 0;
+        const int tile = take(random, &bucket);
+        // A tile waits once for each count it had; only the entry for its
+        // current count is live.
+        if (owner_[tile] != -1 || neighboursOwned(tile) != bucket || !accept(tile))
+            continue;
+        add(tile);
+        return true;
+    }
+    return false;
+}
+
+} // namespace quorlin::preview
