@@ -8,6 +8,7 @@
 
 #include <QVector>
 #include <array>
+#include <vector>
 
 namespace quorlin::preview {
 
@@ -27,16 +28,16 @@ public:
     int id() const { return id_; }
 
 private:
-    int neighboursOwned(int tile) const;
+    int neighboursOwned(int x, int y) const;
     int take(Random &random, int *bucket);
 
     int side_;
-    QVector<int> &owner_;
+    int *owner_; // the shared vector's cells; it never changes size
     int id_;
     int clumping_;
     int size_ = 0;
     int waiting_ = 0;
-    std::array<QVector<int>, 9> buckets_;
+    std::array<std::vector<int>, 9> buckets_;
 };
 
 template <class Accept>
@@ -47,7 +48,7 @@ bool Clump::grow(Random &random, Accept &&accept)
         const int tile = take(random, &bucket);
         // A tile waits once for each count it had; only the entry for its
         // current count is live.
-        if (owner_[tile] != -1 || neighboursOwned(tile) != bucket || !accept(tile))
+        if (owner_[tile] != -1 || neighboursOwned(tile % side_, tile / side_) != bucket || !accept(tile))
             continue;
         add(tile);
         return true;

@@ -48,6 +48,8 @@ void Terrace(MapContext &map, const QVector<int> &owner, int first, int last, in
 
 void BuildElevation(MapContext &map)
 {
+    if (map.plan.elevations.isEmpty())
+        return;
     Random random = map.random(2);
     Grid &grid = map.grid;
     const QVector<quint8> nearPlayers = NearMask(grid, map.result.playerOrigins, kPlayerClearance);

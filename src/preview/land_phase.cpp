@@ -97,7 +97,8 @@ bool WithinBorders(const MapContext &map, const Land &land, Random &random, int 
     return true;
 }
 
-bool AwayFromOtherZones(const MapContext &map, const QVector<int> &owner, const Land &land, int zone, int tile)
+bool AwayFromOtherZones(const MapContext &map, const QVector<int> &owner, const QVector<int> &zones, const Land &land,
+                        int zone, int tile)
 {
     if (land.avoidance <= 0)
         return true;
@@ -105,7 +106,7 @@ bool AwayFromOtherZones(const MapContext &map, const QVector<int> &owner, const 
     for (int ny = qMax(0, y - r); ny <= qMin(map.side - 1, y + r); ++ny) {
         const int *row = owner.constData() + ny * map.side;
         for (int nx = qMax(0, x - r); nx <= qMin(map.side - 1, x + r); ++nx) {
-            if (row[nx] >= 0 && map.result.lands[row[nx]].zone != zone)
+            if (row[nx] >= 0 && zones[row[nx]] != zone)
                 return false;
         }
     }
@@ -210,6 +211,9 @@ void BuildLands(MapContext &map)
         if (owner[tile] >= 0)
             clumps[owner[tile]]->add(tile);
     }
+    QVector<int> zones;
+    for (const PlacedLand &land : placed)
+        zones << land.zone;
     QVector<int> growing;
     for (int i = 0; i < lands.size(); ++i)
         growing << i;
@@ -221,7 +225,7 @@ void BuildLands(MapContext &map)
             const Land &land = lands[i];
             const int zone = placed[i].zone;
             if (clumps[i]->grow(random, [&](int tile) {
-                    return WithinBorders(map, land, random, tile) && AwayFromOtherZones(map, owner, land, zone, tile);
+                    return WithinBorders(map, land, random, tile) && AwayFromOtherZones(map, owner, zones, land, zone, tile);
                 }))
                 still << i;
         }

@@ -85,12 +85,23 @@ int MapContext::team(int player) const
 
 QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radius)
 {
-    // The distance to the nearest centre along the larger axis, in two
-    // sweeps over the grid, then cut at the radius.
     const int side = grid.side, far = INT_MAX / 2;
-    QVector<int> d(side * side, far);
+    QVector<quint8> mask(side * side, 0);
+    if (qint64(centres.size()) * (2 * radius + 1) * (2 * radius + 1) <= mask.size()) {
+        QVector<int> inside;
+        for (int c : centres) {
+            if (c >= 0 && c < mask.size())
+                inside << c;
+        }
+        Stamp(grid, &mask, inside, radius);
+        return mask;
+    }
+    // Many centres: the distance to the nearest along the larger axis, in
+    // two sweeps over the grid, then cut at the radius.
+    QVector<int> distance(side * side, far);
+    int *d = distance.data();
     for (int c : centres) {
-        if (c >= 0 && c < d.size())
+        if (c >= 0 && c < distance.size())
             d[c] = 0;
     }
     for (int y = 0; y < side; ++y) {
@@ -98,11 +109,9 @@ QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radi
             int &v = d[y * side + x];
             if (x > 0)
                 v = qMin(v, d[y * side + x - 1] + 1);
-            if (y > 0) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    if (x + dx >= 0 && x + dx < side)
-                        v = qMin(v, d[(y - 1) * side + x + dx] + 1);
-                }
+            for (int dx = -1; y > 0 && dx <= 1; ++dx) {
+                if (x + dx >= 0 && x + dx < side)
+                    v = qMin(v, d[(y - 1) * side + x + dx] + 1);
             }
         }
     }
@@ -111,27 +120,26 @@ QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radi
             int &v = d[y * side + x];
             if (x < side - 1)
                 v = qMin(v, d[y * side + x + 1] + 1);
-            if (y < side - 1) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    if (x + dx >= 0 && x + dx < side)
-                        v = qMin(v, d[(y + 1) * side + x + dx] + 1);
-                }
+            for (int dx = -1; y < side - 1 && dx <= 1; ++dx) {
+                if (x + dx >= 0 && x + dx < side)
+                    v = qMin(v, d[(y + 1) * side + x + dx] + 1);
             }
         }
     }
-    QVector<quint8> mask(side * side);
-    for (int i = 0; i < d.size(); ++i)
-        mask[i] = d[i] <= radius;
+    quint8 *m = mask.data();
+    for (int i = 0; i < side * side; ++i)
+        m[i] = d[i] <= radius;
     return mask;
 }
 
 void Stamp(const Grid &grid, QVector<quint8> *mask, const QVector<int> &centres, int radius)
 {
+    quint8 *m = mask->data();
     for (int c : centres) {
         const int cx = grid.x(c), cy = grid.y(c);
         for (int y = qMax(0, cy - radius); y <= qMin(grid.side - 1, cy + radius); ++y) {
             for (int x = qMax(0, cx - radius); x <= qMin(grid.side - 1, cx + radius); ++x)
-                (*mask)[y * grid.side + x] = 1;
+                m[y * grid.side + x] = 1;
         }
     }
 }

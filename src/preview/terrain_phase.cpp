@@ -54,6 +54,8 @@ Patch ReadPatch(MapContext &map, const PlanBlock &block)
 
 void PaintTerrains(MapContext &map)
 {
+    if (map.plan.terrains.isEmpty())
+        return;
     Random random = map.random(4);
     Grid &grid = map.grid;
     const QVector<quint8> nearPlayers = NearMask(grid, map.result.playerOrigins, kPlayerClearance - 1);
