@@ -3,6 +3,7 @@
 
 #include "preview/map_sizes.h"
 #include "preview/preview_engine.h"
+#include "preview/script_plan.h"
 
 using namespace quorlin::preview;
 
@@ -63,6 +64,7 @@ private slots:
     void objectsKeepTheirDistanceFromTheirPlayer();
     void baseTerrainAloneCoversTheMap();
     void absurdNumbersStayBounded();
+    void scriptBecomesThePlan();
 };
 
 void PreviewTest::sameSeedSameMapAndSeedsDiffer()
@@ -224,6 +226,42 @@ void PreviewTest::absurdNumbersStayBounded()
     QCOMPARE(result.grid.tiles(), kMaxSide * kMaxSide);
     QVERIFY(result.objects.size() <= result.grid.tiles());
     QCOMPARE(result.skipped.value(0).line, 42);
+}
+
+// Branches taken by size and #define, #const numbers, one random branch,
+// and what is left out listed with its line.
+void PreviewTest::scriptBecomesThePlan()
+{
+    const QString script = QStringLiteral("#const WIDE 12\n"
+                                          "#define RICH\n"
+                                          "<PLAYER_SETUP>\nrandom_placement\nnomad_resources\n"
+                                          "<LAND_GENERATION>\nbase_terrain DESERT\n"
+                                          "create_player_lands {\n"
+                                          "if TINY_MAP base_size 2 elseif RICH base_size WIDE else base_size 9 endif\n"
+                                          "}\n"
+                                          "<CLIFF_GENERATION>\n"
+                                          "<OBJECTS_GENERATION>\n"
+                                          "start_random percent_chance 50 create_object GOLD { }\n"
+                                          "percent_chance 50 create_object STONE { } end_random\n"
+                                          "create_object RELIC { frobnicate 3 }\n");
+    QSet<QString> drawn;
+    for (quint64 seed = 1; seed <= 16; ++seed) {
+        const MapPlan plan = PlanScript(script, QStringLiteral("MEDIUM_MAP"), seed);
+        QCOMPARE(plan.baseTerrain, QStringLiteral("DESERT"));
+        QCOMPARE(plan.lands.size(), 1);
+        QCOMPARE(plan.lands[0].number(QStringLiteral("base_size"), 0, 0, 99), 12);
+        QVERIFY(plan.hasCliffs);
+        QCOMPARE(plan.objects.size(), 2);
+        drawn << plan.objects[0].args.value(0);
+        QCOMPARE(plan.objects[1].args.value(0), QStringLiteral("RELIC"));
+        QCOMPARE(plan.skipped.size(), 2);
+        QCOMPARE(plan.skipped[0].line, 5);
+        QCOMPARE(plan.skipped[1].line, 15); // frobnicate, an unknown word
+        QCOMPARE(PlanScript(script, QStringLiteral("MEDIUM_MAP"), seed).objects[0].args, plan.objects[0].args);
+    }
+    QCOMPARE(drawn, (QSet<QString>{"GOLD", "STONE"}));
+    QCOMPARE(PlanScript(script, QStringLiteral("TINY_MAP"), 1).lands[0].number(QStringLiteral("base_size"), 0, 0, 99),
+             2);
 }
 
 QTEST_GUILESS_MAIN(PreviewTest)

@@ -35,10 +35,12 @@ struct PlanBlock {
     QString word(const QString &name, const QString &fallback = QString()) const;
 };
 
-// Something the preview leaves out or could not read, with its line.
+// Something the preview leaves out (a word) or could not read (a message
+// that says why), with its line.
 struct Skipped {
     int line = 0;
     QString what;
+    bool unread = false;
 };
 
 struct MapPlan {

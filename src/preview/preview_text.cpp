@@ -27,7 +27,12 @@ QStringList SkippedLines(const PreviewResult &result)
     // One line per word, at its first place, with how often it stands.
     QStringList words;
     QHash<QString, QPair<int, int>> seen; // word -> first line, count
+    QStringList lines;
     for (const Skipped &skipped : result.skipped) {
+        if (skipped.unread) {
+            lines << Ui::tr("第 %1 行：%2").arg(skipped.line).arg(skipped.what);
+            continue;
+        }
         auto it = seen.find(skipped.what);
         if (it == seen.end()) {
             words << skipped.what;
@@ -36,7 +41,6 @@ QStringList SkippedLines(const PreviewResult &result)
             ++it->second;
         }
     }
-    QStringList lines;
     for (const QString &word : words) {
         const QPair<int, int> &at = seen[word];
         lines << (at.second == 1 ? Ui::tr("第 %1 行：%2 未模拟").arg(at.first).arg(word)

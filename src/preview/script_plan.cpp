@@ -39,15 +39,14 @@ public:
         const lang::Script script = lang::ReadScript(text);
         for (const lang::Problem &problem : script.problems) {
             if (problem.severity == lang::Severity::Error)
-                skip(problem.line, problem.message);
+                plan_.skipped.append({problem.line, problem.message, true});
         }
         walk(script.nodes, nullptr);
         return plan_;
     }
 
 private:
-    void skip(int line, const QString &what) { plan_.skipped.append({line, what}); }
-    void skip(const Node &node) { skip(node.head.line, node.head.text.toString()); }
+    void skip(const Node &node) { plan_.skipped.append({node.head.line, node.head.text.toString()}); }
 
     // Walks `nodes`; inside a command's block, `block` gathers its attributes.
     void walk(const std::vector<Node> &nodes, PlanBlock *block)
