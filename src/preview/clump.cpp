@@ -29,7 +29,7 @@ int Clump::neighboursOwned(int x, int y) const
 void Clump::add(int tile)
 {
     owner_[tile] = id_;
-    ++size_;
+    tiles_.push_back(tile);
     const int x = tile % side_, y = tile / side_;
     for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {

@@ -24,7 +24,9 @@ public:
     // neighbouring tile is left to try.
     template <class Accept>
     bool grow(Random &random, Accept &&accept);
-    int size() const { return size_; }
+    int size() const { return int(tiles_.size()); }
+    // The region's tiles in the order they were taken.
+    const std::vector<int> &tiles() const { return tiles_; }
     int id() const { return id_; }
 
 private:
@@ -35,7 +37,7 @@ private:
     int *owner_; // the shared vector's cells; it never changes size
     int id_;
     int clumping_;
-    int size_ = 0;
+    std::vector<int> tiles_;
     int waiting_ = 0;
     std::array<std::vector<int>, 9> buckets_;
 };

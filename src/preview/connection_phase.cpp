@@ -1,7 +1,11 @@
 // Connections: cheapest paths between land origins, and the terrain they change.
 #include "preview/phases.h"
 
+#include <QMap>
+
+#include <algorithm>
 #include <climits>
+#include <numeric>
 #include <vector>
 
 namespace quorlin::preview {
@@ -11,85 +15,113 @@ namespace {
 constexpr int kMaxCost = 100;
 constexpr int kMaxRadius = 12;
 constexpr int kMaxEndpoints = 128;
-// Past this many origins, each is joined to the next rather than to every other.
-constexpr int kAllPairsUpTo = 8;
 
-// Which origins a connection block joins, as pairs of indexes into `origins`.
-QVector<QPair<int, int>> Pairs(const MapContext &map, const QString &kind, QVector<int> *origins)
+// The origins a connection block joins, in groups: every origin of a group
+// is to be joined with every other of the same group.
+QVector<QVector<int>> Groups(const MapContext &map, const QString &kind)
 {
-    QVector<int> group; // per origin: those with the same group are joined
+    QMap<int, QVector<int>> groups;
     if (kind == QLatin1String("create_connect_all_players_land") || kind == QLatin1String("create_connect_teams_lands")) {
         const bool teams = kind == QLatin1String("create_connect_teams_lands");
         for (int p = 0; p < map.players; ++p) {
-            if (map.result.playerOrigins[p] >= 0) {
-                *origins << map.result.playerOrigins[p];
-                group << (teams ? map.team(p) : 0);
-            }
+            if (map.result.playerOrigins[p] >= 0)
+                groups[teams ? map.team(p) : 0] << map.result.playerOrigins[p];
         }
     } else {
         const bool zones = kind == QLatin1String("create_connect_same_land_zones");
+        int count = 0;
         for (const PlacedLand &land : map.result.lands) {
-            if (origins->size() < kMaxEndpoints && !origins->contains(land.origin)) {
-                *origins << land.origin;
-                group << (zones ? land.zone : 0);
+            QVector<int> &group = groups[zones ? land.zone : 0];
+            if (count < kMaxEndpoints && !group.contains(land.origin)) {
+                group << land.origin;
+                ++count;
             }
         }
     }
-    QVector<QPair<int, int>> pairs;
-    for (int i = 0; i < origins->size(); ++i) {
-        int partners = 0;
-        for (int j = i + 1; j < origins->size(); ++j) {
-            if (group[i] == group[j] && (origins->size() <= kAllPairsUpTo || partners++ == 0))
-                pairs.append({i, j});
-        }
-    }
-    return pairs;
+    return groups.values().toVector();
 }
 
-// Cheapest path from `from` to each of `to` over tiles of positive cost
-// (Dial's buckets: costs are small whole numbers); marks the paths in `onPath`.
-void Paths(MapContext &map, const QVector<int> &cost, int from, const QVector<int> &to, QVector<int> *onPath)
+struct Meeting {
+    int cost = INT_MAX;
+    int a = -1, b = -1; // neighbouring tiles reached from the two origins
+};
+
+int Root(QVector<int> &parent, int i)
+{
+    while (parent[i] != i)
+        i = parent[i] = parent[parent[i]];
+    return i;
+}
+
+// Joins `origins` with the cheapest network of paths over tiles of positive
+// cost: the cheapest paths grow from all origins at once (Dial's buckets, as
+// costs are small whole numbers); where two meet is a possible link, and the
+// cheapest links that join everything are kept. Marks their tiles in `onPath`.
+void Join(MapContext &map, const QVector<int> &cost, const QVector<int> &origins, QVector<int> *onPath)
 {
     const Grid &grid = map.grid;
-    QVector<int> distance(int(map.area), INT_MAX), previous(int(map.area), -1);
+    QVector<int> distance(int(map.area), INT_MAX), previous(int(map.area), -1), from(int(map.area), -1);
+    int *dist = distance.data(), *prev = previous.data(), *source = from.data();
     std::vector<std::vector<int>> buckets(kMaxCost + 1);
-    QVector<quint8> target(int(map.area), 0);
-    for (int t : to)
-        target[t] = 1;
-    int remaining = to.size(), waiting = 1;
-    distance[from] = 0;
-    buckets[0].push_back(from);
-    for (int d = 0; waiting > 0 && remaining > 0; ++d) {
+    int waiting = 0;
+    for (int i = 0; i < origins.size(); ++i) {
+        dist[origins[i]] = 0;
+        source[origins[i]] = i;
+        buckets[0].push_back(origins[i]);
+        ++waiting;
+    }
+    auto price = [&](int tile) {
+        return grid.cliff[tile] ? 0 : (source[tile] >= 0 && dist[tile] == 0) ? 1 : cost[grid.terrain[tile]];
+    };
+    QHash<quint64, Meeting> meetings;
+    for (int d = 0; waiting > 0; ++d) {
         std::vector<int> &bucket = buckets[size_t(d % (kMaxCost + 1))];
         while (!bucket.empty()) {
             const int tile = bucket.back();
             bucket.pop_back();
             --waiting;
-            if (distance[tile] != d)
+            if (dist[tile] != d)
                 continue;
-            if (target[tile])
-                --remaining;
             const int x = grid.x(tile), y = grid.y(tile);
             const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
             for (const auto &n : next) {
                 if (!grid.inside(n[0], n[1]))
                     continue;
                 const int step = n[1] * map.side + n[0];
-                const int c = target[step] ? qMax(1, cost[grid.terrain[step]]) : cost[grid.terrain[step]];
-                if (c <= 0 || grid.cliff[step] || d + c >= distance[step])
+                const int c = price(step);
+                if (c <= 0)
                     continue;
-                distance[step] = d + c;
-                previous[step] = tile;
+                if (source[step] >= 0 && source[step] != source[tile] && dist[step] <= d) {
+                    const int one = qMin(source[step], source[tile]), other = qMax(source[step], source[tile]);
+                    Meeting &meeting = meetings[quint64(one) << 32 | quint64(other)];
+                    if (d + c + dist[step] < meeting.cost)
+                        meeting = {d + c + dist[step], tile, step};
+                }
+                if (d + c >= dist[step])
+                    continue;
+                dist[step] = d + c;
+                prev[step] = tile;
+                source[step] = source[tile];
                 buckets[size_t((d + c) % (kMaxCost + 1))].push_back(step);
                 ++waiting;
             }
         }
     }
-    for (int t : to) {
-        if (distance[t] == INT_MAX)
+    QVector<Meeting> links = meetings.values().toVector();
+    std::sort(links.begin(), links.end(), [](const Meeting &l, const Meeting &r) {
+        return l.cost != r.cost ? l.cost < r.cost : l.a < r.a;
+    });
+    QVector<int> parent(origins.size());
+    std::iota(parent.begin(), parent.end(), 0);
+    for (const Meeting &link : links) {
+        const int one = Root(parent, source[link.a]), other = Root(parent, source[link.b]);
+        if (one == other)
             continue;
-        for (int tile = t; tile >= 0; tile = previous[tile])
-            onPath->append(tile);
+        parent[one] = other;
+        for (int end : {link.a, link.b}) {
+            for (int tile = end; tile >= 0; tile = prev[tile])
+                onPath->append(tile);
+        }
     }
 }
 
@@ -99,8 +131,6 @@ void BuildConnections(MapContext &map)
 {
     Grid &grid = map.grid;
     for (const PlanBlock &block : map.plan.connections) {
-        QVector<int> origins;
-        const QVector<QPair<int, int>> pairs = Pairs(map, block.command, &origins);
         // Costs and replacements per terrain, from the block's rules.
         QVector<int> cost(256, 1), replacement(256, -1), radius(256, 0);
         const int fallback = block.has(QStringLiteral("default_terrain_replacement"))
@@ -119,14 +149,9 @@ void BuildConnections(MapContext &map)
                 radius[terrain] = qMin(value, kMaxRadius);
         }
         QVector<int> path;
-        for (int i = 0; i < origins.size(); ++i) {
-            QVector<int> to;
-            for (const auto &pair : pairs) {
-                if (pair.first == i)
-                    to << origins[pair.second];
-            }
-            if (!to.isEmpty())
-                Paths(map, cost, origins[i], to, &path);
+        for (const QVector<int> &origins : Groups(map, block.command)) {
+            if (origins.size() > 1)
+                Join(map, cost, origins, &path);
         }
         if (path.isEmpty())
             continue;

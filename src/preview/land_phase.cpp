@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace quorlin::preview {
 
@@ -87,6 +88,8 @@ int KeepInside(const MapContext &map, const Land &land, int tile)
 // the chance (1 - fuzziness/100)^d, drawn as d chances in a row.
 bool WithinBorders(const MapContext &map, const Land &land, Random &random, int tile)
 {
+    if (land.fuzziness == 0 || !(land.border[0] || land.border[1] || land.border[2] || land.border[3]))
+        return true;
     const int x = map.grid.x(tile), y = map.grid.y(tile), n = map.side - 1;
     const int past = qMax(qMax(land.border[0] - x, x - (n - land.border[1])),
                           qMax(land.border[2] - y, y - (n - land.border[3])));
@@ -214,11 +217,11 @@ void BuildLands(MapContext &map)
     QVector<int> zones;
     for (const PlacedLand &land : placed)
         zones << land.zone;
-    QVector<int> growing;
+    std::vector<int> growing, still;
     for (int i = 0; i < lands.size(); ++i)
-        growing << i;
-    while (!growing.isEmpty()) {
-        QVector<int> still;
+        growing.push_back(i);
+    while (!growing.empty()) {
+        still.clear();
         for (int i : growing) {
             if (clumps[i]->size() >= placed[i].budget)
                 continue;
@@ -227,7 +230,7 @@ void BuildLands(MapContext &map)
             if (clumps[i]->grow(random, [&](int tile) {
                     return WithinBorders(map, land, random, tile) && AwayFromOtherZones(map, owner, zones, land, zone, tile);
                 }))
-                still << i;
+                still.push_back(i);
         }
         growing.swap(still);
     }

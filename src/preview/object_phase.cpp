@@ -97,7 +97,8 @@ private:
     // Whether an object of `rule` may stand on `tile` for the player whose origin is `origin`.
     bool fits(const ObjectRule &rule, int origin, int tile) const
     {
-        if (grid_.object[tile] >= 0 || grid_.cliff[tile] || keptAway_[tile]
+        const Grid &grid_ = this->grid_; // reads only
+        if (grid_.object[tile] >= 0 || grid_.cliff[tile] || keptAway_.at(tile)
             || watery_.value(grid_.terrain[tile]) != rule.water)
             return false;
         if (rule.terrain >= 0 && grid_.terrain[tile] != rule.terrain)

@@ -65,11 +65,13 @@ void PaintTerrains(MapContext &map)
         const Patch patch = ReadPatch(map, block);
         if (patch.tiles <= 0)
             continue;
+        const qint16 *done = painted.constData();
+        const quint8 *terrain = grid.terrain.constData(), *height = grid.height.constData();
         auto spaced = [&](int tile) {
-            const int x = grid.x(tile), y = grid.y(tile), r = patch.spacing;
+            const int x = tile % map.side, y = tile / map.side, r = patch.spacing;
             for (int ny = qMax(0, y - r); ny <= qMin(map.side - 1, y + r); ++ny) {
                 for (int nx = qMax(0, x - r); nx <= qMin(map.side - 1, x + r); ++nx) {
-                    const int other = painted[ny * map.side + nx];
+                    const int other = done[ny * map.side + nx];
                     if (other >= 0 && other != patch.terrain)
                         return false;
                 }
@@ -77,8 +79,8 @@ void PaintTerrains(MapContext &map)
             return true;
         };
         auto accept = [&](int tile) {
-            return grid.terrain[tile] == patch.base && !(patch.avoidPlayers && nearPlayers[tile])
-                   && grid.height[tile] >= patch.lowest && grid.height[tile] <= patch.highest
+            return terrain[tile] == patch.base && !(patch.avoidPlayers && nearPlayers[tile])
+                   && height[tile] >= patch.lowest && height[tile] <= patch.highest
                    && (patch.spacing == 0 || spaced(tile));
         };
         std::vector<std::unique_ptr<Clump>> clumps;
@@ -103,8 +105,8 @@ void PaintTerrains(MapContext &map)
                     growing = true;
             }
         }
-        for (int tile = 0; tile < map.area; ++tile) {
-            if (owner[tile] >= 0) {
+        for (const auto &clump : clumps) {
+            for (int tile : clump->tiles()) {
                 owner[tile] = -1;
                 grid.terrain[tile] = quint8(patch.terrain);
                 painted[tile] = qint16(patch.terrain);
