@@ -26,7 +26,7 @@ CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 endif
 
-.PHONY: all deps fuzz-deps configure build run test bench bench-startup bench-window bench-preview fuzz screenshots clean
+.PHONY: all deps fuzz-deps configure build run test bench bench-startup bench-window bench-preview fuzz fuzz-preview screenshots clean
 
 all: build
 
@@ -104,6 +104,17 @@ fuzz: deps fuzz-deps
 	@mkdir -p fuzz-out/corpus
 	./build-fuzz/draft_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
 	  -dict=fuzz/draft.dict -artifact_prefix=fuzz-out/ -print_final_stats=1 fuzz-out/corpus fuzz/corpus
+
+# The map preview (the script read into a plan, the map built from it) under
+# libFuzzer with ASan and UBSan, for FUZZ_SECONDS, from the golden scripts;
+# new inputs go to fuzz-out/preview-corpus, a crashing one to fuzz-out/.
+fuzz-preview: deps fuzz-deps
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORLIN_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++ > /dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target preview_fuzz
+	@mkdir -p fuzz-out/preview-corpus
+	./build-fuzz/preview_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	  -artifact_prefix=fuzz-out/ -print_final_stats=1 fuzz-out/preview-corpus fuzz/preview_corpus
 
 clean:
 	rm -rf build build-sanitize build-fuzz

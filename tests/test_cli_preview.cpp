@@ -40,8 +40,8 @@ void CliPreviewTest::drawsTheDefaultScriptAndAScriptFile()
                  "<OBJECTS_GENERATION>\ncreate_object GOLD { set_place_for_every_player min_distance_to_players 400 "
                  "max_distance_to_players 400 }\n");
     script.close();
-    const Run hand = Preview({path("hand.rms"), "--size", "tiny", "--players", "8", "--square", "--output",
-                              path("hand.png")});
+    const Run hand =
+        Preview({path("hand.rms"), "--size", "tiny", "--players", "8", "--square", "--output", path("hand.png")});
     QCOMPARE(hand.exitCode, 0);
     const QImage square(path("hand.png"));
     QVERIFY(!square.isNull());

@@ -226,6 +226,7 @@ void PreviewTest::absurdNumbersStayBounded()
     QCOMPARE(result.grid.tiles(), kMaxSide * kMaxSide);
     QVERIFY(result.objects.size() <= result.grid.tiles());
     QCOMPARE(result.skipped.value(0).line, 42);
+    QCOMPARE(QSet<int>(result.playerOrigins.begin(), result.playerOrigins.end()).size(), 8);
 }
 
 // Branches taken by size and #define, #const numbers, one random branch,

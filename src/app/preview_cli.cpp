@@ -72,12 +72,12 @@ std::optional<int> ReadPreviewArguments(const QStringList &arguments, PreviewReq
     }
     const QStringList files = parser.positionalArguments().mid(1);
     quint64 players = 2, seed = 1;
-    const int size = parser.isSet(QStringLiteral("size"))
-                         ? preview::MapSizeIndex(parser.value(QStringLiteral("size")))
-                         : preview::MapSizeIndex(QStringLiteral("medium"));
+    const int size = parser.isSet(QStringLiteral("size")) ? preview::MapSizeIndex(parser.value(QStringLiteral("size")))
+                                                          : preview::MapSizeIndex(QStringLiteral("medium"));
     if (files.size() > 1 || (files.size() == 1 && parser.isSet(QStringLiteral("draft"))) || size < 0
         || !parser.isSet(QStringLiteral("output"))
-        || (parser.isSet(QStringLiteral("players")) && !ReadNumber(parser.value(QStringLiteral("players")), 1, 8, &players))
+        || (parser.isSet(QStringLiteral("players"))
+            && !ReadNumber(parser.value(QStringLiteral("players")), 1, 8, &players))
         || (parser.isSet(QStringLiteral("seed"))
             && !ReadNumber(parser.value(QStringLiteral("seed")), 0, std::numeric_limits<quint64>::max(), &seed))) {
         Err(QString::fromLatin1(kUsage));

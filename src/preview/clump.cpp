@@ -4,8 +4,7 @@ namespace quorlin::preview {
 
 Clump::Clump(int side, QVector<int> *owner, int id, int clumping)
     : side_(side), owner_(owner->data()), id_(id), clumping_(qBound(0, clumping, 1000))
-{
-}
+{}
 
 int Clump::neighboursOwned(int x, int y) const
 {

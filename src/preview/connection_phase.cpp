@@ -21,7 +21,8 @@ constexpr int kMaxEndpoints = 128;
 QVector<QVector<int>> Groups(const MapContext &map, const QString &kind)
 {
     QMap<int, QVector<int>> groups;
-    if (kind == QLatin1String("create_connect_all_players_land") || kind == QLatin1String("create_connect_teams_lands")) {
+    if (kind == QLatin1String("create_connect_all_players_land")
+        || kind == QLatin1String("create_connect_teams_lands")) {
         const bool teams = kind == QLatin1String("create_connect_teams_lands");
         for (int p = 0; p < map.players; ++p) {
             if (map.result.playerOrigins[p] >= 0)
@@ -108,9 +109,8 @@ void Join(MapContext &map, const QVector<int> &cost, const QVector<int> &origins
         }
     }
     QVector<Meeting> links = meetings.values().toVector();
-    std::sort(links.begin(), links.end(), [](const Meeting &l, const Meeting &r) {
-        return l.cost != r.cost ? l.cost < r.cost : l.a < r.a;
-    });
+    std::sort(links.begin(), links.end(),
+              [](const Meeting &l, const Meeting &r) { return l.cost != r.cost ? l.cost < r.cost : l.a < r.a; });
     QVector<int> parent(origins.size());
     std::iota(parent.begin(), parent.end(), 0);
     for (const Meeting &link : links) {

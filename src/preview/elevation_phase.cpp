@@ -35,8 +35,7 @@ void Terrace(MapContext &map, const QVector<int> &owner, int first, int last, in
         grid.height[tile] = quint8(qMax<int>(grid.height[tile], qMin(top, 1 + ring[tile] / spacing)));
         const int next[4] = {tile - 1, tile + 1, tile - map.side, tile + map.side};
         for (int n : next) {
-            if (n >= 0 && n < map.area && ring[n] < 0 && mine(n)
-                && qAbs(grid.x(n) - grid.x(tile)) <= 1) {
+            if (n >= 0 && n < map.area && ring[n] < 0 && mine(n) && qAbs(grid.x(n) - grid.x(tile)) <= 1) {
                 ring[n] = ring[tile] + 1;
                 queue << n;
             }

@@ -59,8 +59,8 @@ int FreeSpot(MapContext &map, Random &random, const QVector<int> &taken)
     const int margin = map.side / 8;
     int best = -1, bestDistance = -1;
     for (int attempt = 0; attempt < 12; ++attempt) {
-        const int tile = random.between(margin, map.side - 1 - margin) * map.side
-                         + random.between(margin, map.side - 1 - margin);
+        const int tile =
+            random.between(margin, map.side - 1 - margin) * map.side + random.between(margin, map.side - 1 - margin);
         int nearest = map.side;
         for (int other : taken)
             nearest = qMin(nearest, SquareDistance(map.grid, tile, other));
@@ -84,6 +84,23 @@ int KeepInside(const MapContext &map, const Land &land, int tile)
     return y * map.side + x;
 }
 
+// `tile`, or the nearest tile that is no origin yet: no two lands start on
+// one tile, even when their borders or sizes squeeze them together.
+int NearestFree(const MapContext &map, const QVector<quint8> &taken, int tile)
+{
+    const int x = map.grid.x(tile), y = map.grid.y(tile);
+    for (int r = 0; r < map.side; ++r) {
+        for (int ny = y - r; ny <= y + r; ++ny) {
+            for (int nx = x - r; nx <= x + r; ++nx) {
+                const bool ring = qAbs(nx - x) == r || qAbs(ny - y) == r;
+                if (ring && map.grid.inside(nx, ny) && !taken[ny * map.side + nx])
+                    return ny * map.side + nx;
+            }
+        }
+    }
+    return tile;
+}
+
 // Whether the land may take a tile: one d tiles past a border is taken with
 // the chance (1 - fuzziness/100)^d, drawn as d chances in a row.
 bool WithinBorders(const MapContext &map, const Land &land, Random &random, int tile)
@@ -91,8 +108,8 @@ bool WithinBorders(const MapContext &map, const Land &land, Random &random, int 
     if (land.fuzziness == 0 || !(land.border[0] || land.border[1] || land.border[2] || land.border[3]))
         return true;
     const int x = map.grid.x(tile), y = map.grid.y(tile), n = map.side - 1;
-    const int past = qMax(qMax(land.border[0] - x, x - (n - land.border[1])),
-                          qMax(land.border[2] - y, y - (n - land.border[3])));
+    const int past =
+        qMax(qMax(land.border[0] - x, x - (n - land.border[1])), qMax(land.border[2] - y, y - (n - land.border[3])));
     for (int d = 0; d < past; ++d) {
         if (random.below(100) < land.fuzziness)
             return false;
@@ -127,8 +144,7 @@ Land ReadLand(MapContext &map, const PlanBlock &block)
     for (int i = 0; i < 4; ++i)
         land.border[i] = block.number(QString::fromLatin1(borders[i]), 0, 0, 99) * map.side / 100;
     land.fuzziness = block.number(QStringLiteral("border_fuzziness"), 20, 0, 100);
-    land.avoidance =
-        block.number(QStringLiteral("other_zone_avoidance_distance"), 0, 0, kMaxZoneAvoidance);
+    land.avoidance = block.number(QStringLiteral("other_zone_avoidance_distance"), 0, 0, kMaxZoneAvoidance);
     return land;
 }
 
@@ -141,6 +157,7 @@ void BuildLands(MapContext &map)
     QVector<Land> lands;
     QVector<PlacedLand> &placed = map.result.lands;
     QVector<int> origins;
+    QVector<quint8> taken(int(map.area), 0);
     qint64 total = 0;
     for (const PlanBlock &block : map.plan.lands) {
         const bool forPlayers = block.command == QLatin1String("create_player_lands");
@@ -169,6 +186,8 @@ void BuildLands(MapContext &map)
             }
             if (!land.fixedPosition)
                 out.origin = KeepInside(map, land, out.origin);
+            out.origin = NearestFree(map, taken, out.origin);
+            taken[out.origin] = 1;
             // Zones: a player's land is its own, the other lands share one.
             if (block.has(QStringLiteral("zone")))
                 out.zone = 1000 + block.number(QStringLiteral("zone"), 0, -1000, 1000);
@@ -228,7 +247,8 @@ void BuildLands(MapContext &map)
             const Land &land = lands[i];
             const int zone = placed[i].zone;
             if (clumps[i]->grow(random, [&](int tile) {
-                    return WithinBorders(map, land, random, tile) && AwayFromOtherZones(map, owner, zones, land, zone, tile);
+                    return WithinBorders(map, land, random, tile)
+                           && AwayFromOtherZones(map, owner, zones, land, zone, tile);
                 }))
                 still.push_back(i);
         }

@@ -45,14 +45,14 @@ struct Skipped {
 
 struct MapPlan {
     QString baseTerrain = QStringLiteral("GRASS");
-    QVector<PlanBlock> lands;       // create_player_lands, create_land
-    QVector<PlanBlock> elevations;  // create_elevation
-    bool hasCliffs = false;         // a <CLIFF_GENERATION> section was written
+    QVector<PlanBlock> lands;                                          // create_player_lands, create_land
+    QVector<PlanBlock> elevations;                                     // create_elevation
+    bool hasCliffs = false;                                            // a <CLIFF_GENERATION> section was written
     PlanBlock cliffs{QStringLiteral("<CLIFF_GENERATION>"), {}, 0, {}}; // its top-level words as attributes
-    QVector<PlanBlock> terrains;    // create_terrain
-    QVector<PlanBlock> connections; // create_connect_*
-    QVector<PlanBlock> objects;     // create_object
-    QVector<Skipped> skipped;       // found while reading the script
+    QVector<PlanBlock> terrains;                                       // create_terrain
+    QVector<PlanBlock> connections;                                    // create_connect_*
+    QVector<PlanBlock> objects;                                        // create_object
+    QVector<Skipped> skipped;                                          // found while reading the script
 };
 
 } // namespace quorlin::preview

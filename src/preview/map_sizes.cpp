@@ -6,12 +6,12 @@ const QVector<MapSize> &MapSizes()
 {
     // clang-format off
     static const QVector<MapSize> sizes = {
-        {"tiny",   "微型", "TINY_MAP",     120},
-        {"small",  "小型", "SMALL_MAP",    144},
-        {"medium", "中型", "MEDIUM_MAP",   168},
-        {"normal", "正常", "LARGE_MAP",    200},
-        {"large",  "大型", "HUGE_MAP",     220},
-        {"giant",  "巨型", "GIGANTIC_MAP", kMaxSide},
+        {"tiny",   QT_TRANSLATE_NOOP("Quorlin", "微型"), "TINY_MAP",     120},
+        {"small",  QT_TRANSLATE_NOOP("Quorlin", "小型"), "SMALL_MAP",    144},
+        {"medium", QT_TRANSLATE_NOOP("Quorlin", "中型"), "MEDIUM_MAP",   168},
+        {"normal", QT_TRANSLATE_NOOP("Quorlin", "正常"), "LARGE_MAP",    200},
+        {"large",  QT_TRANSLATE_NOOP("Quorlin", "大型"), "HUGE_MAP",     220},
+        {"giant",  QT_TRANSLATE_NOOP("Quorlin", "巨型"), "GIGANTIC_MAP", kMaxSide},
     };
     // clang-format on
     return sizes;

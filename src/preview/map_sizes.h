@@ -8,7 +8,7 @@ namespace quorlin::preview {
 
 struct MapSize {
     const char *option;  // as the command line takes it
-    const char *caption; // as the window shows it
+    const char *caption; // as the window shows it, through Ui::tr
     const char *label;   // what a script tests with `if`
     int side;            // tiles along an edge
 };

@@ -1,7 +1,10 @@
 #include "preview/preview_drawing.h"
 
 #include "core/ui_text.h"
+#include "preview/map_sizes.h"
+#include "preview/preview_engine.h"
 #include "preview/preview_text.h"
+#include "preview/script_plan.h"
 #include "preview/styles.h"
 
 #include <QFontMetrics>
@@ -66,7 +69,7 @@ QStringList TextLines(const PreviewResult &result)
 
 } // namespace
 
-QImage DrawPreview(const PreviewResult &result, bool square)
+QImage DrawPreview(const PreviewResult &result, bool square, bool withText)
 {
     const Grid &grid = result.grid;
     const int n = grid.side;
@@ -79,8 +82,9 @@ QImage DrawPreview(const PreviewResult &result, bool square)
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setPixelSize(14);
     const QFontMetrics metrics(font);
-    const QStringList lines = TextLines(result);
-    QImage image(map.width() + 2 * kMargin, map.height() + 3 * kMargin + int(lines.size()) * metrics.height(),
+    const QStringList lines = withText ? TextLines(result) : QStringList();
+    QImage image(map.width() + 2 * kMargin,
+                 map.height() + (withText ? 3 * kMargin + int(lines.size()) * metrics.height() : 2 * kMargin),
                  QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter painter(&image);
@@ -111,7 +115,8 @@ QImage DrawPreview(const PreviewResult &result, bool square)
         painter.drawPolygon(square4);
         // The number beside its square, light on a dark outline.
         const QPointF at = square4.boundingRect().topRight() + QPointF(1, 0);
-        const QRectF box(at.x(), at.y() - numberFont.pixelSize(), numberFont.pixelSize() * 2, numberFont.pixelSize() * 1.4);
+        const QRectF box(at.x(), at.y() - numberFont.pixelSize(), numberFont.pixelSize() * 2,
+                         numberFont.pixelSize() * 1.4);
         painter.setPen(QColor(0x10, 0x10, 0x10));
         for (const QPointF &offset : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)})
             painter.drawText(box.translated(offset), Qt::AlignLeft | Qt::AlignVCenter, QString::number(p + 1));
@@ -127,6 +132,13 @@ QImage DrawPreview(const PreviewResult &result, bool square)
         y += metrics.height();
     }
     return image;
+}
+
+ScriptPreview PreviewScript(const QString &script, const PreviewOptions &options, bool square, bool withText)
+{
+    const QString label = QString::fromLatin1(MapSizes().value(options.sizeIndex, MapSizes().first()).label);
+    const PreviewResult result = BuildPreview(PlanScript(script, label, options.seed), options);
+    return {DrawPreview(result, square, withText), PreviewWarnings(result) + SkippedLines(result)};
 }
 
 } // namespace quorlin::preview

@@ -9,7 +9,15 @@
 
 namespace quorlin::preview {
 
-// Needs a QGuiApplication for its text.
-QImage DrawPreview(const PreviewResult &result, bool square);
+// Needs a QGuiApplication for its text. Without text, the map alone.
+QImage DrawPreview(const PreviewResult &result, bool square, bool withText = true);
+
+// A script's text all the way to its picture, with the warnings and what was
+// not simulated as lines.
+struct ScriptPreview {
+    QImage image;
+    QStringList notes;
+};
+ScriptPreview PreviewScript(const QString &script, const PreviewOptions &options, bool square, bool withText);
 
 } // namespace quorlin::preview

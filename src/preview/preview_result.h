@@ -19,13 +19,13 @@ struct PreviewOptions {
 // south-east and y to the south-west, so tile 0 is the north corner.
 struct Grid {
     int side = 0;
-    QStringList terrainNames;   // the terrains met so far; cells hold indexes
-    QVector<quint8> terrain;    // index into terrainNames
-    QVector<qint16> land;       // index into PreviewResult::lands, -1 for none
-    QVector<quint8> height;     // 0 to 16
-    QVector<quint8> cliff;      // 1 where a cliff stands
-    QVector<quint8> path;       // 1 where a connection runs
-    QVector<qint32> object;     // index into PreviewResult::objects, -1 for none
+    QStringList terrainNames; // the terrains met so far; cells hold indexes
+    QVector<quint8> terrain;  // index into terrainNames
+    QVector<qint16> land;     // index into PreviewResult::lands, -1 for none
+    QVector<quint8> height;   // 0 to 16
+    QVector<quint8> cliff;    // 1 where a cliff stands
+    QVector<quint8> path;     // 1 where a connection runs
+    QVector<qint32> object;   // index into PreviewResult::objects, -1 for none
 
     void reset(int newSide, const QString &base);
     int tiles() const { return side * side; }
@@ -50,10 +50,10 @@ inline int SquareDistance(const Grid &grid, int a, int b)
 
 struct PlacedLand {
     int line = 0;
-    int origin = -1;  // tile
-    int player = 0;   // 1 to 8 for a player's land, 0 for another
+    int origin = -1; // tile
+    int player = 0;  // 1 to 8 for a player's land, 0 for another
     int zone = 0;
-    int landId = -1;  // as land_id gave it, -1 without
+    int landId = -1;   // as land_id gave it, -1 without
     qint64 budget = 0; // tiles it aimed for
     qint64 tiles = 0;  // tiles it covers in the end
 };

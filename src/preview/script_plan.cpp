@@ -118,9 +118,9 @@ private:
         QStringList args;
         for (size_t i = 0; i < node.args.size(); ++i) {
             const QString word = node.args[i].text.toString();
-            const bool numeric = node.info && i < node.info->args.size()
-                                 && (node.info->args[i].kind == lang::ArgKind::Int
-                                     || node.info->args[i].kind == lang::ArgKind::Percent);
+            const bool numeric =
+                node.info && i < node.info->args.size()
+                && (node.info->args[i].kind == lang::ArgKind::Int || node.info->args[i].kind == lang::ArgKind::Percent);
             args << (numeric ? value(word) : word);
         }
         return args;

@@ -23,7 +23,7 @@ struct WindowOptions {
 // What `quorlin preview` asks of the module, which draws the picture: read
 // and checked before any application with a display exists.
 struct PreviewRequest {
-    QString script;   // the script's text
+    QString script;    // the script's text
     int sizeIndex = 2; // into the preview's map sizes
     int players = 2;
     quint64 seed = 1;
