@@ -11,9 +11,10 @@ namespace {
 constexpr int kMaxRadius = 30;
 constexpr int kAttempts = 64;
 // A block stops trying after this many groups in a row found no place, or
-// after looking at this many tiles.
+// after looking at this many tiles; the phase after the last.
 constexpr int kFailuresInARow = 64;
 constexpr qint64 kLooksPerBlock = 4000000;
+constexpr qint64 kLooksInAll = 16000000;
 
 struct ObjectRule {
     int objects = 1; // per group
@@ -76,12 +77,12 @@ public:
         report.name = block.args.value(0);
         const int sets = rule.everyPlayer ? map_.players : 1;
         int failures = 0;
-        looks_ = 0;
+        const qint64 allowed = qMin(looks_ + kLooksPerBlock, kLooksInAll);
         for (int set = 0; set < sets; ++set) {
             const int origin = rule.everyPlayer ? map_.result.playerOrigins.value(set, -1) : -1;
             for (int g = 0; g < rule.groups; ++g) {
                 ++report.groups;
-                if ((rule.everyPlayer && origin < 0) || failures >= kFailuresInARow || looks_ > kLooksPerBlock)
+                if ((rule.everyPlayer && origin < 0) || failures >= kFailuresInARow || looks_ > allowed)
                     continue;
                 const int count = qMax(1, rule.objects + random_.between(-rule.variance, rule.variance));
                 const int placed = group(rule, origin, count, index, rule.everyPlayer ? set + 1 : 0);

@@ -3,6 +3,7 @@
 #include "preview/map_sizes.h"
 #include "preview/phases.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace quorlin::preview {
@@ -144,8 +145,28 @@ void Stamp(const Grid &grid, QVector<quint8> *mask, const QVector<int> &centres,
     }
 }
 
-PreviewResult BuildPreview(const MapPlan &plan, const PreviewOptions &options)
+// Blocks per phase past which the rest are listed instead of simulated,
+// which keeps a script of millions of blocks to bounded time.
+constexpr int kMaxBlocksPerPhase = 256;
+
+PreviewResult BuildPreview(const MapPlan &whole, const PreviewOptions &options)
 {
+    MapPlan trimmed;
+    bool tooMany = false;
+    for (const QVector<PlanBlock> *blocks :
+         {&whole.lands, &whole.elevations, &whole.terrains, &whole.connections, &whole.objects})
+        tooMany = tooMany || blocks->size() > kMaxBlocksPerPhase;
+    if (tooMany) {
+        trimmed = whole;
+        for (QVector<PlanBlock> *blocks :
+             {&trimmed.lands, &trimmed.elevations, &trimmed.terrains, &trimmed.connections, &trimmed.objects}) {
+            for (int i = kMaxBlocksPerPhase; i < blocks->size(); ++i)
+                trimmed.skipped.append({blocks->at(i).line, blocks->at(i).command});
+            if (blocks->size() > kMaxBlocksPerPhase)
+                blocks->resize(kMaxBlocksPerPhase);
+        }
+    }
+    const MapPlan &plan = tooMany ? trimmed : whole;
     PreviewResult result;
     result.options = options;
     result.options.sizeIndex = qBound(0, options.sizeIndex, int(MapSizes().size()) - 1);
