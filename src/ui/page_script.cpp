@@ -1,3 +1,4 @@
+#include "core/ui_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -20,10 +21,10 @@ ScriptPage::ScriptPage(FormKit &kit)
     editor->edit()->setObjectName(QStringLiteral("Txt"));
     kit.binder().bindScript(editor->edit());
 
-    save_ = kit.button("CmdGo", QStringLiteral("生成"));
+    save_ = kit.button("CmdGo", Ui::tr("生成"));
 
     auto *page = new QVBoxLayout(this);
-    page->addWidget(kit.title("lbl(4)", QStringLiteral("生成文件：")));
+    page->addWidget(kit.title("lbl(4)", Ui::tr("生成文件：")));
     page->addWidget(editor, 1);
     page->addLayout(Row({nullptr, save_}, false));
 }

@@ -1,5 +1,7 @@
 #include "ui/problem_list.h"
 
+#include "core/ui_text.h"
+
 #include <QHeaderView>
 #include <QStyle>
 
@@ -8,9 +10,9 @@ namespace quorlin {
 ProblemList::ProblemList(QWidget *parent) : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("ProblemList"));
-    setAccessibleName(tr("问题列表"));
+    setAccessibleName(Ui::tr("问题列表"));
     setColumnCount(2);
-    setHeaderLabels({tr("行"), tr("问题")});
+    setHeaderLabels({Ui::tr("行"), Ui::tr("问题")});
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
@@ -35,7 +37,7 @@ void ProblemList::setProblems(const QVector<lang::Problem> &problems)
         const bool isError = problem.severity == lang::Severity::Error;
         row->setIcon(0, isError ? error : warning);
         row->setData(0, Qt::AccessibleTextRole,
-                     isError ? tr("错误，第 %1 行").arg(problem.line) : tr("警告，第 %1 行").arg(problem.line));
+                     isError ? Ui::tr("错误，第 %1 行").arg(problem.line) : Ui::tr("警告，第 %1 行").arg(problem.line));
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setToolTip(1, problem.message);
         rows << row;
@@ -52,10 +54,10 @@ QString ProblemList::Summary(const QVector<lang::Problem> &problems)
     const int warnings = int(problems.size()) - errors;
     QStringList parts;
     if (errors)
-        parts << tr("%1 个错误").arg(errors);
+        parts << Ui::tr("%1 个错误").arg(errors);
     if (warnings)
-        parts << tr("%1 个警告").arg(warnings);
-    return parts.isEmpty() ? tr("没有发现问题") : parts.join(tr("，"));
+        parts << Ui::tr("%1 个警告").arg(warnings);
+    return parts.isEmpty() ? Ui::tr("没有发现问题") : parts.join(Ui::tr("，"));
 }
 
 } // namespace quorlin

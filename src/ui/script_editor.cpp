@@ -1,5 +1,7 @@
 #include "ui/script_editor.h"
 
+#include "core/ui_text.h"
+
 #include "ui/problem_list.h"
 #include "ui/script_edit.h"
 #include "ui/script_highlighter.h"
@@ -19,9 +21,9 @@ namespace {
 // The editions of the language, as the dialect box offers them.
 // clang-format off
 const struct { lang::Dialect dialect; const char *name; } kDialects[] = {
-    {lang::Dialect::Classic, QT_TRANSLATE_NOOP("ScriptEditor", "经典版")},
-    {lang::Dialect::Patched, QT_TRANSLATE_NOOP("ScriptEditor", "补丁版")},
-    {lang::Dialect::Modern,  QT_TRANSLATE_NOOP("ScriptEditor", "新版")},
+    {lang::Dialect::Classic, QT_TRANSLATE_NOOP("Quorlin", "经典版")},
+    {lang::Dialect::Patched, QT_TRANSLATE_NOOP("Quorlin", "补丁版")},
+    {lang::Dialect::Modern,  QT_TRANSLATE_NOOP("Quorlin", "新版")},
 };
 // clang-format on
 
@@ -39,13 +41,13 @@ ScriptEditor::ScriptEditor(CheckFunction check, QWidget *parent)
     highlighter_->useBackground(edit_->palette().color(QPalette::Base));
 
     summary_->setObjectName(QStringLiteral("ProblemSummary"));
-    summary_->setAccessibleName(tr("检查结果"));
+    summary_->setAccessibleName(Ui::tr("检查结果"));
     summary_->setText(ProblemList::Summary({}));
     dialect_->setObjectName(QStringLiteral("DialectBox"));
-    dialect_->setAccessibleName(tr("语法版本"));
+    dialect_->setAccessibleName(Ui::tr("语法版本"));
     for (const auto &row : kDialects)
-        dialect_->addItem(tr(row.name), int(row.dialect));
-    auto *dialectLabel = new QLabel(tr("语法版本："));
+        dialect_->addItem(Ui::tr(row.name), int(row.dialect));
+    auto *dialectLabel = new QLabel(Ui::tr("语法版本："));
     dialectLabel->setBuddy(dialect_);
 
     auto *problems = new QWidget;
