@@ -34,6 +34,7 @@ ScriptEditor::ScriptEditor(CheckFunction check, QWidget *parent)
       live_(new LiveCheck(edit_, std::move(check), this)), summary_(new QLabel), dialect_(new QComboBox),
       list_(new ProblemList)
 {
+    edit_->setAccessibleName(Ui::tr("脚本"));
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -51,6 +52,7 @@ ScriptEditor::ScriptEditor(CheckFunction check, QWidget *parent)
     dialectLabel->setBuddy(dialect_);
 
     auto *problems = new QWidget;
+    problems->setObjectName(QStringLiteral("ProblemPanel"));
     auto *column = new QVBoxLayout(problems);
     column->setContentsMargins(0, 0, 0, 0);
     auto *row = new QHBoxLayout;
@@ -63,6 +65,7 @@ ScriptEditor::ScriptEditor(CheckFunction check, QWidget *parent)
 
     // The user may give the list more room, or the script.
     auto *split = new QSplitter(Qt::Vertical);
+    split->setObjectName(QStringLiteral("ScriptSplit"));
     split->setChildrenCollapsible(false);
     split->addWidget(edit_);
     split->addWidget(problems);
