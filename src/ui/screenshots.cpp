@@ -2,20 +2,27 @@
 
 #include "core/scripted_dialogs.h"
 #include "preview/map_sizes.h"
+#include "ui/live_check.h"
 #include "ui/main_window.h"
 #include "ui/preview_panel.h"
+#include "ui/script_edit.h"
+#include "ui/script_editor.h"
 #include "ui/unit_picker.h"
 #include "wizard/wizard_model.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTextBlock>
+#include <QTimer>
 #include <cstdio>
 
 namespace quorlin {
@@ -68,6 +75,36 @@ QPalette DarkPalette()
     return p;
 }
 
+// Two slips of a hand edit in the players' lands, a number with a fraction and
+// a misspelt attribute, so that the script page shows what its checks find;
+// the view starts at that section. Waits (a few seconds at most) for the check.
+void PlantSlips(MainWindow &window)
+{
+    auto *editor = window.findChild<ScriptEditor *>();
+    if (!editor)
+        return;
+    ScriptEdit *edit = editor->edit();
+    QString text = edit->toPlainText();
+    const struct {
+        const char *from, *to;
+    } slips[] = {{"land_percent  50", "land_percent  2.5"}, {"base_size  10", "base_sise  10"}};
+    for (const auto &slip : slips) {
+        const QString from = QString::fromLatin1(slip.from);
+        const int at = int(text.indexOf(from));
+        if (at >= 0)
+            text.replace(at, from.size(), QString::fromLatin1(slip.to));
+    }
+    QEventLoop wait;
+    QObject::connect(editor->liveCheck(), &LiveCheck::checked, &wait, &QEventLoop::quit);
+    QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+    edit->setPlainText(text);
+    editor->liveCheck()->checkNow();
+    wait.exec();
+    const QTextBlock section = edit->document()->find(QStringLiteral("<LAND_GENERATION>")).block();
+    if (section.isValid())
+        edit->verticalScrollBar()->setValue(section.blockNumber());
+}
+
 int Shoot(const QString &dir)
 {
     if (!QDir().mkpath(dir)) {
@@ -84,10 +121,12 @@ int Shoot(const QString &dir)
     Fill(model);
 
     bool ok = true;
-    for (int page = 0; page <= WizardModel::kLastPage; ++page) {
+    for (int page = 0; page < WizardModel::kLastPage; ++page) {
         ok = Save(&window, out.filePath(QStringLiteral("page%1.png").arg(page))) && ok;
         model.next();
     }
+    PlantSlips(window);
+    ok = Save(&window, out.filePath(QStringLiteral("page%1.png").arg(WizardModel::kLastPage))) && ok;
 
     // The preview beside the first page, for every map size (without
     // remembering it as shown).
