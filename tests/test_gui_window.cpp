@@ -146,6 +146,8 @@ void WindowTest::bindingsAreLoudAndLabelsFollowFields()
 
     for (const auto &[label, field] : {std::pair{"Label7", "Combo3"}, {"Label28", "Text3"}, {"Label26", "Combo6"}})
         QCOMPARE(w.get<QLabel>(label)->buddy(), w.get(field));
+    // A page's title heads the page; it would otherwise follow Check23's enabled state.
+    QCOMPARE(w.get<QLabel>("lbl(3)")->buddy(), nullptr);
 }
 
 void WindowTest::pagesAreBuiltWhenNeeded()

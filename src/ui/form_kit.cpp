@@ -6,6 +6,7 @@
 #include "ui/accessible_text.h"
 #include "ui/legible_colours.h"
 #include "ui/model_binder.h"
+#include "ui/reading_order.h"
 #include "wizard/wizard_model.h"
 
 #include <QCheckBox>
@@ -170,6 +171,7 @@ QLabel *FormKit::title(const char *name, const QString &caption)
         font.setPixelSize(font.pixelSize() * 20 / 9);
     font.setItalic(true);
     title->setFont(font);
+    title->setProperty(kPageTitle, true);
     return title;
 }
 

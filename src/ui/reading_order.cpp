@@ -74,6 +74,11 @@ void LinkFieldLabels(QWidget *root)
     QLabel *waiting = nullptr;
     for (QWidget *w : walk) {
         if (auto *label = qobject_cast<QLabel *>(w)) {
+            // A page's title ends in "：" too, but heads the page, not a field.
+            if (label->property(kPageTitle).toBool()) {
+                waiting = nullptr;
+                continue;
+            }
             const bool caption = label->text().endsWith(QChar(0xFF1A)); // "："
             if (caption && !label->buddy())
                 waiting = label;

@@ -12,6 +12,9 @@ namespace quorlin {
 // them when it moves the focus.
 QVector<QWidget *> ReadingOrder(QWidget *root);
 
+// The property that marks a page's title, which names no field.
+inline constexpr char kPageTitle[] = "quorlinPageTitle";
+
 // Gives each field label of `root` (a caption ending in "：") the control that
 // follows it in reading order as its buddy: the label then follows the field's
 // enabled state, and screen readers name the field by it.
