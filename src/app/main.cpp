@@ -24,6 +24,10 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         return quorlin::RunGenerate(app.arguments());
     }
+    if (argc > 1 && std::strcmp(argv[1], "check") == 0) {
+        QCoreApplication app(argc, argv);
+        return quorlin::RunCheck(app.arguments());
+    }
     // The window's command line is read before the window's application
     // exists, which needs a display: help and usage errors need none.
     quorlin::WindowOptions options;

@@ -59,7 +59,7 @@ std::vector<Word> SplitWords(QStringView text, std::vector<Word> *comments, Prob
                                 Tr("多余的注释结束符 */：它前面没有打开的 /*。请删掉它，或在注释开头补上 /*。"));
         } else if (GluedToCommentMark(word.text)) {
             problems->warning("comment-glued", word,
-                              (depth > 0 ? Tr("“%1”不会结束注释：注释符 /* 和 */ 只有单独成词才算数。"
+                              (depth > 0 ? Tr("“%1”不是注释符，不会打开或结束注释：注释符 /* 和 */ 只有单独成词才算数。"
                                               "请在它和文字之间加一个空格。")
                                          : Tr("“%1”不是注释：注释符 /* 和 */ 只有单独成词才算数，"
                                               "游戏会把它当成普通的词。请在它和文字之间加一个空格。"))
