@@ -23,6 +23,9 @@ bool IsWholeNumber(QStringView w)
 // Arithmetic and rnd(a,b), which only the modern dialect reads.
 bool IsExpression(QStringView w) { return w.startsWith(u'(') || w.startsWith(QLatin1String("rnd(")); }
 
+// Words whose lone number may be below zero though the tables give no limit.
+bool MayBeNegative(QStringView word) { return word == QLatin1String("resource_delta"); }
+
 } // namespace
 
 bool LooksLikeNumber(QStringView w)
@@ -114,7 +117,9 @@ void Checker::integer(const Word &head, ArgKind kind, const Word &arg, const Wor
     int min = kind == ArgKind::Percent ? 0 : INT_MIN, max = kind == ArgKind::Percent ? 100 : INT_MAX;
     bool hard = kind == ArgKind::Percent && (value < 0 || value > 100);
     if (lone && info) {
-        min = info->min.value_or(min);
+        // Counts and distances without a lower limit in the tables are not
+        // negative; the few words that take a negative value say so there.
+        min = info->min.value_or(MayBeNegative(head.text) ? min : 0);
         max = info->max.value_or(max);
     }
     if (value < min || value > max) {
