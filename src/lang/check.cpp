@@ -224,7 +224,8 @@ void Checker::randomGroup(const Node &node, const Place &place)
     if (total > 100)
         problems_.error(
             "percent-over-100", node.head,
-            Tr("这组随机分支的 percent_chance 加起来是 %1，超过了 100：请把它们改小，使总和不超过 100。").arg(total));
+            Tr("这个 start_random 里的 percent_chance 加起来是 %1，超过了 100：请把它们改小，使总和不超过 100。")
+                .arg(total));
     if (node.hasBlock)
         if (const Node *command = FirstCommand(node)) {
             Place body = place;
