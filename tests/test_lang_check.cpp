@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "core/controls.h"
+#include "core/text_files.h"
 #include "lang/check.h"
 #include "lang/reader.h"
 #include "names/picker_lists.h"
@@ -53,6 +54,7 @@ private slots:
     void wizardScriptsAreClean();
     void typedNumbersAreFlagged();
     void badInputIsBounded();
+    void commandLine();
 };
 
 void LangCheckTest::plantedFault_data()
@@ -225,6 +227,37 @@ void LangCheckTest::badInputIsBounded()
         const QVector<Problem> problems = CheckScript(text);
         QVERIFY(!problems.isEmpty() && problems.size() <= kMaxProblems);
     }
+}
+
+void LangCheckTest::commandLine()
+{
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.rms")), good = dir.filePath(QStringLiteral("good.rms"));
+    {
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(kLand) + "create_land { land_percent 2.5 }\n");
+        QFile clean(good);
+        QVERIFY(clean.open(QIODevice::WriteOnly));
+        clean.write(quorlin::ToGbk(QString::fromUtf8(kLand) + QStringLiteral("/* 沙漠 */\n")));
+    }
+    const testing::Run found = testing::RunQuorlin({"check", good, bad});
+    QCOMPARE(found.exitCode, 1);
+    const QStringList out = QString::fromUtf8(found.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(out.size(), 2);
+    QVERIFY2(out[0].startsWith(bad + QStringLiteral(":10:28: error: ")) && out[0].endsWith(" [number-expected]"),
+             qPrintable(out[0]));
+    QCOMPARE(out[1], QStringLiteral("1 个错误，0 个警告"));
+    QCOMPARE(testing::RunQuorlin({"check", "--dialect", "modern", good}).exitCode, 0);
+    QCOMPARE(testing::RunQuorlin({"check", "--dialect", "newest", good}).exitCode, 2);
+    QCOMPARE(testing::RunQuorlin({"check", good, dir.filePath(QStringLiteral("missing.rms"))}).exitCode, 2);
+    QCOMPARE(testing::RunQuorlin({"check"}).exitCode, 2);
+    // The wizard's script checked as it is written; the exit code is the one without the check.
+    const testing::Run generated =
+        testing::RunQuorlin({"generate", "--check", "--set", "Check23=1", "--set", "Text8=2.5"});
+    QCOMPARE(generated.exitCode, 0);
+    QVERIFY2(generated.err.contains("[number-expected]") && generated.err.contains("1 个错误"),
+             generated.err.constData());
 }
 
 QTEST_GUILESS_MAIN(LangCheckTest)

@@ -15,8 +15,7 @@ namespace {
 // clang-format off
 const struct { const char *word; const char *place; } kDisputed[] = {
     {"terrain_mask", "<PLAYER_SETUP>"}, {"circle_radius", "<PLAYER_SETUP>"}, {"color_correction", "*"},
-    {"base_terrain", "create_object"},  {"terrain_type", "create_terrain"},  {"effect_amount", ""},
-    {"effect_percent", ""},
+    {"base_terrain", "create_object"},  {"terrain_type", "create_terrain"},
 };
 // clang-format on
 
@@ -242,6 +241,11 @@ void Checker::unknown(const Node &node, const Place &place)
     } else if (LooksLikeNumber(w.text)) {
         problems_.error("extra-argument", w,
                         Tr("多余的值“%1”：它前面的词不需要这么多参数。请删掉它，或检查前面是否写错了词。").arg(w.text));
+    } else if (dialect_ == Dialect::Modern && consts_.contains(w.text.toString())) {
+        // The later edition lets a #const holding a word's internal number stand for that word.
+        problems_.warning(
+            "unknown-word", w,
+            Tr("“%1”是 #const 定义的名字：只有它的值是某个命令的内部编号时才能这样单独使用，请确认。").arg(w.text));
     } else if (FindConstant(w.text) || consts_.contains(w.text.toString()) || FindLabel(w.text)) {
         problems_.error("unknown-word", w,
                         Tr("“%1”是常量或标签，不能单独成句：它前面是否缺少了命令或属性？").arg(w.text));

@@ -45,16 +45,16 @@ Node Make(NodeKind kind, const Word &head, const WordInfo *info = nullptr)
 
 class Reader {
 public:
-    Reader(Script *script, std::vector<Word> words)
-        : script_(*script), words_(std::move(words)), problems_(&script->problems)
+    explicit Reader(Script *script)
+        : script_(*script), problems_(&script->problems), lexer_(script->text, &script->comments, &problems_)
     {
         frames_.push_back({Frame::Root, &script_.nodes, nullptr, Word()});
     }
 
     void run()
     {
-        while (at_ < words_.size())
-            statement(words_[at_++]);
+        while (peek())
+            statement(take());
         while (frames_.size() > 1)
             closeUnfinished(Word());
     }
@@ -69,7 +69,22 @@ private:
     };
 
     std::vector<Node> &nodes() { return *frames_.back().nodes; }
-    const Word *peek() const { return at_ < words_.size() ? &words_[at_] : nullptr; }
+    const Word *peek()
+    {
+        if (!looked_) {
+            looked_ = true;
+            haveAhead_ = lexer_.next(&ahead_);
+        }
+        return haveAhead_ ? &ahead_ : nullptr;
+    }
+    Word take()
+    {
+        peek();
+        looked_ = false;
+        before_ = last_;
+        last_ = ahead_;
+        return ahead_;
+    }
 
     // Takes the arguments a word's row asks for: stops at the first missing.
     std::vector<Word> takeArgs(const Word &head, const std::vector<ArgSpec> &specs)
@@ -82,8 +97,7 @@ private:
             const bool sameLine = next->line == head.line;
             if (!sameLine && (spec.optional || !Plausible(spec.kind, next->text)))
                 break;
-            args.push_back(*next);
-            ++at_;
+            args.push_back(take());
         }
         return args;
     }
@@ -95,13 +109,12 @@ private:
         while (const Word *next = peek()) {
             if (next->line != head.line || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
                 break;
-            args.push_back(*next);
-            ++at_;
+            args.push_back(take());
         }
         return args;
     }
 
-    void statement(const Word &word)
+    void statement(const Word word)
     {
         if (Is(word, "{"))
             return openBrace(word);
@@ -143,8 +156,7 @@ private:
         Node &node = nodes().back();
         const Word *next = peek();
         if (next && Is(*next, "{")) {
-            ++at_;
-            openBlock(&node, *next);
+            openBlock(&node, take());
             return;
         }
         // A command whose block follows a group of branches that each name
@@ -168,7 +180,7 @@ private:
         if (frames_.back().type != Frame::Block && !nodes().empty()) {
             Node &last = nodes().back();
             if ((last.kind == NodeKind::If || last.kind == NodeKind::Random) && !last.hasBlock && last.end.present()
-                && EndsInBlocklessCommand(last) && words_[at_ - 2].offset == last.end.offset) {
+                && EndsInBlocklessCommand(last) && before_.offset == last.end.offset) {
                 openBlock(&last, brace);
                 return;
             }
@@ -298,9 +310,10 @@ private:
     }
 
     Script &script_;
-    std::vector<Word> words_;
-    size_t at_ = 0;
     ProblemList problems_;
+    Lexer lexer_;
+    Word ahead_, last_, before_; // the next word, the last one taken and the one before it
+    bool looked_ = false, haveAhead_ = false;
     std::vector<Frame> frames_;
     int depth_ = 0;
     bool tooDeep_ = false;
@@ -318,8 +331,7 @@ Script ReadScript(const QString &text)
                        Tr("脚本太大（超过 %1 MB），没有检查。").arg(kMaxScriptChars / (1024 * 1024)));
         return script;
     }
-    std::vector<Word> words = SplitWords(script.text, &script.comments, &problems);
-    Reader(&script, std::move(words)).run();
+    Reader(&script).run();
     return script;
 }
 
