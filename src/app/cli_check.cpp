@@ -1,6 +1,7 @@
 // `quorlin check`: the script checker on the command line.
 #include "app/cli.h"
 
+#include "core/ui_text.h"
 #include "lang/check.h"
 #include "lang/reader.h"
 #include "lang/vocabulary.h"
@@ -18,8 +19,8 @@ void Print(FILE *to, const QString &line) { std::fputs((line + QLatin1Char('\n')
 QString CountLine(int errors, int warnings)
 {
     if (errors == 0 && warnings == 0)
-        return QStringLiteral("没有发现问题");
-    return QStringLiteral("%1 个错误，%2 个警告").arg(errors).arg(warnings);
+        return Ui::tr("没有发现问题");
+    return Ui::tr("%1 个错误，%2 个警告").arg(errors).arg(warnings);
 }
 
 } // namespace

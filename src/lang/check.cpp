@@ -83,9 +83,10 @@ void Checker::node(const Node &node, const Place &place)
 void Checker::dialectOf(const Word &word, Dialect of, const Place &place)
 {
     if (newer(of, place))
-        problems_.warning("dialect", word,
-                          Tr("“%1”属于 %2 方言，%3 方言里没有：请改用 %2 方言检查，或把它写进判断该方言的 if 分支里。")
-                              .arg(word.text, DialectName(of), DialectName(dialect_)));
+        problems_.warning(
+            "dialect", word,
+            Ui::tr("“%1”属于 %2 方言，%3 方言里没有：请改用 %2 方言检查，或把它写进判断该方言的 if 分支里。")
+                .arg(word.text, DialectName(of), DialectName(dialect_)));
 }
 
 void Checker::sectionPlace(const Node &node)
@@ -102,11 +103,11 @@ void Checker::sectionPlace(const Node &node)
     if (section_.isEmpty() || Disputed(node.head.text, section_))
         problems_.warning(
             "no-section", node.head,
-            Tr("“%1”写在 %2 段落之外：请把它移到 %2 段落里。").arg(node.head.text, sections.join(Tr("或"))));
+            Ui::tr("“%1”写在 %2 段落之外：请把它移到 %2 段落里。").arg(node.head.text, sections.join(Ui::tr("或"))));
     else
         problems_.error("wrong-section", node.head,
-                        Tr("“%1”只能写在 %2 段落里，不能写在 %3 里：请把它移过去。")
-                            .arg(node.head.text, sections.join(Tr("或")), section_));
+                        Ui::tr("“%1”只能写在 %2 段落里，不能写在 %3 里：请把它移过去。")
+                            .arg(node.head.text, sections.join(Ui::tr("或")), section_));
 }
 
 void Checker::statement(const Node &node, const Place &place)
@@ -116,7 +117,7 @@ void Checker::statement(const Node &node, const Place &place)
     if (place.block) {
         const QStringView command = place.block->head.text;
         if (!Takes(info, command) && !info.anywhere()) {
-            const QString message = Tr("命令“%1”的块里不能写“%2”：请把它移到接受它的块或段落里（它属于 %3）。")
+            const QString message = Ui::tr("命令“%1”的块里不能写“%2”：请把它移到接受它的块或段落里（它属于 %3）。")
                                         .arg(command, node.head.text, info.where.join(QLatin1Char(',')));
             problems_.add("wrong-block", Disputed(node.head.text, command) ? Severity::Warning : Severity::Error,
                           node.head, message);
@@ -125,11 +126,11 @@ void Checker::statement(const Node &node, const Place &place)
         if (info.kind == WordKind::Attribute) {
             if (Disputed(node.head.text, section_))
                 problems_.warning("outside-block", node.head,
-                                  Tr("“%1”通常写在 %2 的块里，不单独写在段落里。")
+                                  Ui::tr("“%1”通常写在 %2 的块里，不单独写在段落里。")
                                       .arg(node.head.text, info.where.join(QLatin1Char(','))));
             else
                 problems_.error("outside-block", node.head,
-                                Tr("属性“%1”必须写在命令的 { } 块里（%2）：请把它移进块里。")
+                                Ui::tr("属性“%1”必须写在命令的 { } 块里（%2）：请把它移进块里。")
                                     .arg(node.head.text, info.where.join(QLatin1Char(','))));
         } else {
             sectionPlace(node);
@@ -165,16 +166,18 @@ void Checker::directive(const Node &node, const Place &place)
     const auto previous = consts_.constFind(name);
     if (previous != consts_.cend() && previous->value != value && !previous->inBranch && !place.inBranch) {
         problems_.warning("name-redefined", node.args[0],
-                          Tr("“%1”在第 %2 行已定义为 %3，这里又定义为 %4：游戏用后一个值。请删掉多余的一个。")
+                          Ui::tr("“%1”在第 %2 行已定义为 %3，这里又定义为 %4：游戏用后一个值。请删掉多余的一个。")
                               .arg(name)
                               .arg(previous->line)
                               .arg(previous->value, value));
     } else if (const ConstantInfo *builtIn = FindConstant(name); previous == consts_.cend() && builtIn
                                                                  && builtIn->dialect <= dialect_
                                                                  && value != QString::number(builtIn->value)) {
-        problems_.warning(
-            "name-redefined", node.args[0],
-            Tr("“%1”是内置常量，值为 %2，这里定义为 %3：请确认这是有意的。").arg(name).arg(builtIn->value).arg(value));
+        problems_.warning("name-redefined", node.args[0],
+                          Ui::tr("“%1”是内置常量，值为 %2，这里定义为 %3：请确认这是有意的。")
+                              .arg(name)
+                              .arg(builtIn->value)
+                              .arg(value));
     }
     consts_.insert(name, {value, node.args[0].line, place.inBranch});
 }
@@ -191,7 +194,7 @@ void Checker::ifGroup(const Node &node, const Place &place)
                 here.allowed = std::max(place.allowed, l->dialect);
         } else if (branch.keyword.text != QLatin1String("else")) {
             problems_.error("argument-missing", branch.keyword,
-                            Tr("“%1”后面缺少要判断的标签：请写上标签名，例如 TINY_MAP。").arg(branch.keyword.text));
+                            Ui::tr("“%1”后面缺少要判断的标签：请写上标签名，例如 TINY_MAP。").arg(branch.keyword.text));
         }
         walk(branch.nodes, here);
     }
@@ -212,7 +215,7 @@ void Checker::randomGroup(const Node &node, const Place &place)
         if (branch.keyword.present()) {
             if (!branch.condition.present())
                 problems_.error("argument-missing", branch.keyword,
-                                Tr("percent_chance 后面缺少百分数：请写上 0 到 100 的整数。"));
+                                Ui::tr("percent_chance 后面缺少百分数：请写上 0 到 100 的整数。"));
             else
                 argument(branch.keyword, ArgKind::Percent, branch.condition, FindWord(branch.keyword.text), true,
                          place);
@@ -223,7 +226,7 @@ void Checker::randomGroup(const Node &node, const Place &place)
     if (total > 100)
         problems_.error(
             "percent-over-100", node.head,
-            Tr("这个 start_random 里的 percent_chance 加起来是 %1，超过了 100：请把它们改小，使总和不超过 100。")
+            Ui::tr("这个 start_random 里的 percent_chance 加起来是 %1，超过了 100：请把它们改小，使总和不超过 100。")
                 .arg(total));
     if (node.hasBlock)
         if (const Node *command = FirstCommand(node)) {
@@ -239,19 +242,20 @@ void Checker::unknown(const Node &node, const Place &place)
     if (GluedToCommentMark(w.text)) {
         // already told; its words are not checked further
     } else if (LooksLikeNumber(w.text)) {
-        problems_.error("extra-argument", w,
-                        Tr("多余的值“%1”：它前面的词不需要这么多参数。请删掉它，或检查前面是否写错了词。").arg(w.text));
+        problems_.error(
+            "extra-argument", w,
+            Ui::tr("多余的值“%1”：它前面的词不需要这么多参数。请删掉它，或检查前面是否写错了词。").arg(w.text));
     } else if (dialect_ == Dialect::Modern && consts_.contains(w.text.toString())) {
         // The later edition lets a #const holding a word's internal number stand for that word.
         problems_.warning(
             "unknown-word", w,
-            Tr("“%1”是 #const 定义的名字：只有它的值是某个命令的内部编号时才能这样单独使用，请确认。").arg(w.text));
+            Ui::tr("“%1”是 #const 定义的名字：只有它的值是某个命令的内部编号时才能这样单独使用，请确认。").arg(w.text));
     } else if (FindConstant(w.text) || consts_.contains(w.text.toString()) || FindLabel(w.text)) {
         problems_.error("unknown-word", w,
-                        Tr("“%1”是常量或标签，不能单独成句：它前面是否缺少了命令或属性？").arg(w.text));
+                        Ui::tr("“%1”是常量或标签，不能单独成句：它前面是否缺少了命令或属性？").arg(w.text));
     } else if (problems_.open()) {
-        const QString message =
-            Tr("不认识的词“%1”。").arg(w.text) + SuggestionText(w.text, NamePool::Words, Tr("请检查拼写，或删掉它。"));
+        const QString message = Ui::tr("不认识的词“%1”。").arg(w.text)
+                                + SuggestionText(w.text, NamePool::Words, Ui::tr("请检查拼写，或删掉它。"));
         problems_.error("unknown-word", w, message);
     }
     if (node.hasBlock) {
@@ -272,7 +276,7 @@ void Checker::duplicates(const std::vector<Node> &nodes, bool sectionLevel)
             continue;
         if (const Node *first = seen.value(n.info)) {
             problems_.warning("duplicate", n.head,
-                              Tr("“%1”在第 %2 行已经写过一次，游戏只用后一个：请删掉其中一个。")
+                              Ui::tr("“%1”在第 %2 行已经写过一次，游戏只用后一个：请删掉其中一个。")
                                   .arg(n.head.text)
                                   .arg(first->head.line));
         }

@@ -42,12 +42,12 @@ bool LooksLikeNumber(QStringView w)
 QString KindText(ArgKind kind)
 {
     switch (kind) {
-    case ArgKind::Int: return Tr("整数");
-    case ArgKind::Percent: return Tr("0 到 100 的整数");
-    case ArgKind::Constant: return Tr("常量名");
-    case ArgKind::Flag: return Tr("标签名");
-    case ArgKind::Name: return Tr("名字");
-    case ArgKind::File: return Tr("文件名");
+    case ArgKind::Int: return Ui::tr("整数");
+    case ArgKind::Percent: return Ui::tr("0 到 100 的整数");
+    case ArgKind::Constant: return Ui::tr("常量名");
+    case ArgKind::Flag: return Ui::tr("标签名");
+    case ArgKind::Name: return Ui::tr("名字");
+    case ArgKind::File: return Ui::tr("文件名");
     }
     return {};
 }
@@ -60,7 +60,7 @@ void Checker::arguments(const Node &node, const Place &place)
         if (i >= node.args.size()) {
             if (!spec.optional)
                 problems_.error("argument-missing", node.head,
-                                Tr("“%1”缺少第 %2 个参数（%3）：请在它后面写上。")
+                                Ui::tr("“%1”缺少第 %2 个参数（%3）：请在它后面写上。")
                                     .arg(node.head.text)
                                     .arg(i + 1)
                                     .arg(KindText(spec.kind)));
@@ -79,8 +79,8 @@ void Checker::argument(const Word &head, ArgKind kind, const Word &arg, const Wo
     case ArgKind::Constant:
         if (LooksLikeNumber(arg.text) || IsExpression(arg.text))
             return problems_.error("name-expected", arg,
-                                   Tr("“%1”后面需要常量名（例如 GRASS），不是数字“%2”：请改成常量名，或先用 "
-                                      "#const 给这个数字起名。")
+                                   Ui::tr("“%1”后面需要常量名（例如 GRASS），不是数字“%2”：请改成常量名，或先用 "
+                                          "#const 给这个数字起名。")
                                        .arg(head.text, arg.text));
         return constant(arg, place);
     case ArgKind::Flag:
@@ -88,7 +88,7 @@ void Checker::argument(const Word &head, ArgKind kind, const Word &arg, const Wo
         if (LooksLikeNumber(arg.text))
             problems_.error(
                 "name-expected", arg,
-                Tr("“%1”后面需要%2，不是数字“%3”：请改成一个名字。").arg(head.text, KindText(kind), arg.text));
+                Ui::tr("“%1”后面需要%2，不是数字“%3”：请改成一个名字。").arg(head.text, KindText(kind), arg.text));
         return;
     case ArgKind::File: return;
     }
@@ -104,8 +104,8 @@ void Checker::integer(const Word &head, ArgKind kind, const Word &arg, const Wor
             dialectOf(arg, Dialect::Modern, place);
             return;
         }
-        const QString what = LooksLikeNumber(w) ? Tr("“%1”后面需要整数，“%2”不是整数：请去掉小数部分。")
-                                                : Tr("“%1”后面需要整数，“%2”不是数字：请改成整数。");
+        const QString what = LooksLikeNumber(w) ? Ui::tr("“%1”后面需要整数，“%2”不是整数：请去掉小数部分。")
+                                                : Ui::tr("“%1”后面需要整数，“%2”不是数字：请改成整数。");
         // A #const's value has its own id: the name it defines is then unusable.
         const bool ofConst = head.text == QLatin1String("#const");
         return problems_.error(ofConst ? "const-not-number" : "number-expected", arg, what.arg(head.text, w));
@@ -113,7 +113,7 @@ void Checker::integer(const Word &head, ArgKind kind, const Word &arg, const Wor
     bool ok = false;
     const int value = w.toInt(&ok);
     if (!ok)
-        return problems_.error("out-of-range", arg, Tr("“%1”太大了：请写一个较小的整数。").arg(w));
+        return problems_.error("out-of-range", arg, Ui::tr("“%1”太大了：请写一个较小的整数。").arg(w));
     int min = kind == ArgKind::Percent ? 0 : INT_MIN, max = kind == ArgKind::Percent ? 100 : INT_MAX;
     bool hard = kind == ArgKind::Percent && (value < 0 || value > 100);
     if (lone && info) {
@@ -123,9 +123,9 @@ void Checker::integer(const Word &head, ArgKind kind, const Word &arg, const Wor
         max = info->max.value_or(max);
     }
     if (value < min || value > max) {
-        const QString message = Tr("“%1”的值 %2 超出了范围 %3 到 %4：请改成这个范围内的整数。")
-                                    .arg(head.text, w, min == INT_MIN ? Tr("（无下限）") : QString::number(min),
-                                         max == INT_MAX ? Tr("（无上限）") : QString::number(max));
+        const QString message = Ui::tr("“%1”的值 %2 超出了范围 %3 到 %4：请改成这个范围内的整数。")
+                                    .arg(head.text, w, min == INT_MIN ? Ui::tr("（无下限）") : QString::number(min),
+                                         max == INT_MAX ? Ui::tr("（无上限）") : QString::number(max));
         // Limits differ between editions; only a percent outside 0-100 is surely wrong.
         problems_.add("out-of-range", hard ? Severity::Error : Severity::Warning, arg, message);
     }
@@ -145,8 +145,8 @@ void Checker::constant(const Word &arg, const Place &place)
     if (!problems_.open())
         return;
     const QString message =
-        Tr("常量“%1”没有定义：内置常量里没有它，前面也没有 #const 定义它。").arg(arg.text)
-        + SuggestionText(arg.text, NamePool::Constants, Tr("请在用它之前写 #const %1 数值。").arg(arg.text));
+        Ui::tr("常量“%1”没有定义：内置常量里没有它，前面也没有 #const 定义它。").arg(arg.text)
+        + SuggestionText(arg.text, NamePool::Constants, Ui::tr("请在用它之前写 #const %1 数值。").arg(arg.text));
     problems_.error("unknown-constant", arg, message);
 }
 
@@ -155,7 +155,7 @@ void Checker::label(const Word &arg)
     if (known(arg.text) || FindLabel(arg.text) || FindConstant(arg.text) || !problems_.open())
         return;
     const QString message =
-        Tr("标签“%1”没有定义：游戏不认识它，前面也没有 #define，这个分支永远不会被选中。").arg(arg.text)
+        Ui::tr("标签“%1”没有定义：游戏不认识它，前面也没有 #define，这个分支永远不会被选中。").arg(arg.text)
         + SuggestionText(arg.text, NamePool::Labels);
     problems_.warning("unknown-label", arg, message);
 }

@@ -62,13 +62,13 @@ bool Lexer::next(Word *out)
                 --depth_;
             else
                 problems_->error("comment-stray-close", word,
-                                 Tr("多余的注释结束符 */：它前面没有打开的 /*。请删掉它，或在注释开头补上 /*。"));
+                                 Ui::tr("多余的注释结束符 */：它前面没有打开的 /*。请删掉它，或在注释开头补上 /*。"));
         } else if (GluedToCommentMark(word.text)) {
             problems_->warning("comment-glued", word,
-                               (depth_ > 0 ? Tr("“%1”不是注释符，不会打开或结束注释：注释符 /* 和 */ "
-                                                "只有单独成词才算数。请在它和文字之间加一个空格。")
-                                           : Tr("“%1”不是注释：注释符 /* 和 */ 只有单独成词才算数，"
-                                                "游戏会把它当成普通的词。请在它和文字之间加一个空格。"))
+                               (depth_ > 0 ? Ui::tr("“%1”不是注释符，不会打开或结束注释：注释符 /* 和 */ "
+                                                    "只有单独成词才算数。请在它和文字之间加一个空格。")
+                                           : Ui::tr("“%1”不是注释：注释符 /* 和 */ 只有单独成词才算数，"
+                                                    "游戏会把它当成普通的词。请在它和文字之间加一个空格。"))
                                    .arg(word.text));
             if (depth_ == 0) {
                 *out = word;
@@ -81,7 +81,7 @@ bool Lexer::next(Word *out)
     }
     if (depth_ > 0)
         problems_->error("comment-unclosed", opener_,
-                         Tr("第 %1 行第 %2 列的注释 /* 一直没有关闭，后面的内容都被当成了注释。请补上 */。")
+                         Ui::tr("第 %1 行第 %2 列的注释 /* 一直没有关闭，后面的内容都被当成了注释。请补上 */。")
                              .arg(opener_.line)
                              .arg(opener_.column));
     depth_ = 0;

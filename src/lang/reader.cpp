@@ -163,8 +163,9 @@ private:
         // the command ("if A create_object X else create_object Y endif {")
         // is not told off: the block then belongs to the group.
         if (required && !(next && FindWord(next->text) && FindWord(next->text)->kind == WordKind::Flow))
-            problems_.error("block-missing", node.head,
-                            Tr("命令“%1”后面缺少 { … } 块：请在它后面写 { 和 }，属性写在中间。").arg(node.head.text));
+            problems_.error(
+                "block-missing", node.head,
+                Ui::tr("命令“%1”后面缺少 { … } 块：请在它后面写 { 和 }，属性写在中间。").arg(node.head.text));
     }
 
     void openBlock(Node *owner, const Word &brace)
@@ -186,7 +187,7 @@ private:
             }
         }
         problems_.error("brace-stray-open", brace,
-                        Tr("多余的 {：它前面没有命令，或者上一个块还没有用 } 关闭。请删掉它或补上缺少的内容。"));
+                        Ui::tr("多余的 {：它前面没有命令，或者上一个块还没有用 } 关闭。请删掉它或补上缺少的内容。"));
     }
 
     static bool EndsInBlocklessCommand(const Node &group)
@@ -201,7 +202,7 @@ private:
     {
         if (innermost(Frame::Block) < 0)
             return problems_.error("brace-stray-close", brace,
-                                   Tr("多余的 }：它前面没有打开的 {。请删掉它，或在块的开头补上 {。"));
+                                   Ui::tr("多余的 }：它前面没有打开的 {。请删掉它，或在块的开头补上 {。"));
         while (frames_.back().type != Frame::Block)
             closeUnfinished(brace);
         frames_.back().owner->close = brace;
@@ -228,17 +229,18 @@ private:
         const bool atEnd = !where.present();
         switch (frame.type) {
         case Frame::Block:
-            problems_.error("brace-unclosed", frame.start, Tr("这个 { 没有对应的 }：请在块的最后一个属性后面补上 }。"));
+            problems_.error("brace-unclosed", frame.start,
+                            Ui::tr("这个 { 没有对应的 }：请在块的最后一个属性后面补上 }。"));
             break;
         case Frame::IfBranch:
             // Some scripts leave the last if open on purpose at the end.
             problems_.add("if-unclosed", atEnd ? Severity::Warning : Severity::Error, frame.owner->head,
-                          Tr("这个 if 没有对应的 endif：请在它的最后一个分支后面补上 endif。"));
+                          Ui::tr("这个 if 没有对应的 endif：请在它的最后一个分支后面补上 endif。"));
             break;
         case Frame::RandomBranch:
             problems_.error("random-unclosed", frame.owner->head,
-                            Tr("这个 start_random 没有对应的 end_random：请在最后一个 percent_chance 分支后面补上 "
-                               "end_random。"));
+                            Ui::tr("这个 start_random 没有对应的 end_random：请在最后一个 percent_chance 分支后面补上 "
+                                   "end_random。"));
             break;
         case Frame::Beyond:
         case Frame::Root: break;
@@ -266,7 +268,7 @@ private:
                 if (!tooDeep_)
                     problems_.error(
                         "nesting-too-deep", word,
-                        Tr("if 和 start_random 嵌套超过 %1 层：请减少嵌套。更深的分支没有检查。").arg(kMaxNesting));
+                        Ui::tr("if 和 start_random 嵌套超过 %1 层：请减少嵌套。更深的分支没有检查。").arg(kMaxNesting));
                 tooDeep_ = true;
                 frames_.push_back({Frame::Beyond, &nodes(), nullptr, word, isIf});
                 return;
@@ -290,8 +292,8 @@ private:
         const int at = innermost(ofIf ? Frame::IfBranch : Frame::RandomBranch);
         if (at < 0)
             return problems_.error("flow-unmatched", word,
-                                   (ofIf ? Tr("“%1”前面没有打开的 if：请补上 if，或删掉它。")
-                                         : Tr("“%1”前面没有打开的 start_random：请补上 start_random，或删掉它。"))
+                                   (ofIf ? Ui::tr("“%1”前面没有打开的 if：请补上 if，或删掉它。")
+                                         : Ui::tr("“%1”前面没有打开的 start_random：请补上 start_random，或删掉它。"))
                                        .arg(word.text));
         while (int(frames_.size()) - 1 > at)
             closeUnfinished(word);
@@ -304,7 +306,7 @@ private:
         }
         if (ofIf && Is(owner->branches.back().keyword, "else"))
             problems_.error("flow-after-else", word,
-                            Tr("“%1”写在了 else 后面，永远不会被选中：请把它移到 else 前面。").arg(word.text));
+                            Ui::tr("“%1”写在了 else 后面，永远不会被选中：请把它移到 else 前面。").arg(word.text));
         owner->branches.push_back(Branch{word, args.empty() ? Word() : args[0], {}});
         frames_.back().nodes = &owner->branches.back().nodes;
     }
@@ -328,7 +330,7 @@ Script ReadScript(const QString &text)
     ProblemList problems(&script.problems);
     if (text.size() > kMaxScriptChars) {
         problems.error("script-too-large", Word{QStringView(), 1, 1, 0},
-                       Tr("脚本太大（超过 %1 MB），没有检查。").arg(kMaxScriptChars / (1024 * 1024)));
+                       Ui::tr("脚本太大（超过 %1 MB），没有检查。").arg(kMaxScriptChars / (1024 * 1024)));
         return script;
     }
     Reader(&script).run();

@@ -65,6 +65,10 @@ QString Suggest(QStringView word, NamePool which)
 {
     if (word.size() > kLongestWord)
         return {};
+    // Names are made of these; anything else is no typo of one (binary data, say).
+    for (QChar c : word)
+        if (c.unicode() > 0x7F || !(c.isLetterOrNumber() || c == u'_' || c == u'<' || c == u'>' || c == u'#'))
+            return {};
     const Pool &pool = ThePool(which);
     const QString sameLetters = pool.byLowerCase.value(word.toString().toLower());
     if (!sameLetters.isEmpty())
@@ -89,8 +93,8 @@ QString SuggestionText(QStringView word, NamePool pool, const QString &otherwise
     if (suggestion.isEmpty())
         return otherwise;
     if (suggestion.compare(word, Qt::CaseInsensitive) == 0)
-        return Tr("名字区分大小写：请写作“%1”。").arg(suggestion);
-    return Tr("你是不是想写“%1”？").arg(suggestion);
+        return Ui::tr("名字区分大小写：请写作“%1”。").arg(suggestion);
+    return Ui::tr("你是不是想写“%1”？").arg(suggestion);
 }
 
 } // namespace quorlin::lang
