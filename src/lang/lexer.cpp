@@ -55,7 +55,8 @@ bool Lexer::next(Word *out)
         if (word.text == QLatin1String("/*")) {
             if (depth_++ == 0) {
                 opener_ = word;
-                comments_->push_back(word);
+                if (comments_->size() < size_t(kMaxWords))
+                    comments_->push_back(word);
             }
         } else if (word.text == QLatin1String("*/")) {
             if (depth_ > 0)

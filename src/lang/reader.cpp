@@ -74,6 +74,11 @@ private:
         if (!looked_) {
             looked_ = true;
             haveAhead_ = lexer_.next(&ahead_);
+            if (haveAhead_ && ++taken_ > kMaxWords) {
+                haveAhead_ = false;
+                problems_.error("script-too-large", ahead_,
+                                Ui::tr("脚本的词太多（超过 %1 个），从这里往后没有检查。").arg(kMaxWords));
+            }
         }
         return haveAhead_ ? &ahead_ : nullptr;
     }
@@ -124,6 +129,9 @@ private:
         if (!info) {
             Node node = Make(NodeKind::Unknown, word);
             node.args = takeRestOfLine(word);
+            // A block of its own: blocks never nest, so one still open lacks its `}`.
+            if (const Word *next = peek(); next && Is(*next, "{"))
+                leaveBlock(word);
             nodes().push_back(std::move(node));
             awaitBlock(false);
             return;
@@ -316,6 +324,7 @@ private:
     Lexer lexer_;
     Word ahead_, last_, before_; // the next word, the last one taken and the one before it
     bool looked_ = false, haveAhead_ = false;
+    int taken_ = 0;
     std::vector<Frame> frames_;
     int depth_ = 0;
     bool tooDeep_ = false;

@@ -90,6 +90,9 @@ struct Script {
 constexpr int kMaxNesting = 64;
 // Longer texts are not read at all: the game's own scripts are far smaller.
 constexpr qsizetype kMaxScriptChars = 16 * 1024 * 1024;
+// Nor is a script read past this many words (outside comments), so that its
+// tree stays within a few tens of megabytes; real scripts have far fewer.
+constexpr int kMaxWords = 300000;
 // A list of problems stops growing here, with a last one that says so.
 constexpr int kMaxProblems = 1000;
 
