@@ -255,7 +255,7 @@ void Checker::unknown(const Node &node, const Place &place)
                         Ui::tr("“%1”是常量或标签，不能单独成句：它前面是否缺少了命令或属性？").arg(w.text));
     } else if (problems_.open()) {
         const QString message = Ui::tr("不认识的词“%1”。").arg(w.text)
-                                + SuggestionText(w.text, NamePool::Words, Ui::tr("请检查拼写，或删掉它。"));
+                                + suggestion(w.text, NamePool::Words, Ui::tr("请检查拼写，或删掉它。"));
         problems_.error("unknown-word", w, message);
     }
     if (node.hasBlock) {

@@ -131,6 +131,11 @@ void Checker::integer(const Word &head, ArgKind kind, const Word &arg, const Wor
     }
 }
 
+QString Checker::suggestion(QStringView word, NamePool pool, const QString &otherwise)
+{
+    return ++suggestions_ <= kMaxSuggestions ? SuggestionText(word, pool, otherwise) : otherwise;
+}
+
 bool Checker::known(QStringView name) const
 {
     return consts_.contains(name.toString()) || labels_.contains(name.toString());
@@ -146,7 +151,7 @@ void Checker::constant(const Word &arg, const Place &place)
         return;
     const QString message =
         Ui::tr("常量“%1”没有定义：内置常量里没有它，前面也没有 #const 定义它。").arg(arg.text)
-        + SuggestionText(arg.text, NamePool::Constants, Ui::tr("请在用它之前写 #const %1 数值。").arg(arg.text));
+        + suggestion(arg.text, NamePool::Constants, Ui::tr("请在用它之前写 #const %1 数值。").arg(arg.text));
     problems_.error("unknown-constant", arg, message);
 }
 
@@ -156,7 +161,7 @@ void Checker::label(const Word &arg)
         return;
     const QString message =
         Ui::tr("标签“%1”没有定义：游戏不认识它，前面也没有 #define，这个分支永远不会被选中。").arg(arg.text)
-        + SuggestionText(arg.text, NamePool::Labels);
+        + suggestion(arg.text, NamePool::Labels);
     problems_.warning("unknown-label", arg, message);
 }
 

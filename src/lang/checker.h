@@ -4,6 +4,7 @@
 #include "lang/check.h"
 #include "lang/problem_list.h"
 #include "lang/reader.h"
+#include "lang/suggest.h"
 #include "lang/vocabulary.h"
 
 #include <QHash>
@@ -46,6 +47,11 @@ private:
     bool newer(Dialect of, const Place &place) const { return of > dialect_ && of > place.allowed; }
     void dialectOf(const Word &word, Dialect of, const Place &place);
     bool known(QStringView name) const;
+    // SuggestionText, for the first kMaxSuggestions words of a script only:
+    // a script with more misspelt words than that is no script.
+    QString suggestion(QStringView word, NamePool pool, const QString &otherwise = QString());
+    static constexpr int kMaxSuggestions = 200;
+    int suggestions_ = 0;
 
     struct Definition {
         QString value;

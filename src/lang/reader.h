@@ -17,13 +17,17 @@
 //              open/close are the braces (close.line == 0: never closed)
 //   Directive  head = `#const`, `#define`, `#undefine`, `#include_drs`, ...
 //              args = its name and value or file
-//   If         branches, one per `if`, `elseif` and `else`: keyword = that
-//              word, condition = the label after `if`/`elseif` (none for
-//              `else`), nodes = what the branch holds; end = `endif`
-//   Random     branches, one per `percent_chance`: keyword = `percent_chance`,
-//              condition = its percent, nodes; a first branch with no keyword
-//              holds what stands between `start_random` and the first
-//              `percent_chance`; end = `end_random`
+//   If         head = `if`; branches, one per `if`, `elseif` and `else`:
+//              keyword = that word, condition = the label after `if`/`elseif`
+//              (none for `else`), nodes = what the branch holds; end = `endif`
+//   Random     head = `start_random`; branches, one per `percent_chance`:
+//              keyword = `percent_chance`, condition = its percent, nodes; a
+//              first branch with no keyword holds what stands between
+//              `start_random` and the first `percent_chance`; end = `end_random`
+//              An If or Random group whose branches end in commands without a
+//              block may have a block after its end ("if A create_object X
+//              else create_object Y endif { ... }"): hasBlock, open, close and
+//              body then belong to the group, shared by those commands.
 //   Unknown    head = a word the tables do not know, args = the words after it
 //              on its line that are no known word; with a block if `{` follows
 // A word missing from the text (an `if` never closed, say) has line 0. Every

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace quorlin::lang {
@@ -18,11 +19,11 @@ constexpr int kLongestWord = 48; // longer words are no typo of a table name
 // Levenshtein distance, or more than `limit` when it exceeds it.
 int Distance(QStringView a, QStringView b, int limit)
 {
-    if (std::abs(int(a.size()) - int(b.size())) > limit)
+    if (std::abs(int(a.size()) - int(b.size())) > limit || b.size() > kLongestWord + 3)
         return limit + 1;
-    std::vector<int> row(size_t(b.size()) + 1);
-    for (size_t j = 0; j < row.size(); ++j)
-        row[j] = int(j);
+    std::array<int, kLongestWord + 4> row;
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        row[size_t(j)] = int(j);
     for (qsizetype i = 1; i <= a.size(); ++i) {
         int diagonal = row[0];
         row[0] = int(i);
@@ -36,7 +37,7 @@ int Distance(QStringView a, QStringView b, int limit)
         if (best > limit)
             return limit + 1;
     }
-    return row.back();
+    return row[size_t(b.size())];
 }
 
 struct Pool {
