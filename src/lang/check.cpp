@@ -100,14 +100,15 @@ void Checker::sectionPlace(const Node &node)
             sections << w;
     if (sections.isEmpty())
         return; // an attribute: see statement()
-    if (section_.isEmpty() || Disputed(node.head.text, section_))
+    if (section_.isEmpty())
         problems_.warning(
             "no-section", node.head,
             Ui::tr("“%1”写在 %2 段落之外：请把它移到 %2 段落里。").arg(node.head.text, sections.join(Ui::tr("或"))));
     else
-        problems_.error("wrong-section", node.head,
-                        Ui::tr("“%1”只能写在 %2 段落里，不能写在 %3 里：请把它移过去。")
-                            .arg(node.head.text, sections.join(Ui::tr("或")), section_));
+        problems_.add("wrong-section", Disputed(node.head.text, section_) ? Severity::Warning : Severity::Error,
+                      node.head,
+                      Ui::tr("“%1”只能写在 %2 段落里，不能写在 %3 里：请把它移过去。")
+                          .arg(node.head.text, sections.join(Ui::tr("或")), section_));
 }
 
 void Checker::statement(const Node &node, const Place &place)
