@@ -90,10 +90,11 @@ int RunCheck(const QStringList &arguments)
             unreadable = true;
             continue;
         }
-        // A file too large for a script is not read whole: the reader says so.
-        const QString text = file.size() > lang::kMaxScriptChars ? QString(lang::kMaxScriptChars + 1, QLatin1Char(' '))
-                                                                 : lang::DecodeScript(file.readAll());
-        errors += PrintProblems(stdout, path, lang::CheckScript(text, *chosen), &warnings);
+        // A file too large for a script is not read at all.
+        const QVector<lang::Problem> problems = file.size() > lang::kMaxScriptChars
+                                                    ? QVector<lang::Problem>{lang::ScriptTooLarge()}
+                                                    : lang::CheckScript(lang::DecodeScript(file.readAll()), *chosen);
+        errors += PrintProblems(stdout, path, problems, &warnings);
     }
     Print(stdout, CountLine(errors, warnings));
     std::fflush(stdout);

@@ -332,14 +332,22 @@ private:
 
 } // namespace
 
+Problem ScriptTooLarge()
+{
+    return {QStringLiteral("script-too-large"),
+            Severity::Error,
+            1,
+            1,
+            0,
+            Ui::tr("脚本太大（超过 %1 MB），没有检查。").arg(kMaxScriptChars / (1024 * 1024))};
+}
+
 Script ReadScript(const QString &text)
 {
     Script script;
     script.text = text;
-    ProblemList problems(&script.problems);
     if (text.size() > kMaxScriptChars) {
-        problems.error("script-too-large", Word{QStringView(), 1, 1, 0},
-                       Ui::tr("脚本太大（超过 %1 MB），没有检查。").arg(kMaxScriptChars / (1024 * 1024)));
+        script.problems << ScriptTooLarge();
         return script;
     }
     Reader(&script).run();

@@ -103,6 +103,9 @@ constexpr int kMaxProblems = 1000;
 // Reads a script's text into its tree; never fails.
 Script ReadScript(const QString &text);
 
+// The one problem of a text longer than kMaxScriptChars, which is not read.
+Problem ScriptTooLarge();
+
 // A script file's bytes as text: valid UTF-8 (with or without a byte-order
 // mark) is read as UTF-8, anything else as GBK.
 QString DecodeScript(const QByteArray &bytes);
