@@ -84,7 +84,7 @@ void LangReaderTest::badInput()
     QVERIFY(bounded(QStringLiteral("/* ").repeated(100000)));
     QByteArray binary(300000, '\0');
     for (int i = 0; i < binary.size(); ++i)
-        binary[i] = char((i * 7919) >> 3);
+        binary[i] = char((unsigned(i) * 7919u) >> 3);
     QVERIFY(bounded(DecodeScript(binary)));
     const Script huge = ReadScript(QString(kMaxScriptChars + 1, QLatin1Char('a')));
     QCOMPARE(huge.problems.value(0).id, QStringLiteral("script-too-large"));
