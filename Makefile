@@ -12,6 +12,7 @@ endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 STARTUP_ROUNDS ?= 21
+PREVIEW_ROUNDS ?= 21
 
 # Debian packages the build, the tests and the screenshots need.
 PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei
@@ -25,8 +26,8 @@ CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 endif
 
-.PHONY: all deps fuzz-deps configure build run test bench bench-check bench-startup bench-window fuzz fuzz-script \
-  screenshots clean
+.PHONY: all deps fuzz-deps configure build run test bench bench-check bench-editor bench-startup bench-window \
+  bench-preview fuzz fuzz-preview fuzz-script screenshots clean
 
 all: build
 
@@ -64,6 +65,12 @@ bench-check: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_check_bench
 	./$(BUILD)/quorlin_check_bench --at-most 20
 
+# One keystroke on the script page with a 5,000-line script, off screen: the
+# median cost to the window's thread must stay at most 16 ms.
+bench-editor: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_editor_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_editor_bench
+
 # `quorlin generate` on the fullest draft against a bare start of Qt's core
 # application, whole processes in turn, STARTUP_ROUNDS rounds; the target is
 # at most 1.8 times the bare start. BASELINE=path/to/quorlin times an older
@@ -75,6 +82,15 @@ bench-startup: configure
 	  -- ./$(BUILD)/quorlin generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max.rms \
 	  $(if $(BASELINE),-- $(BASELINE) generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max-baseline.rms)
 
+# The full preview (script, plan, map, picture) of the fullest draft's script
+# on a Medium and a Giant map, PREVIEW_ROUNDS seeds; the medians must stay
+# within 10 and 30 ms.
+bench-preview: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorlin quorlin_window quorlin_preview_bench
+	@sh bench/make_max_draft.sh ./$(BUILD)/quorlin $(BUILD)/bench-max.qlx
+	@./$(BUILD)/quorlin generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max.rms
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_preview_bench $(BUILD)/bench-max.rms $(PREVIEW_ROUNDS)
+
 # The window's start-up to its first painted page against a bare QApplication
 # with an empty QMainWindow, on Xvfb (started when there is no display), in
 # turns, STARTUP_ROUNDS rounds; the target is at most 1.5 times.
@@ -85,7 +101,8 @@ bench-window: build
 	  ./$(BUILD)/quorlin_bare_window -- ./$(BUILD)/quorlin --quit-after-show
 
 # Pictures of the six pages and the unit picker, drawn off screen with the CJK
-# font; again in scale-1.5/ as on a 1280x900 screen at 1.5 times the scale.
+# font, and in dark/ (a dark palette) and large-text/ (1.5 times the font);
+# all again in scale-1.5/ as on a 1280x900 screen at 1.5 times the scale.
 screenshots: build
 	rm -rf screenshots-out
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin --screenshots screenshots-out
@@ -111,6 +128,17 @@ fuzz-script: deps fuzz-deps
 	@mkdir -p fuzz-out/script-corpus
 	./build-fuzz/script_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
 	  -dict=fuzz/script.dict -artifact_prefix=fuzz-out/ -print_final_stats=1 fuzz-out/script-corpus fuzz/script_corpus
+
+# The map preview (the script read into a plan, the map built from it) under
+# libFuzzer with ASan and UBSan, for FUZZ_SECONDS, from the golden scripts;
+# new inputs go to fuzz-out/preview-corpus, a crashing one to fuzz-out/.
+fuzz-preview: deps fuzz-deps
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORLIN_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++ > /dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target preview_fuzz
+	@mkdir -p fuzz-out/preview-corpus
+	./build-fuzz/preview_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	  -artifact_prefix=fuzz-out/ -print_final_stats=1 fuzz-out/preview-corpus fuzz/preview_corpus
 
 clean:
 	rm -rf build build-sanitize build-fuzz

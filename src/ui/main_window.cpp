@@ -1,9 +1,11 @@
 #include "ui/main_window.h"
 
 #include "core/ui_text.h"
+#include "ui/accessible_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
+#include "ui/preview_panel.h"
 #include "ui/reading_order.h"
 #include "ui/unit_picker.h"
 #include "ui/window_undo_keys.h"
@@ -19,6 +21,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTimer>
@@ -44,9 +47,16 @@ MainWindow::MainWindow(WizardModel &model, QWidget *parent)
     scroll_->setWidget(pages_);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAccessibleName(Ui::tr("向导页面"));
 
+    // The preview, when the user wants it, beside every page.
+    preview_ = new PreviewPanel(model_);
+    preview_->setVisible(PreviewPanel::shownLastTime());
+    auto *pagesAndPreview = new QHBoxLayout;
+    pagesAndPreview->addWidget(scroll_, 1);
+    pagesAndPreview->addWidget(preview_);
     auto *window = new QVBoxLayout(this);
-    window->addWidget(scroll_, 1);
+    window->addLayout(pagesAndPreview, 1);
     bar_ = buttonBar();
     window->addWidget(bar_);
     undoKeys_ = new WindowUndoKeys(this);
@@ -99,6 +109,7 @@ void MainWindow::buildPage(int n)
     delete placeholder;
 
     LinkFieldLabels(page);
+    NameControls(page);
     if (n != WizardModel::kLastPage)
         undoKeys_->watch(page);
     // Tab walks the built pages in order, then the buttons under them.
@@ -110,6 +121,16 @@ void MainWindow::buildPage(int n)
     // A misspelt name would bind a widget to nothing and lose what it shows.
     Q_ASSERT_X(binder_->unknownNames().isEmpty(), "MainWindow", "a widget is bound to no setting");
     binder_->sync();
+}
+
+void MainWindow::showPreview(bool on)
+{
+    if (auto *toggle = findChild<QPushButton *>(QStringLiteral("PreviewToggle"))) {
+        const QSignalBlocker quiet(toggle);
+        toggle->setChecked(on);
+    }
+    preview_->setVisible(on);
+    fitToScreen();
 }
 
 void MainWindow::buildAllPages()
@@ -162,7 +183,15 @@ QWidget *MainWindow::buttonBar()
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("StatusLine"));
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    for (QPushButton *b : {restore, saveDraft, openDraft})
+    auto *preview = new QPushButton(Ui::tr("预览"));
+    preview->setObjectName(QStringLiteral("PreviewToggle"));
+    preview->setCheckable(true);
+    preview->setChecked(preview_->isVisibleTo(this));
+    connect(preview, &QPushButton::toggled, this, [this](bool on) {
+        showPreview(on);
+        PreviewPanel::rememberShown(on);
+    });
+    for (QPushButton *b : {restore, saveDraft, openDraft, preview})
         row->addWidget(b);
     row->addWidget(status_, 1);
     for (QPushButton *b : {back, next, exit})
@@ -241,6 +270,8 @@ void MainWindow::fitToScreen()
     QSize want = pages_->sizeHint().expandedTo(QSize(52 * line, 39 * line)) + QSize(scrollBar, 0);
     const QSize bar = layout()->itemAt(1)->sizeHint();
     const QMargins m = layout()->contentsMargins();
+    if (preview_->isVisibleTo(this))
+        want += QSize(preview_->width() + layout()->spacing(), 0);
     want = QSize(qMax(want.width(), bar.width()) + m.left() + m.right(),
                  want.height() + layout()->spacing() + bar.height() + m.top() + m.bottom());
     if (const QScreen *shown = screen()) {
