@@ -76,16 +76,21 @@ void LangReaderTest::badInput()
     };
     QVERIFY(bounded(QStringLiteral("create_land ").repeated(1) + QStringLiteral("{ ").repeated(100000)));
     QVERIFY(bounded(QStringLiteral("} ").repeated(100000)));
+    QVERIFY(bounded(QStringLiteral("x { ").repeated(100000)));
+    QVERIFY(bounded(QStringLiteral("if A create_land endif { ").repeated(100000)));
     QVERIFY(bounded(QStringLiteral("if A ").repeated(100000) + QStringLiteral("endif ").repeated(100000)
                     + QStringLiteral("else")));
     QVERIFY(bounded(QStringLiteral("start_random ").repeated(100000)));
     QVERIFY(bounded(QStringLiteral("/* ").repeated(100000)));
     QByteArray binary(300000, '\0');
     for (int i = 0; i < binary.size(); ++i)
-        binary[i] = char((i * 7919) >> 3);
+        binary[i] = char((unsigned(i) * 7919u) >> 3);
     QVERIFY(bounded(DecodeScript(binary)));
     const Script huge = ReadScript(QString(kMaxScriptChars + 1, QLatin1Char('a')));
     QCOMPARE(huge.problems.value(0).id, QStringLiteral("script-too-large"));
+    const Script wordy = ReadScript(QStringLiteral("x\n").repeated(kMaxWords + 1));
+    QCOMPARE(wordy.nodes.size(), size_t(kMaxWords));
+    QCOMPARE(wordy.problems.value(0).line, kMaxWords + 1);
     // Deep ifs are read, flattened below the limit, and closed in order.
     const Script deep = ReadScript(QStringLiteral("if A ").repeated(kMaxNesting + 5) + QStringLiteral("#define X ")
                                    + QStringLiteral("endif ").repeated(kMaxNesting + 5));

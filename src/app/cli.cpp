@@ -184,6 +184,7 @@ std::optional<int> ReadWindowArguments(const QStringList &arguments, WindowOptio
                        "  quorlin [FILE.qlx]           open the wizard, with that draft if one is named\n"
                        "  quorlin generate [OPTION]... write a script without the window;\n"
                        "                               see quorlin generate --help\n"
+                       "  quorlin check FILE...        check scripts; see quorlin check --help\n"
                        "  quorlin preview [OPTION]...  draw an approximate picture of a script's map;\n"
                        "                               see quorlin preview --help"));
     // Qt's --help-all would list its options of the window's application,
@@ -240,6 +241,8 @@ int RunGenerate(const QStringList &arguments)
         {QStringLiteral("date"), QStringLiteral("Text of the script's date line."), QStringLiteral("TEXT")},
         {QStringLiteral("output"), QStringLiteral("Write the script file here (GBK) instead of printing it."),
          QStringLiteral("FILE")},
+        {QStringLiteral("check"),
+         QStringLiteral("Also print the written script's problems on standard error (the exit code stays).")},
         {QStringLiteral("list-controls"),
          QStringLiteral("Only print the controls --set takes, one per line, tab-separated: name, kind, range or "
                         "entries, default, meaning.")},
@@ -255,7 +258,7 @@ int RunGenerate(const QStringList &arguments)
     }
     if (parser.positionalArguments() != QStringList{QStringLiteral("generate")}) {
         Err(QStringLiteral("quorlin: usage: quorlin generate [--set NAME=VALUE] [--select LIST=I,J] [--click NAME] "
-                           "[--draft FILE] [--save-draft FILE] [--date TEXT] [--output FILE] (see --help)"));
+                           "[--draft FILE] [--save-draft FILE] [--date TEXT] [--output FILE] [--check] (see --help)"));
         return kExitUsage;
     }
     if (parser.isSet(QStringLiteral("list-controls"))) {
@@ -280,6 +283,9 @@ int RunGenerate(const QStringList &arguments)
     for (int page = model.page(); page < WizardModel::kLastPage; ++page)
         model.next();
     const QString script = model.script();
+    const QString output = parser.value(QStringLiteral("output"));
+    if (parser.isSet(QStringLiteral("check")))
+        PrintCheckOfScript(output.isEmpty() ? QStringLiteral("-") : output, ScriptFileText(script));
 
     if (parser.isSet(QStringLiteral("save-draft"))) {
         const QString path = parser.value(QStringLiteral("save-draft"));

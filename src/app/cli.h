@@ -2,7 +2,10 @@
 
 #include "ui/window_entry.h"
 
+#include "lang/check.h"
+
 #include <QStringList>
+#include <cstdio>
 
 #include <optional>
 
@@ -18,6 +21,18 @@ void Err(QString line);
 // `quorlin generate [options]`: drives the wizard model from the command line
 // and prints or writes the script. `arguments` includes the program name.
 int RunGenerate(const QStringList &arguments);
+
+// `quorlin check [--dialect D] FILE...`: prints each problem of each script
+// and a count; exit 0 when no script has an error, 1 when one has, 2 for a
+// usage error or a file that cannot be read.
+int RunCheck(const QStringList &arguments);
+
+// Prints problems as FILE:LINE:COLUMN: error|warning: message [id]; returns
+// the errors and adds the warnings to `warnings`.
+int PrintProblems(FILE *to, const QString &file, const QVector<lang::Problem> &problems, int *warnings);
+
+// The problems of a script's text and their count, on standard error.
+void PrintCheckOfScript(const QString &file, const QString &text);
 
 // `quorlin [FILE.qlx]`: reads the window's command line before any window
 // exists, so that help and usage errors need no display. Returns the exit

@@ -24,6 +24,10 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         return quorlin::RunGenerate(app.arguments());
     }
+    if (argc > 1 && std::strcmp(argv[1], "check") == 0) {
+        QCoreApplication app(argc, argv);
+        return quorlin::RunCheck(app.arguments());
+    }
     if (argc > 1 && std::strcmp(argv[1], "preview") == 0) {
         // Read and checked with Qt Core alone; the module draws the picture.
         quorlin::PreviewRequest request;

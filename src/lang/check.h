@@ -24,7 +24,8 @@ struct Problem {
     QString message;
 };
 
-// Every mistake in the script, in the order of the text.
+// Every mistake in the script, in the order of the text (at most
+// kMaxProblems of them). Safe to call from any thread.
 QVector<Problem> CheckScript(const QString &text, Dialect dialect = Dialect::Classic);
 
 } // namespace quorlin::lang

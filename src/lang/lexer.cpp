@@ -23,59 +23,70 @@ bool GluedToCommentMark(QStringView word)
     return word.size() > 2 && (word.startsWith(QLatin1String("/*")) || word.endsWith(QLatin1String("*/")));
 }
 
-std::vector<Word> SplitWords(QStringView text, std::vector<Word> *comments, ProblemList *problems)
+Lexer::Lexer(QStringView text, std::vector<Word> *comments, ProblemList *problems)
+    : text_(text), comments_(comments), problems_(problems)
+{}
+
+bool Lexer::nextWord(Word *word)
 {
-    std::vector<Word> words;
-    const qsizetype n = text.size();
-    int line = 1;
-    qsizetype lineStart = 0;
-    int depth = 0; // of nested comments
-    Word opener;   // the outermost open comment's `/*`
-    for (qsizetype i = 0; i < n;) {
-        const QChar c = text[i];
-        if (c == u'\n' || (c == u'\r' && (i + 1 == n || text[i + 1] != u'\n'))) {
-            ++line;
-            lineStart = ++i;
-            continue;
-        }
-        if (IsBlank(c)) {
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < n && !IsBlank(text[i]))
-            ++i;
-        const Word word{text.sliced(start, i - start), line, int(start - lineStart + 1), start};
-        if (word.text == QLatin1String("/*")) {
-            if (depth++ == 0) {
-                opener = word;
-                comments->push_back(word);
-            }
-        } else if (word.text == QLatin1String("*/")) {
-            if (depth > 0)
-                --depth;
-            else
-                problems->error("comment-stray-close", word,
-                                Tr("多余的注释结束符 */：它前面没有打开的 /*。请删掉它，或在注释开头补上 /*。"));
-        } else if (GluedToCommentMark(word.text)) {
-            problems->warning("comment-glued", word,
-                              (depth > 0 ? Tr("“%1”不会结束注释：注释符 /* 和 */ 只有单独成词才算数。"
-                                              "请在它和文字之间加一个空格。")
-                                         : Tr("“%1”不是注释：注释符 /* 和 */ 只有单独成词才算数，"
-                                              "游戏会把它当成普通的词。请在它和文字之间加一个空格。"))
-                                  .arg(word.text));
-            if (depth == 0)
-                words.push_back(word);
-        } else if (depth == 0) {
-            words.push_back(word);
+    const qsizetype n = text_.size();
+    while (at_ < n) {
+        const QChar c = text_[at_];
+        if (c == u'\n' || (c == u'\r' && (at_ + 1 == n || text_[at_ + 1] != u'\n'))) {
+            ++line_;
+            lineStart_ = ++at_;
+        } else if (IsBlank(c)) {
+            ++at_;
+        } else {
+            const qsizetype start = at_;
+            while (at_ < n && !IsBlank(text_[at_]))
+                ++at_;
+            *word = Word{text_.sliced(start, at_ - start), line_, int(start - lineStart_ + 1), start};
+            return true;
         }
     }
-    if (depth > 0)
-        problems->error("comment-unclosed", opener,
-                        Tr("第 %1 行第 %2 列的注释 /* 一直没有关闭，后面的内容都被当成了注释。请补上 */。")
-                            .arg(opener.line)
-                            .arg(opener.column));
-    return words;
+    return false;
+}
+
+bool Lexer::next(Word *out)
+{
+    Word word;
+    while (nextWord(&word)) {
+        if (word.text == QLatin1String("/*")) {
+            if (depth_++ == 0) {
+                opener_ = word;
+                if (comments_->size() < size_t(kMaxWords))
+                    comments_->push_back(word);
+            }
+        } else if (word.text == QLatin1String("*/")) {
+            if (depth_ > 0)
+                --depth_;
+            else
+                problems_->error("comment-stray-close", word,
+                                 Ui::tr("多余的注释结束符 */：它前面没有打开的 /*。请删掉它，或在注释开头补上 /*。"));
+        } else if (GluedToCommentMark(word.text)) {
+            problems_->warning("comment-glued", word,
+                               (depth_ > 0 ? Ui::tr("“%1”不是注释符，不会打开或结束注释：注释符 /* 和 */ "
+                                                    "只有单独成词才算数。请在它和文字之间加一个空格。")
+                                           : Ui::tr("“%1”不是注释：注释符 /* 和 */ 只有单独成词才算数，"
+                                                    "游戏会把它当成普通的词。请在它和文字之间加一个空格。"))
+                                   .arg(word.text));
+            if (depth_ == 0) {
+                *out = word;
+                return true;
+            }
+        } else if (depth_ == 0) {
+            *out = word;
+            return true;
+        }
+    }
+    if (depth_ > 0)
+        problems_->error("comment-unclosed", opener_,
+                         Ui::tr("第 %1 行第 %2 列的注释 /* 一直没有关闭，后面的内容都被当成了注释。请补上 */。")
+                             .arg(opener_.line)
+                             .arg(opener_.column));
+    depth_ = 0;
+    return false;
 }
 
 QString DecodeScript(const QByteArray &bytes)

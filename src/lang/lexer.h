@@ -9,10 +9,29 @@ namespace quorlin::lang {
 
 class ProblemList;
 
-// The words outside comments, in order. Outermost comment openers go to
-// `comments`; unclosed and stray comment marks and words glued to one go to
-// `problems`.
-std::vector<Word> SplitWords(QStringView text, std::vector<Word> *comments, ProblemList *problems);
+// Hands out the words outside comments one at a time, so that no list of
+// all the words is ever held. Outermost comment openers go to `comments`;
+// unclosed and stray comment marks and words glued to one go to `problems`.
+class Lexer {
+public:
+    Lexer(QStringView text, std::vector<Word> *comments, ProblemList *problems);
+
+    // The next word outside comments; false at the end of the text, where an
+    // unclosed comment is told of.
+    bool next(Word *word);
+
+private:
+    bool nextWord(Word *word);
+
+    QStringView text_;
+    std::vector<Word> *comments_;
+    ProblemList *problems_;
+    qsizetype at_ = 0;
+    qsizetype lineStart_ = 0;
+    int line_ = 1;
+    int depth_ = 0; // of nested comments
+    Word opener_;   // the outermost open comment's `/*`
+};
 
 // Whether a word is or ends like a comment mark glued to other text
 // ("/*note", "note*/"), which the game reads as an ordinary word.

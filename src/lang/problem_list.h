@@ -4,12 +4,9 @@
 #include "lang/check.h"
 #include "lang/reader.h"
 
-#include <QCoreApplication>
+#include "core/ui_text.h"
 
 namespace quorlin::lang {
-
-// A message of the checker in the user's language; the Chinese text is the source.
-inline QString Tr(const char *text) { return QCoreApplication::translate("quorlin::lang::Check", text); }
 
 class ProblemList {
 public:
@@ -24,7 +21,7 @@ public:
             return;
         if (out_->size() == kMaxProblems - 1) {
             out_->append({QStringLiteral("too-many-problems"), Severity::Warning, at.line, at.column,
-                          int(at.text.size()), Tr("问题太多，其余的没有列出：请先改正上面的问题。")});
+                          int(at.text.size()), Ui::tr("问题太多，其余的没有列出：请先改正上面的问题。")});
             return;
         }
         out_->append({QString::fromLatin1(id), severity, at.line, at.column, int(at.text.size()), message});

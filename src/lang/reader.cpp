@@ -45,16 +45,16 @@ Node Make(NodeKind kind, const Word &head, const WordInfo *info = nullptr)
 
 class Reader {
 public:
-    Reader(Script *script, std::vector<Word> words)
-        : script_(*script), words_(std::move(words)), problems_(&script->problems)
+    explicit Reader(Script *script)
+        : script_(*script), problems_(&script->problems), lexer_(script->text, &script->comments, &problems_)
     {
         frames_.push_back({Frame::Root, &script_.nodes, nullptr, Word()});
     }
 
     void run()
     {
-        while (at_ < words_.size())
-            statement(words_[at_++]);
+        while (peek())
+            statement(take());
         while (frames_.size() > 1)
             closeUnfinished(Word());
     }
@@ -69,7 +69,27 @@ private:
     };
 
     std::vector<Node> &nodes() { return *frames_.back().nodes; }
-    const Word *peek() const { return at_ < words_.size() ? &words_[at_] : nullptr; }
+    const Word *peek()
+    {
+        if (!looked_) {
+            looked_ = true;
+            haveAhead_ = lexer_.next(&ahead_);
+            if (haveAhead_ && ++taken_ > kMaxWords) {
+                haveAhead_ = false;
+                problems_.error("script-too-large", ahead_,
+                                Ui::tr("脚本的词太多（超过 %1 个），从这里往后没有检查。").arg(kMaxWords));
+            }
+        }
+        return haveAhead_ ? &ahead_ : nullptr;
+    }
+    Word take()
+    {
+        peek();
+        looked_ = false;
+        before_ = last_;
+        last_ = ahead_;
+        return ahead_;
+    }
 
     // Takes the arguments a word's row asks for: stops at the first missing.
     std::vector<Word> takeArgs(const Word &head, const std::vector<ArgSpec> &specs)
@@ -82,8 +102,7 @@ private:
             const bool sameLine = next->line == head.line;
             if (!sameLine && (spec.optional || !Plausible(spec.kind, next->text)))
                 break;
-            args.push_back(*next);
-            ++at_;
+            args.push_back(take());
         }
         return args;
     }
@@ -95,13 +114,12 @@ private:
         while (const Word *next = peek()) {
             if (next->line != head.line || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
                 break;
-            args.push_back(*next);
-            ++at_;
+            args.push_back(take());
         }
         return args;
     }
 
-    void statement(const Word &word)
+    void statement(const Word word)
     {
         if (Is(word, "{"))
             return openBrace(word);
@@ -111,6 +129,9 @@ private:
         if (!info) {
             Node node = Make(NodeKind::Unknown, word);
             node.args = takeRestOfLine(word);
+            // A block of its own: blocks never nest, so one still open lacks its `}`.
+            if (const Word *next = peek(); next && Is(*next, "{"))
+                leaveBlock(word);
             nodes().push_back(std::move(node));
             awaitBlock(false);
             return;
@@ -143,16 +164,16 @@ private:
         Node &node = nodes().back();
         const Word *next = peek();
         if (next && Is(*next, "{")) {
-            ++at_;
-            openBlock(&node, *next);
+            openBlock(&node, take());
             return;
         }
         // A command whose block follows a group of branches that each name
         // the command ("if A create_object X else create_object Y endif {")
         // is not told off: the block then belongs to the group.
         if (required && !(next && FindWord(next->text) && FindWord(next->text)->kind == WordKind::Flow))
-            problems_.error("block-missing", node.head,
-                            Tr("命令“%1”后面缺少 { … } 块：请在它后面写 { 和 }，属性写在中间。").arg(node.head.text));
+            problems_.error(
+                "block-missing", node.head,
+                Ui::tr("命令“%1”后面缺少 { … } 块：请在它后面写 { 和 }，属性写在中间。").arg(node.head.text));
     }
 
     void openBlock(Node *owner, const Word &brace)
@@ -168,13 +189,13 @@ private:
         if (frames_.back().type != Frame::Block && !nodes().empty()) {
             Node &last = nodes().back();
             if ((last.kind == NodeKind::If || last.kind == NodeKind::Random) && !last.hasBlock && last.end.present()
-                && EndsInBlocklessCommand(last) && words_[at_ - 2].offset == last.end.offset) {
+                && EndsInBlocklessCommand(last) && before_.offset == last.end.offset) {
                 openBlock(&last, brace);
                 return;
             }
         }
         problems_.error("brace-stray-open", brace,
-                        Tr("多余的 {：它前面没有命令，或者上一个块还没有用 } 关闭。请删掉它或补上缺少的内容。"));
+                        Ui::tr("多余的 {：它前面没有命令，或者上一个块还没有用 } 关闭。请删掉它或补上缺少的内容。"));
     }
 
     static bool EndsInBlocklessCommand(const Node &group)
@@ -189,7 +210,7 @@ private:
     {
         if (innermost(Frame::Block) < 0)
             return problems_.error("brace-stray-close", brace,
-                                   Tr("多余的 }：它前面没有打开的 {。请删掉它，或在块的开头补上 {。"));
+                                   Ui::tr("多余的 }：它前面没有打开的 {。请删掉它，或在块的开头补上 {。"));
         while (frames_.back().type != Frame::Block)
             closeUnfinished(brace);
         frames_.back().owner->close = brace;
@@ -216,17 +237,18 @@ private:
         const bool atEnd = !where.present();
         switch (frame.type) {
         case Frame::Block:
-            problems_.error("brace-unclosed", frame.start, Tr("这个 { 没有对应的 }：请在块的最后一个属性后面补上 }。"));
+            problems_.error("brace-unclosed", frame.start,
+                            Ui::tr("这个 { 没有对应的 }：请在块的最后一个属性后面补上 }。"));
             break;
         case Frame::IfBranch:
             // Some scripts leave the last if open on purpose at the end.
             problems_.add("if-unclosed", atEnd ? Severity::Warning : Severity::Error, frame.owner->head,
-                          Tr("这个 if 没有对应的 endif：请在它的最后一个分支后面补上 endif。"));
+                          Ui::tr("这个 if 没有对应的 endif：请在它的最后一个分支后面补上 endif。"));
             break;
         case Frame::RandomBranch:
             problems_.error("random-unclosed", frame.owner->head,
-                            Tr("这个 start_random 没有对应的 end_random：请在最后一个 percent_chance 分支后面补上 "
-                               "end_random。"));
+                            Ui::tr("这个 start_random 没有对应的 end_random：请在最后一个 percent_chance 分支后面补上 "
+                                   "end_random。"));
             break;
         case Frame::Beyond:
         case Frame::Root: break;
@@ -254,7 +276,7 @@ private:
                 if (!tooDeep_)
                     problems_.error(
                         "nesting-too-deep", word,
-                        Tr("if 和 start_random 嵌套超过 %1 层：请减少嵌套。更深的分支没有检查。").arg(kMaxNesting));
+                        Ui::tr("if 和 start_random 嵌套超过 %1 层：请减少嵌套。更深的分支没有检查。").arg(kMaxNesting));
                 tooDeep_ = true;
                 frames_.push_back({Frame::Beyond, &nodes(), nullptr, word, isIf});
                 return;
@@ -278,8 +300,8 @@ private:
         const int at = innermost(ofIf ? Frame::IfBranch : Frame::RandomBranch);
         if (at < 0)
             return problems_.error("flow-unmatched", word,
-                                   (ofIf ? Tr("“%1”前面没有打开的 if：请补上 if，或删掉它。")
-                                         : Tr("“%1”前面没有打开的 start_random：请补上 start_random，或删掉它。"))
+                                   (ofIf ? Ui::tr("“%1”前面没有打开的 if：请补上 if，或删掉它。")
+                                         : Ui::tr("“%1”前面没有打开的 start_random：请补上 start_random，或删掉它。"))
                                        .arg(word.text));
         while (int(frames_.size()) - 1 > at)
             closeUnfinished(word);
@@ -292,15 +314,17 @@ private:
         }
         if (ofIf && Is(owner->branches.back().keyword, "else"))
             problems_.error("flow-after-else", word,
-                            Tr("“%1”写在了 else 后面，永远不会被选中：请把它移到 else 前面。").arg(word.text));
+                            Ui::tr("“%1”写在了 else 后面，永远不会被选中：请把它移到 else 前面。").arg(word.text));
         owner->branches.push_back(Branch{word, args.empty() ? Word() : args[0], {}});
         frames_.back().nodes = &owner->branches.back().nodes;
     }
 
     Script &script_;
-    std::vector<Word> words_;
-    size_t at_ = 0;
     ProblemList problems_;
+    Lexer lexer_;
+    Word ahead_, last_, before_; // the next word, the last one taken and the one before it
+    bool looked_ = false, haveAhead_ = false;
+    int taken_ = 0;
     std::vector<Frame> frames_;
     int depth_ = 0;
     bool tooDeep_ = false;
@@ -308,18 +332,25 @@ private:
 
 } // namespace
 
+Problem ScriptTooLarge()
+{
+    return {QStringLiteral("script-too-large"),
+            Severity::Error,
+            1,
+            1,
+            0,
+            Ui::tr("脚本太大（超过 %1 MB），没有检查。").arg(kMaxScriptChars / (1024 * 1024))};
+}
+
 Script ReadScript(const QString &text)
 {
     Script script;
     script.text = text;
-    ProblemList problems(&script.problems);
     if (text.size() > kMaxScriptChars) {
-        problems.error("script-too-large", Word{QStringView(), 1, 1, 0},
-                       Tr("脚本太大（超过 %1 MB），没有检查。").arg(kMaxScriptChars / (1024 * 1024)));
+        script.problems << ScriptTooLarge();
         return script;
     }
-    std::vector<Word> words = SplitWords(script.text, &script.comments, &problems);
-    Reader(&script, std::move(words)).run();
+    Reader(&script).run();
     return script;
 }
 

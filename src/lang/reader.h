@@ -17,13 +17,17 @@
 //              open/close are the braces (close.line == 0: never closed)
 //   Directive  head = `#const`, `#define`, `#undefine`, `#include_drs`, ...
 //              args = its name and value or file
-//   If         branches, one per `if`, `elseif` and `else`: keyword = that
-//              word, condition = the label after `if`/`elseif` (none for
-//              `else`), nodes = what the branch holds; end = `endif`
-//   Random     branches, one per `percent_chance`: keyword = `percent_chance`,
-//              condition = its percent, nodes; a first branch with no keyword
-//              holds what stands between `start_random` and the first
-//              `percent_chance`; end = `end_random`
+//   If         head = `if`; branches, one per `if`, `elseif` and `else`:
+//              keyword = that word, condition = the label after `if`/`elseif`
+//              (none for `else`), nodes = what the branch holds; end = `endif`
+//   Random     head = `start_random`; branches, one per `percent_chance`:
+//              keyword = `percent_chance`, condition = its percent, nodes; a
+//              first branch with no keyword holds what stands between
+//              `start_random` and the first `percent_chance`; end = `end_random`
+//              An If or Random group whose branches end in commands without a
+//              block may have a block after its end ("if A create_object X
+//              else create_object Y endif { ... }"): hasBlock, open, close and
+//              body then belong to the group, shared by those commands.
 //   Unknown    head = a word the tables do not know, args = the words after it
 //              on its line that are no known word; with a block if `{` follows
 // A word missing from the text (an `if` never closed, say) has line 0. Every
@@ -90,11 +94,17 @@ struct Script {
 constexpr int kMaxNesting = 64;
 // Longer texts are not read at all: the game's own scripts are far smaller.
 constexpr qsizetype kMaxScriptChars = 16 * 1024 * 1024;
+// Nor is a script read past this many words (outside comments), so that its
+// tree stays within a few tens of megabytes; real scripts have far fewer.
+constexpr int kMaxWords = 300000;
 // A list of problems stops growing here, with a last one that says so.
 constexpr int kMaxProblems = 1000;
 
 // Reads a script's text into its tree; never fails.
 Script ReadScript(const QString &text);
+
+// The one problem of a text longer than kMaxScriptChars, which is not read.
+Problem ScriptTooLarge();
 
 // A script file's bytes as text: valid UTF-8 (with or without a byte-order
 // mark) is read as UTF-8, anything else as GBK.

@@ -21,6 +21,10 @@ const struct { const char *name; Dialect dialect; } kDialects[] = {
 };
 // clang-format on
 
+// A constant of the classic game that the tables leave out; the wizard's
+// unit picker offers it.
+const ConstantInfo kUnlisted[] = {{QStringLiteral("ES_FLAG"), 851, QStringLiteral("object"), Dialect::Classic}};
+
 // The rows of a built-in table without its header; each row split at tabs.
 QVector<QStringList> ReadTable(const QString &file)
 {
@@ -83,6 +87,8 @@ struct Tables {
         }
         for (const QStringList &r : ReadTable(QStringLiteral("constants.tsv")))
             constants.push_back({r.value(0), r.value(1).toInt(), r.value(2), DialectOf(r.value(3))});
+        for (const ConstantInfo &c : kUnlisted)
+            constants.push_back(c);
         for (const QStringList &r : ReadTable(QStringLiteral("labels.tsv")))
             labels.push_back({r.value(0), r.value(1), DialectOf(r.value(2))});
         for (const WordInfo &w : words) {

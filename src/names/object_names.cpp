@@ -13,8 +13,8 @@ struct ObjectRow {
 };
 
 // The groups follow the picker's categories. Some rows look irregular but
-// are deliberate: "帐篷1" and "帐篷3" both give PAVILION, "骑射手"
-// gives CAVALRY, "海豚" gives MARLIN1, "浅滩" and "冰块" give PURPLE_SPOTS and
+// are deliberate: "帐篷1" and "帐篷3" both give PAVILION, "海豚"
+// gives MARLIN1, "浅滩" and "冰块" give PURPLE_SPOTS and
 // WHITE_SPOTS. "丛林" gives JUNGLE_TREE here but JUNGLE as a terrain; the two
 // tables are separate. In keys, "×" is U+00D7 and parentheses are ASCII.
 
@@ -40,7 +40,7 @@ constexpr ObjectRow kArcheryRange[] = {
     {"弩手", "CROSSBOWMAN"},
     {"劲弩手", "ARBALEST"},
     {"投矛手", "SKIRMISHER"},
-    {"骑射手", "CAVALRY"},
+    {"骑射手", "CAVALRY_ARCHER"},
     {"重装骑射手", "HEAVY_CAVALRY_ARCHER"},
     {"火枪手", "HAND_CANNONEER"},
 };
