@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLibrary>
+#include <algorithm>
 #include <cstdio>
 
 namespace quorlin {
@@ -303,14 +304,18 @@ int RunGenerate(const QStringList &arguments)
     return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
 }
 
-int OpenWindow(const QString &module, int argc, char *argv[], const WindowOptions &options)
+int OpenWindow(const QStringList &modules, int argc, char *argv[], const WindowOptions &options)
 {
     // QLibrary's own message for a missing file names the last of the
     // variants of the name it tried, not the file that is missing.
-    if (!QFileInfo::exists(module)) {
-        Err(QStringLiteral("quorlin: cannot open the window: its module %1 is missing").arg(module));
+    const auto found =
+        std::find_if(modules.begin(), modules.end(), [](const QString &m) { return QFileInfo::exists(m); });
+    if (found == modules.end()) {
+        Err(QStringLiteral("quorlin: cannot open the window: its module is missing (looked for %1)")
+                .arg(modules.join(QStringLiteral(" and "))));
         return kExitFileError;
     }
+    const QString module = *found;
     QLibrary library(module);
     const auto run = reinterpret_cast<QuorlinRunWindow>(library.resolve(QUORLIN_RUN_WINDOW_SYMBOL));
     if (!run) {

@@ -28,14 +28,16 @@ int main(int argc, char *argv[])
     // exists, which needs a display: help and usage errors need none.
     quorlin::WindowOptions options;
     options.processClock = ProcessClock();
-    QString module;
+    QStringList modules;
     {
         QCoreApplication app(argc, argv);
         if (const std::optional<int> exitCode = quorlin::ReadWindowArguments(app.arguments(), &options))
             return *exitCode;
-        // The window's module lies beside the executable, in the build
-        // folder and where it is installed alike.
-        module = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUORLIN_WINDOW_MODULE));
+        // The window's module lies beside the executable in the build folder,
+        // and in the program's own library folder where it is installed.
+        const QDir here(QCoreApplication::applicationDirPath());
+        modules << here.filePath(QStringLiteral(QUORLIN_WINDOW_MODULE))
+                << QDir::cleanPath(here.filePath(QStringLiteral(QUORLIN_MODULE_FROM_BINARY "/" QUORLIN_WINDOW_MODULE)));
     }
-    return quorlin::OpenWindow(module, argc, argv, options);
+    return quorlin::OpenWindow(modules, argc, argv, options);
 }

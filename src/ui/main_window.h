@@ -11,6 +11,8 @@ class QStackedWidget;
 namespace quorlin {
 
 class ModelBinder;
+class RecentDraftsButton;
+class RememberedState;
 class WindowUndoKeys;
 class UnitPicker;
 class WizardModel;
@@ -22,7 +24,9 @@ class WizardModel;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(WizardModel &model, QWidget *parent = nullptr);
+    // With `state`, the window comes back where it was left, offers the
+    // drafts used last, and keeps both for the next run.
+    explicit MainWindow(WizardModel &model, RememberedState *state = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     WizardModel &model() { return model_; }
@@ -43,6 +47,9 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A draft dropped on the window opens as "打开草稿" opens a chosen one.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QWidget *buttonBar();
@@ -54,13 +61,16 @@ private:
     void exitProgram();
     void openPicker();
     void fitToScreen();
+    bool offersDrafts() const;
 
     WizardModel &model_;
+    RememberedState *state_;
     ModelBinder *binder_;
     QStackedWidget *pages_;
     QScrollArea *scroll_;
     QLabel *status_ = nullptr;
     QWidget *bar_ = nullptr;
+    RecentDraftsButton *recent_ = nullptr;
     WindowUndoKeys *undoKeys_ = nullptr;
     QSet<int> built_;
     QPointer<UnitPicker> picker_;

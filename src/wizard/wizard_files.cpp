@@ -113,19 +113,24 @@ bool WizardModel::saveDraft()
     return true;
 }
 
+bool WizardModel::mayOpenDraft()
+{
+    return dialogs_
+           && dialogs_->ask(kAttention, QStringLiteral("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true, Answer::No)
+                  == Answer::Yes;
+}
+
 bool WizardModel::openDraft()
 {
-    if (!dialogs_)
-        return false;
-    const Answer answer =
-        dialogs_->ask(kAttention, QStringLiteral("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true, Answer::No);
-    if (answer != Answer::Yes)
+    if (!mayOpenDraft())
         return false;
     const QString path = dialogs_->openFileName(FileKind::Draft);
     if (path.isEmpty())
         return false;
     return openDraftFile(path);
 }
+
+bool WizardModel::askAndOpenDraft(const QString &path) { return mayOpenDraft() && openDraftFile(path); }
 
 bool WizardModel::openDraftFile(const QString &path)
 {
