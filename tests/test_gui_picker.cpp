@@ -63,7 +63,7 @@ void VerifyOpeningState(UnitPicker *picker)
     QCOMPARE(picker->focusWidget(), In(picker, QStringLiteral("Search")));
     for (const PickerCategory &c : PickerCategories()) {
         auto *option = In<QRadioButton>(picker, c.option);
-        QCOMPARE(option->text(), c.caption);
+        QCOMPARE(option->text(), QString::fromUtf8(c.caption));
         QVERIFY2(!option->isChecked(), qPrintable(c.option));
         QCOMPARE(In(picker, c.chooser)->isVisible(), c.chooser == QLatin1String("Combo13"));
         if (auto *combo = qobject_cast<QComboBox *>(In(picker, c.chooser))) {

@@ -1,6 +1,7 @@
 #include "core/control_captions.h"
 
 #include "core/controls.h"
+#include "core/ui_text.h"
 
 #include <QHash>
 
@@ -25,9 +26,9 @@ const QHash<QString, QString> &FrameTitles()
 {
     // clang-format off
     static const QHash<QString, QString> titles = {
-        {QStringLiteral("Frame21"), QStringLiteral("添加陆地")},
-        {QStringLiteral("Frame13"), QStringLiteral("连接所有游戏者")},
-        {QStringLiteral("Frame17"), QStringLiteral("连接同组游戏者")},
+        {QStringLiteral("Frame21"), Ui::tr("添加陆地")},
+        {QStringLiteral("Frame13"), Ui::tr("连接所有游戏者")},
+        {QStringLiteral("Frame17"), Ui::tr("连接同组游戏者")},
     };
     // clang-format on
     return titles;
@@ -38,84 +39,84 @@ const QHash<QString, QString> &FrameTitles()
 // clang-format off
 const CaptionRow kRows[] = {
     // Page 0.
-    {"Combo1", "基本地形"},
-    {"Combo2", "地图类型", nullptr, nullptr, "Check33"},
-    {"Slider1", "占地图总大小的百分比", nullptr, nullptr, "Check33"},
-    {"Slider2", "每个游戏者区域最小半径"},
+    {"Combo1", QT_TRANSLATE_NOOP("Quorlin", "基本地形")},
+    {"Combo2", QT_TRANSLATE_NOOP("Quorlin", "地图类型"), nullptr, nullptr, "Check33"},
+    {"Slider1", QT_TRANSLATE_NOOP("Quorlin", "占地图总大小的百分比"), nullptr, nullptr, "Check33"},
+    {"Slider2", QT_TRANSLATE_NOOP("Quorlin", "每个游戏者区域最小半径")},
     {"Check1", nullptr, nullptr, nullptr, "Check33"},
-    {"Combo3", "边界宽度", nullptr, nullptr, "Check33"},
-    {"Slider3", "边缘模糊百分比", nullptr, nullptr, "Check33"},
-    {"Slider4", "到其他游戏者区域的距离"},
-    {"Slider5", "区域形状", nullptr, nullptr, "Check33"},
+    {"Combo3", QT_TRANSLATE_NOOP("Quorlin", "边界宽度"), nullptr, nullptr, "Check33"},
+    {"Slider3", QT_TRANSLATE_NOOP("Quorlin", "边缘模糊百分比"), nullptr, nullptr, "Check33"},
+    {"Slider4", QT_TRANSLATE_NOOP("Quorlin", "到其他游戏者区域的距离")},
+    {"Slider5", QT_TRANSLATE_NOOP("Quorlin", "区域形状"), nullptr, nullptr, "Check33"},
 
     // Page 1.
-    {"Combo15", "地图类型", nullptr, nullptr, "Frame21"},
-    {"Slider13", "占地图总大小的百分比", nullptr, nullptr, "Frame21"},
-    {"Slider12", "区域半径"},
+    {"Combo15", QT_TRANSLATE_NOOP("Quorlin", "地图类型"), nullptr, nullptr, "Frame21"},
+    {"Slider13", QT_TRANSLATE_NOOP("Quorlin", "占地图总大小的百分比"), nullptr, nullptr, "Frame21"},
+    {"Slider12", QT_TRANSLATE_NOOP("Quorlin", "区域半径")},
     {"Check34", nullptr, nullptr, nullptr, "Frame21"},
-    {"Combo16", "边界宽度", nullptr, nullptr, "Frame21"},
-    {"Slider11", "边缘模糊百分比", nullptr, nullptr, "Frame21"},
-    {"Slider9", "区域形状", nullptr, nullptr, "Frame21"},
-    {"Slider10", "到其他区域距离"},
-    {"Text16", nullptr, "Check35", "旁的输入框"},
-    {"Combo17", nullptr, "Check36", "旁的列表"},
-    {"Lst0", "已添加陆地"},
+    {"Combo16", QT_TRANSLATE_NOOP("Quorlin", "边界宽度"), nullptr, nullptr, "Frame21"},
+    {"Slider11", QT_TRANSLATE_NOOP("Quorlin", "边缘模糊百分比"), nullptr, nullptr, "Frame21"},
+    {"Slider9", QT_TRANSLATE_NOOP("Quorlin", "区域形状"), nullptr, nullptr, "Frame21"},
+    {"Slider10", QT_TRANSLATE_NOOP("Quorlin", "到其他区域距离")},
+    {"Text16", nullptr, "Check35", QT_TRANSLATE_NOOP("Quorlin", "旁的输入框")},
+    {"Combo17", nullptr, "Check36", QT_TRANSLATE_NOOP("Quorlin", "旁的列表")},
+    {"Lst0", QT_TRANSLATE_NOOP("Quorlin", "已添加陆地")},
 
     // Page 2.
-    {"Combo4", nullptr, "Option5", "下的列表"},
-    {"Combo5", nullptr, "Option6", "下的列表"},
-    {"Combo14", "所在地类型"},
-    {"Slider6", "所占地图百分比"},
-    {"Text2", "分配丛数"},
-    {"Text1", "间距"},
-    {"Slider7", "形状"},
-    {"Combo6", "高度限制", nullptr, "（下限）"},
-    {"Combo7", nullptr, "Combo6", "（上限）"},
-    {"Lst1", "已添加地形"},
+    {"Combo4", nullptr, "Option5", QT_TRANSLATE_NOOP("Quorlin", "下的列表")},
+    {"Combo5", nullptr, "Option6", QT_TRANSLATE_NOOP("Quorlin", "下的列表")},
+    {"Combo14", QT_TRANSLATE_NOOP("Quorlin", "所在地类型")},
+    {"Slider6", QT_TRANSLATE_NOOP("Quorlin", "所占地图百分比")},
+    {"Text2", QT_TRANSLATE_NOOP("Quorlin", "分配丛数")},
+    {"Text1", QT_TRANSLATE_NOOP("Quorlin", "间距")},
+    {"Slider7", QT_TRANSLATE_NOOP("Quorlin", "形状")},
+    {"Combo6", QT_TRANSLATE_NOOP("Quorlin", "高度限制"), nullptr, QT_TRANSLATE_NOOP("Quorlin", "（下限）")},
+    {"Combo7", nullptr, "Combo6", QT_TRANSLATE_NOOP("Quorlin", "（上限）")},
+    {"Lst1", QT_TRANSLATE_NOOP("Quorlin", "已添加地形")},
 
     // Page 3.
-    {"Label55", "单位类型"},
-    {"Text6", "单位数量"},
-    {"Text15", "单位组数及偏差", nullptr, "（组数）"},
-    {"Text7", nullptr, "Text15", "（偏差）"},
-    {"Text3", "最小距离"},
-    {"Text4", "最大距离"},
-    {"Text5", nullptr, "Check4", "旁的输入框"},
-    {"Text17", nullptr, "Check37", "旁的输入框"},
-    {"Lst2", "已添加单位"},
+    {"Label55", QT_TRANSLATE_NOOP("Quorlin", "单位类型")},
+    {"Text6", QT_TRANSLATE_NOOP("Quorlin", "单位数量")},
+    {"Text15", QT_TRANSLATE_NOOP("Quorlin", "单位组数及偏差"), nullptr, QT_TRANSLATE_NOOP("Quorlin", "（组数）")},
+    {"Text7", nullptr, "Text15", QT_TRANSLATE_NOOP("Quorlin", "（偏差）")},
+    {"Text3", QT_TRANSLATE_NOOP("Quorlin", "最小距离")},
+    {"Text4", QT_TRANSLATE_NOOP("Quorlin", "最大距离")},
+    {"Text5", nullptr, "Check4", QT_TRANSLATE_NOOP("Quorlin", "旁的输入框")},
+    {"Text17", nullptr, "Check37", QT_TRANSLATE_NOOP("Quorlin", "旁的输入框")},
+    {"Lst2", QT_TRANSLATE_NOOP("Quorlin", "已添加单位")},
 
     // Page 4.
-    {"Combo8", "最大高度"},
-    {"Combo9", "所在地形"},
-    {"Text8", "丛数"},
-    {"Text9", "共占用格子数"},
-    {"Text10", "悬崖条数", nullptr, "（下限）"},
-    {"Text11", nullptr, "Text10", "（上限）"},
-    {"Text12", "悬崖长度", nullptr, "（下限）"},
-    {"Text13", nullptr, "Text12", "（上限）"},
-    {"Slider8", "悬崖形状"},
-    {"Text14", "悬崖之间最小距离"},
+    {"Combo8", QT_TRANSLATE_NOOP("Quorlin", "最大高度")},
+    {"Combo9", QT_TRANSLATE_NOOP("Quorlin", "所在地形")},
+    {"Text8", QT_TRANSLATE_NOOP("Quorlin", "丛数")},
+    {"Text9", QT_TRANSLATE_NOOP("Quorlin", "共占用格子数")},
+    {"Text10", QT_TRANSLATE_NOOP("Quorlin", "悬崖条数"), nullptr, QT_TRANSLATE_NOOP("Quorlin", "（下限）")},
+    {"Text11", nullptr, "Text10", QT_TRANSLATE_NOOP("Quorlin", "（上限）")},
+    {"Text12", QT_TRANSLATE_NOOP("Quorlin", "悬崖长度"), nullptr, QT_TRANSLATE_NOOP("Quorlin", "（下限）")},
+    {"Text13", nullptr, "Text12", QT_TRANSLATE_NOOP("Quorlin", "（上限）")},
+    {"Slider8", QT_TRANSLATE_NOOP("Quorlin", "悬崖形状")},
+    {"Text14", QT_TRANSLATE_NOOP("Quorlin", "悬崖之间最小距离")},
     // The two groups of connections are built alike.
     {"Check26", nullptr, nullptr, nullptr, "Frame13"},
     {"Option13", nullptr, nullptr, nullptr, "Frame13"},
     {"Option14", nullptr, nullptr, nullptr, "Frame13"},
-    {"Combo10", "宽度", nullptr, nullptr, "Frame13", "Check26"},
+    {"Combo10", QT_TRANSLATE_NOOP("Quorlin", "宽度"), nullptr, nullptr, "Frame13", "Check26"},
     {"Check27", nullptr, nullptr, nullptr, "Frame13"},
     {"Option16", nullptr, nullptr, nullptr, "Frame13"},
     {"Option15", nullptr, nullptr, nullptr, "Frame13"},
     {"Option7", nullptr, nullptr, nullptr, "Frame13"},
     {"Option8", nullptr, nullptr, nullptr, "Frame13"},
-    {"Combo11", "宽度", nullptr, nullptr, "Frame13", "Check27"},
+    {"Combo11", QT_TRANSLATE_NOOP("Quorlin", "宽度"), nullptr, nullptr, "Frame13", "Check27"},
     {"Check29", nullptr, nullptr, nullptr, "Frame17"},
     {"Option20", nullptr, nullptr, nullptr, "Frame17"},
     {"Option19", nullptr, nullptr, nullptr, "Frame17"},
-    {"Combo13", "宽度", nullptr, nullptr, "Frame17", "Check29"},
+    {"Combo13", QT_TRANSLATE_NOOP("Quorlin", "宽度"), nullptr, nullptr, "Frame17", "Check29"},
     {"Check28", nullptr, nullptr, nullptr, "Frame17"},
     {"Option17", nullptr, nullptr, nullptr, "Frame17"},
     {"Option18", nullptr, nullptr, nullptr, "Frame17"},
     {"Option9", nullptr, nullptr, nullptr, "Frame17"},
     {"Option10", nullptr, nullptr, nullptr, "Frame17"},
-    {"Combo12", "宽度", nullptr, nullptr, "Frame17", "Check28"},
+    {"Combo12", QT_TRANSLATE_NOOP("Quorlin", "宽度"), nullptr, nullptr, "Frame17", "Check28"},
 };
 // clang-format on
 
@@ -143,18 +144,18 @@ QString SettingCaption(const QString &control)
 {
     const CaptionRow *row = FindRow(control);
     if (row && row->label)
-        return QString::fromUtf8(row->label);
+        return Ui::tr(row->label);
     if (row && row->of)
         return SettingCaption(QString::fromLatin1(row->of));
     const ControlDef *def = FindControl(control);
-    return def ? QString::fromUtf8(def->caption) : QString();
+    return def && *def->caption ? Ui::tr(def->caption) : QString();
 }
 
 QString SettingName(const QString &control)
 {
     // xn is no control: it counts the constants X1, X2... given to units added by number.
     if (control == QLatin1String("xn"))
-        return QStringLiteral("已用的单位常量编号（X1、X2…）");
+        return Ui::tr("已用的单位常量编号（X1、X2…）");
     const QString caption = SettingCaption(control);
     if (caption.isEmpty())
         return QString();
@@ -163,12 +164,12 @@ QString SettingName(const QString &control)
     if (!row)
         return name;
     if (row->note)
-        name += QString::fromUtf8(row->note);
+        name += Ui::tr(row->note);
     if (row->in) {
         QString where = PlaceName(row->in);
         if (row->within)
-            where += QStringLiteral("，") + PlaceName(row->within);
-        name += QStringLiteral("（%1）").arg(where);
+            where += Ui::tr("，") + PlaceName(row->within);
+        name += Ui::tr("（%1）").arg(where);
     }
     return name;
 }
@@ -176,7 +177,7 @@ QString SettingName(const QString &control)
 QString FieldLabel(const char *control)
 {
     const CaptionRow *row = FindRow(QString::fromLatin1(control));
-    return row && row->label ? QString::fromUtf8(row->label) + QStringLiteral("：") : QString();
+    return row && row->label ? Ui::tr(row->label) + Ui::tr("：") : QString();
 }
 
 QString FrameTitle(const char *frame) { return FrameTitles().value(QString::fromLatin1(frame)); }

@@ -1,6 +1,7 @@
 #include "drafts/draft_format.h"
 
 #include "core/text_files.h"
+#include "core/ui_text.h"
 
 #include <cstring>
 
@@ -122,7 +123,7 @@ bool DraftTokenizer::next(Field *field, QString *problem)
     pos_ = quote ? static_cast<const char *>(quote) - data : bytes_.size();
     line_ += LineBreaks(QByteArrayView(bytes_).sliced(start, pos_ - start));
     if (atEnd()) {
-        *problem = QStringLiteral("第%1行开始的文本缺少结尾的双引号").arg(field->line);
+        *problem = Ui::tr("第%1行开始的文本缺少结尾的双引号").arg(field->line);
         return false;
     }
     field->bytes = QByteArrayView(bytes_).sliced(start, pos_ - start);
@@ -135,7 +136,7 @@ bool DraftTokenizer::next(Field *field, QString *problem)
         ++pos_;
         return true;
     }
-    *problem = QStringLiteral("第%1行：结尾的双引号后面有多余的字符").arg(line_);
+    *problem = Ui::tr("第%1行：结尾的双引号后面有多余的字符").arg(line_);
     return false;
 }
 

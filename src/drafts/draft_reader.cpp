@@ -1,3 +1,4 @@
+#include "core/ui_text.h"
 #include "drafts/draft.h"
 #include "drafts/draft_format.h"
 
@@ -74,7 +75,7 @@ public:
         if (!settings(kRecCombos, &data->rest))
             return false;
         if (const int junk = tokens_.firstJunkLine())
-            return fail(QStringLiteral("第%1行：草稿到这里已经完整，后面却还有多余的内容").arg(junk));
+            return fail(Ui::tr("第%1行：草稿到这里已经完整，后面却还有多余的内容").arg(junk));
         return true;
     }
 
@@ -89,7 +90,7 @@ private:
 
     bool fail(int line, const QString &what, const QString &problem)
     {
-        return fail(QStringLiteral("第%1行：%2%3").arg(line).arg(what, problem));
+        return fail(Ui::tr("第%1行：%2%3").arg(line).arg(what, problem));
     }
 
     template <typename What>
@@ -99,8 +100,8 @@ private:
         if (tokens_.next(f, &problem))
             return true;
         if (problem.isEmpty())
-            return fail(QStringLiteral("文件在第%1行提前结束了，缺少%2及其后的内容").arg(tokens_.line()).arg(what()));
-        return fail(QStringLiteral("%1（读取%2时）").arg(problem, what()));
+            return fail(Ui::tr("文件在第%1行提前结束了，缺少%2及其后的内容").arg(tokens_.line()).arg(what()));
+        return fail(Ui::tr("%1（读取%2时）").arg(problem, what()));
     }
 
     template <typename What>
@@ -109,12 +110,12 @@ private:
         DraftTokenizer::Field f;
         if (!field(what, &f))
             return false;
-        const auto range = [&] { return QStringLiteral("%1～%2 的整数").arg(min).arg(max); };
+        const auto range = [&] { return Ui::tr("%1～%2 的整数").arg(min).arg(max); };
         if (f.quoted)
-            return fail(f.line, what(), QStringLiteral("应为 %1，却是带引号的文本").arg(range()));
+            return fail(f.line, what(), Ui::tr("应为 %1，却是带引号的文本").arg(range()));
         qint64 value = 0;
         if (!ParseInteger(f.bytes, &value) || value < min || value > max)
-            return fail(f.line, what(), QStringLiteral("应为 %1，而不是“%2”").arg(range(), Shown(f.bytes)));
+            return fail(f.line, what(), Ui::tr("应为 %1，而不是“%2”").arg(range(), Shown(f.bytes)));
         *out = value;
         return true;
     }
@@ -129,7 +130,7 @@ private:
             *out = f.bytes == "#TRUE#";
             return true;
         }
-        return fail(f.line, what(), QStringLiteral("应为 #TRUE# 或 #FALSE#，而不是“%1”").arg(Shown(f.bytes)));
+        return fail(f.line, what(), Ui::tr("应为 #TRUE# 或 #FALSE#，而不是“%1”").arg(Shown(f.bytes)));
     }
 
     template <typename What>
@@ -139,10 +140,10 @@ private:
         if (!field(what, &f))
             return false;
         if (!f.quoted)
-            return fail(f.line, what(), QStringLiteral("应为带双引号的文本，而不是“%1”").arg(Shown(f.bytes)));
+            return fail(f.line, what(), Ui::tr("应为带双引号的文本，而不是“%1”").arg(Shown(f.bytes)));
         // One reader for the whole file; its first refusal ends reading.
         if (!gbk_.read(f.bytes, out))
-            return fail(f.line, what(), QStringLiteral("的文本不是有效的 GBK 编码"));
+            return fail(f.line, what(), Ui::tr("的文本不是有效的 GBK 编码"));
         return true;
     }
 
@@ -184,13 +185,13 @@ private:
     {
         const auto list = [index] { return SettingCaption(QString::fromLatin1(DraftLists()[index].list)); };
         qint64 count = 0;
-        if (!integer([&] { return QStringLiteral("%1的个数").arg(list()); }, 0, kMaxDraftItems, &count))
+        if (!integer([&] { return Ui::tr("%1的个数").arg(list()); }, 0, kMaxDraftItems, &count))
             return false;
         items->reserve(int(count));
         for (int k = 1; k <= count; ++k) {
             DraftItem item;
-            if (!text([&] { return QStringLiteral("第 %1 个%2的名称").arg(k).arg(list()); }, &item.line)
-                || !text([&] { return QStringLiteral("第 %1 个%2的脚本").arg(k).arg(list()); }, &item.block))
+            if (!text([&] { return Ui::tr("第 %1 个%2的名称").arg(k).arg(list()); }, &item.line)
+                || !text([&] { return Ui::tr("第 %1 个%2的脚本").arg(k).arg(list()); }, &item.block))
                 return false;
             items->append(item);
         }
@@ -242,7 +243,7 @@ bool ReadDraft(const QByteArray &bytes, DraftData *data, QString *error)
 {
     if (bytes.trimmed().isEmpty()) {
         if (error)
-            *error = QStringLiteral("文件是空的");
+            *error = Ui::tr("文件是空的");
         return false;
     }
     Parser parser(bytes);
@@ -267,7 +268,7 @@ bool ApplyDraft(const QByteArray &bytes, Project &project, QString *error)
     const QString refused = PutSettings(opened.settings, data);
     if (!refused.isEmpty()) {
         if (error)
-            *error = QStringLiteral("%1不接受草稿中的值").arg(SettingName(refused));
+            *error = Ui::tr("%1不接受草稿中的值").arg(SettingName(refused));
         return false;
     }
     ItemStore *stores[3] = {&opened.lands, &opened.terrains, &opened.units};

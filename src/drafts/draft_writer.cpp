@@ -1,3 +1,4 @@
+#include "core/ui_text.h"
 #include "drafts/draft.h"
 #include "drafts/draft_format.h"
 
@@ -22,7 +23,7 @@ const ItemStore &StoreOf(const Project &project, int list)
 
 QString Refusal(const QString &where, const QString &what)
 {
-    return QStringLiteral("%1中含有%2，草稿文件无法保存它，所以没有保存草稿。请先删去它。").arg(where, what);
+    return Ui::tr("%1中含有%2，草稿文件无法保存它，所以没有保存草稿。请先删去它。").arg(where, what);
 }
 
 // What in the text the draft cannot keep, or an empty string. The format has
@@ -31,10 +32,10 @@ QString Refusal(const QString &where, const QString &what)
 QString Unstorable(const QString &text)
 {
     if (text.contains(QLatin1Char('"')))
-        return QStringLiteral("双引号（\"）");
+        return Ui::tr("双引号（\"）");
     QString character;
     if (FirstNonGbkLine(text, &character) > 0)
-        return QStringLiteral("GBK 无法表示的字符“%1”").arg(character);
+        return Ui::tr("GBK 无法表示的字符“%1”").arg(character);
     return QString();
 }
 
@@ -62,13 +63,13 @@ QString FirstUnstorableSetting(const Project &project)
         const ItemStore &store = StoreOf(project, i);
         const QString list = SettingCaption(QString::fromLatin1(DraftLists()[i].list));
         for (int k = 0; k < store.count(); ++k) {
-            const QString item = QStringLiteral("第 %1 个%2“%3”").arg(k + 1).arg(list, store.line(k));
+            const QString item = Ui::tr("第 %1 个%2“%3”").arg(k + 1).arg(list, store.line(k));
             QString what = Unstorable(store.line(k));
             if (!what.isEmpty())
                 return Refusal(item, what);
             what = Unstorable(store.block(k));
             if (!what.isEmpty())
-                return Refusal(item + QStringLiteral("的脚本"), what);
+                return Refusal(item + Ui::tr("的脚本"), what);
         }
     }
     for (const SettingsRecord &record : SettingsRecords()) {

@@ -1,6 +1,7 @@
 #include "editors/editors.h"
 
 #include "core/settings.h"
+#include "core/ui_text.h"
 #include "script/item_blocks.h"
 
 namespace quorlin {
@@ -9,9 +10,9 @@ Outcome AddLand(Settings &s, ItemStore &lands)
 {
     const QString terrain = s.text(QStringLiteral("Combo15"));
     if (terrain.isEmpty())
-        return Refusal{QStringLiteral("注意"), QStringLiteral("请选择地形。"), MessageIcon::Warning};
+        return Refusal{Ui::tr("注意"), Ui::tr("请选择地形。"), MessageIcon::Warning};
     if (lands.isFull())
-        return Refusal{QStringLiteral("错误"), QStringLiteral("你添加的陆地太多了。"), MessageIcon::Error};
+        return Refusal{Ui::tr("错误"), Ui::tr("你添加的陆地太多了。"), MessageIcon::Error};
     lands.add(terrain, LandBlock(s));
     ResetLandPage(s);
     return {};

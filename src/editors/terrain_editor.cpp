@@ -1,6 +1,7 @@
 #include "editors/editors.h"
 
 #include "core/settings.h"
+#include "core/ui_text.h"
 #include "script/item_blocks.h"
 
 namespace quorlin {
@@ -9,9 +10,9 @@ Outcome AddTerrain(Settings &s, ItemStore &terrains)
 {
     const QString name = ChosenTerrain(s);
     if (name.isEmpty())
-        return Refusal{QStringLiteral("注意"), QStringLiteral("请选择地形。"), MessageIcon::Warning};
+        return Refusal{Ui::tr("注意"), Ui::tr("请选择地形。"), MessageIcon::Warning};
     if (terrains.isFull())
-        return Refusal{QStringLiteral("错误"), QStringLiteral("你添加的地形太多了。"), MessageIcon::Error};
+        return Refusal{Ui::tr("错误"), Ui::tr("你添加的地形太多了。"), MessageIcon::Error};
     terrains.add(name, TerrainBlock(s));
     ResetTerrainPage(s);
     return {};

@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "core/settings.h"
+#include "core/ui_text.h"
 #include "script/object_block.h"
 
 namespace quorlin {
@@ -10,9 +11,9 @@ Outcome AddUnit(Settings &s, ItemStore &units, qint64 &xn)
 {
     const QString name = s.text(QStringLiteral("Label55"));
     if (StripBlanks(name).isEmpty())
-        return Refusal{QStringLiteral("注意"), QStringLiteral("请选择单位。"), MessageIcon::Warning};
+        return Refusal{Ui::tr("注意"), Ui::tr("请选择单位。"), MessageIcon::Warning};
     if (units.isFull())
-        return Refusal{QStringLiteral("错误"), QStringLiteral("你添加的单位太多了。"), MessageIcon::Error};
+        return Refusal{Ui::tr("错误"), Ui::tr("你添加的单位太多了。"), MessageIcon::Error};
 
     auto valueOf = [&](const char *field) { return ReadNumber(s.text(QString::fromLatin1(field))); };
     ObjectArgs a;

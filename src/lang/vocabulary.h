@@ -1,7 +1,16 @@
-// What each word of the language is, for colouring a script.
+// What each word of the language is, for colouring a script and checking it.
+// The facts come from the language tables built into the program
+// (src/lang/data/*.tsv, read once on first use).
 #pragma once
 
+#include "lang/check.h"
+
+#include <QString>
+#include <QStringList>
 #include <QStringView>
+
+#include <optional>
+#include <vector>
 
 namespace quorlin::lang {
 
@@ -9,5 +18,63 @@ enum class WordKind { Unknown, Section, Flow, Directive, Command, Attribute, Top
 
 // The kind of a word as the language tables list it, in any dialect.
 WordKind KindOfWord(QStringView word);
+
+// What an argument of a word takes.
+enum class ArgKind {
+    Int,      // a whole number
+    Percent,  // a whole number from 0 to 100
+    Constant, // a built-in or #const name
+    Flag,     // a label for if and #undefine
+    Name,     // a new name (#define, #const, create_object_group)
+    File,     // a file name
+};
+
+struct ArgSpec {
+    ArgKind kind = ArgKind::Int;
+    bool optional = false;
+};
+
+// One row of the word table. `where` lists the section headers
+// ("<LAND_GENERATION>") and the commands whose blocks take the word;
+// "any" stands for everywhere. `min`/`max` bound a lone numeric argument.
+struct WordInfo {
+    QString word;
+    WordKind kind = WordKind::Unknown;
+    QStringList where;
+    std::vector<ArgSpec> args;
+    bool repeatable = true;
+    std::optional<int> min, max;
+    QString defaultValue;
+    Dialect dialect = Dialect::Classic;
+    QString doc;
+
+    bool anywhere() const { return where.contains(QLatin1String("any")); }
+};
+
+struct ConstantInfo {
+    QString name;
+    int value = 0;
+    QString group; // terrain, object or other
+    Dialect dialect = Dialect::Classic;
+};
+
+struct LabelInfo {
+    QString label;
+    QString meaning;
+    Dialect dialect = Dialect::Classic;
+};
+
+// The rows for a word, a constant or an if label; nullptr for one the tables
+// do not have. Words are case-sensitive.
+const WordInfo *FindWord(QStringView word);
+const ConstantInfo *FindConstant(QStringView name);
+const LabelInfo *FindLabel(QStringView label);
+
+// Every word, constant and label of the tables, for suggestions.
+const QStringList &AllNames();
+
+// The dialect's name as the command line takes it ("classic"), and back.
+QString DialectName(Dialect dialect);
+std::optional<Dialect> DialectFromName(QStringView name);
 
 } // namespace quorlin::lang

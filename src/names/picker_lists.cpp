@@ -119,33 +119,33 @@ const QVector<PickerCategory> &PickerCategories()
 {
     // clang-format off
   static const QVector<PickerCategory> categories = {
-      {QStringLiteral("Option1"), QStringLiteral("兵营单位"), QStringLiteral("Combo1"),
+      {QStringLiteral("Option1"), QT_TRANSLATE_NOOP("Quorlin", "兵营单位"), QStringLiteral("Combo1"),
        FromUtf8(kCombo1)},  // barracks units
-      {QStringLiteral("Option2"), QStringLiteral("靶场单位"), QStringLiteral("Combo2"),
+      {QStringLiteral("Option2"), QT_TRANSLATE_NOOP("Quorlin", "靶场单位"), QStringLiteral("Combo2"),
        FromUtf8(kCombo2)},  // archery range units
-      {QStringLiteral("Option3"), QStringLiteral("马厩单位"), QStringLiteral("Combo3"),
+      {QStringLiteral("Option3"), QT_TRANSLATE_NOOP("Quorlin", "马厩单位"), QStringLiteral("Combo3"),
        FromUtf8(kCombo3)},  // stable units
-      {QStringLiteral("Option4"), QStringLiteral("攻城器械"), QStringLiteral("Combo4"),
+      {QStringLiteral("Option4"), QT_TRANSLATE_NOOP("Quorlin", "攻城器械"), QStringLiteral("Combo4"),
        FromUtf8(kCombo4)},  // siege weapons
-      {QStringLiteral("Option5"), QStringLiteral("其他单位"), QStringLiteral("Combo5"),
+      {QStringLiteral("Option5"), QT_TRANSLATE_NOOP("Quorlin", "其他单位"), QStringLiteral("Combo5"),
        FromUtf8(kCombo5)},  // other units
-      {QStringLiteral("Option6"), QStringLiteral("船坞单位"), QStringLiteral("Combo6"),
+      {QStringLiteral("Option6"), QT_TRANSLATE_NOOP("Quorlin", "船坞单位"), QStringLiteral("Combo6"),
        FromUtf8(kCombo6)},  // dock units
-      {QStringLiteral("Option7"), QStringLiteral("特色兵种"), QStringLiteral("Combo7"),
+      {QStringLiteral("Option7"), QT_TRANSLATE_NOOP("Quorlin", "特色兵种"), QStringLiteral("Combo7"),
        FromUtf8(kCombo7)},  // unique units
-      {QStringLiteral("Option8"), QStringLiteral("剧情单位"), QStringLiteral("Combo8"),
+      {QStringLiteral("Option8"), QT_TRANSLATE_NOOP("Quorlin", "剧情单位"), QStringLiteral("Combo8"),
        FromUtf8(kCombo8)},  // scenario units
-      {QStringLiteral("Option9"), QStringLiteral("盖亚单位"), QStringLiteral("Combo9"),
+      {QStringLiteral("Option9"), QT_TRANSLATE_NOOP("Quorlin", "盖亚单位"), QStringLiteral("Combo9"),
        FromUtf8(kCombo9)},  // nature (gaia) units and objects
-      {QStringLiteral("Option10"), QStringLiteral("输入单位ID号"), QStringLiteral("Text1"),
+      {QStringLiteral("Option10"), QT_TRANSLATE_NOOP("Quorlin", "输入单位ID号"), QStringLiteral("Text1"),
        {}},  // enter a unit ID number
-      {QStringLiteral("Option11"), QStringLiteral("建筑物"), QStringLiteral("Combo10"),
+      {QStringLiteral("Option11"), QT_TRANSLATE_NOOP("Quorlin", "建筑物"), QStringLiteral("Combo10"),
        FromUtf8(kCombo10)},  // buildings
-      {QStringLiteral("Option12"), QStringLiteral("隐藏兵种"), QStringLiteral("Combo11"),
+      {QStringLiteral("Option12"), QT_TRANSLATE_NOOP("Quorlin", "隐藏兵种"), QStringLiteral("Combo11"),
        FromUtf8(kCombo11)},  // hidden unit types
-      {QStringLiteral("Option13"), QStringLiteral("隐藏盖亚单位"), QStringLiteral("Combo12"),
+      {QStringLiteral("Option13"), QT_TRANSLATE_NOOP("Quorlin", "隐藏盖亚单位"), QStringLiteral("Combo12"),
        FromUtf8(kCombo12)},  // hidden nature units
-      {QStringLiteral("Option14"), QStringLiteral("英雄单位"), QStringLiteral("Combo13"),
+      {QStringLiteral("Option14"), QT_TRANSLATE_NOOP("Quorlin", "英雄单位"), QStringLiteral("Combo13"),
        HeroNames()},  // hero units
   };
     // clang-format on

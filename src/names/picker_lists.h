@@ -10,7 +10,7 @@ namespace quorlin {
 
 struct PickerCategory {
     QString option;      // option button, "Option1" to "Option14"
-    QString caption;     // the option button's caption
+    const char *caption; // the option button's caption, for Ui::tr
     QString chooser;     // "Combo1" to "Combo13", or "Text1" for a typed unit ID
     QStringList entries; // the chooser's list in fill order; empty for Text1
 };

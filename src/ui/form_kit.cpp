@@ -1,6 +1,7 @@
 #include "ui/form_kit.h"
 
 #include "core/controls.h"
+#include "core/ui_text.h"
 #include "names/terrain_names.h"
 #include "ui/model_binder.h"
 #include "wizard/wizard_model.h"
@@ -26,10 +27,11 @@ namespace quorlin {
 namespace {
 
 // The map sizes and their factors, as the game lists them.
-const QString kScaleTip = QStringLiteral("\r\n 微型：0.5 \r\n 小型：0.9 \r\n 中型：1.4 \r\n 正常：2.1 \r\n"
-                                         " 大型：4.0 \r\n 巨型：6.2 \r\n");
+const char *const kScaleTip =
+    QT_TRANSLATE_NOOP("Quorlin", "\r\n 微型：0.5 \r\n 小型：0.9 \r\n 中型：1.4 \r\n 正常：2.1 \r\n"
+                                 " 大型：4.0 \r\n 巨型：6.2 \r\n");
 
-const QString kAddNote = QStringLiteral("注：参数设定好后，一定要点“添加”才能生效。");
+const char *const kAddNote = QT_TRANSLATE_NOOP("Quorlin", "注：参数设定好后，一定要点“添加”才能生效。");
 
 // A click only ever ticks or clears. A grey box (value 2, which only a draft
 // brings) counts as ticked, and a click makes it plainly ticked, as a native
@@ -45,7 +47,7 @@ protected:
 QString Caption(const char *name)
 {
     const ControlDef *def = FindControl(QString::fromLatin1(name));
-    return def ? QString::fromUtf8(def->caption) : QString();
+    return def && *def->caption ? Ui::tr(def->caption) : QString();
 }
 
 template <class W>
@@ -166,7 +168,7 @@ QLabel *FormKit::title(const char *name, const QString &caption)
 
 QLabel *FormKit::note(const char *name)
 {
-    QLabel *note = label(name, kAddNote);
+    QLabel *note = label(name, Ui::tr(kAddNote));
     QPalette palette = note->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
     note->setPalette(palette);
@@ -175,14 +177,14 @@ QLabel *FormKit::note(const char *name)
 
 QLabel *FormKit::scaleFactor(const char *name)
 {
-    QLabel *scale = label(name, QStringLiteral("比例系数"));
+    QLabel *scale = label(name, Ui::tr("比例系数"));
     QFont font = scale->font();
     font.setUnderline(true);
     scale->setFont(font);
     QPalette palette = scale->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     scale->setPalette(palette);
-    scale->setToolTip(kScaleTip);
+    scale->setToolTip(Ui::tr(kScaleTip));
     return scale;
 }
 
@@ -230,9 +232,9 @@ QGroupBox *FormKit::addedItems(const char *frameName, const QString &title, cons
     QListWidget *lines = list(listName);
     column->addWidget(lines, 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(modelButton(all, QStringLiteral("全选")));
-    buttons->addWidget(modelButton(none, QStringLiteral("全不选")));
-    QPushButton *removeButton = modelButton(remove, QStringLiteral("删除"));
+    buttons->addWidget(modelButton(all, Ui::tr("全选")));
+    buttons->addWidget(modelButton(none, Ui::tr("全不选")));
+    QPushButton *removeButton = modelButton(remove, Ui::tr("删除"));
     buttons->addWidget(removeButton);
     // Delete in the list deletes its selected lines, as the button does.
     auto *deleteKey = new QShortcut(QKeySequence::Delete, lines, nullptr, nullptr, Qt::WidgetShortcut);
@@ -245,7 +247,7 @@ QVBoxLayout *FormKit::itemsColumn(const char *add, const char *frameName, const 
                                   const char *all, const char *none, const char *remove)
 {
     auto *side = new QVBoxLayout;
-    side->addLayout(Row({modelButton(add, QStringLiteral("添加"))}));
+    side->addLayout(Row({modelButton(add, Ui::tr("添加"))}));
     side->addWidget(addedItems(frameName, title, listName, all, none, remove), 1);
     return side;
 }

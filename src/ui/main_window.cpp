@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "core/ui_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -144,7 +145,7 @@ QString MainWindow::TitleFor(const QString &draftPath, bool modified)
 {
     if (draftPath.isEmpty() && !modified)
         return QStringLiteral("Quorlin");
-    const QString name = draftPath.isEmpty() ? QStringLiteral("未命名") : QFileInfo(draftPath).fileName();
+    const QString name = draftPath.isEmpty() ? Ui::tr("未命名") : QFileInfo(draftPath).fileName();
     return name + (modified ? QStringLiteral("*") : QString()) + QStringLiteral(" — Quorlin");
 }
 
@@ -154,12 +155,12 @@ QWidget *MainWindow::buttonBar()
     auto *bar = new QWidget;
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    QPushButton *restore = kit.modelButton("Command14", QStringLiteral("恢复默认"));
-    QPushButton *saveDraft = kit.button("Command15", QStringLiteral("保存为草稿"));
-    QPushButton *openDraft = kit.button("Command16", QStringLiteral("打开草稿"));
+    QPushButton *restore = kit.modelButton("Command14", Ui::tr("恢复默认"));
+    QPushButton *saveDraft = kit.button("Command15", Ui::tr("保存为草稿"));
+    QPushButton *openDraft = kit.button("Command16", Ui::tr("打开草稿"));
     QPushButton *back = kit.button("Command1", QString());
     QPushButton *next = kit.button("Command2", QString());
-    QPushButton *exit = kit.button("Command3", QStringLiteral("退出"));
+    QPushButton *exit = kit.button("Command3", Ui::tr("退出"));
     // The back and next captions change with the page; the model says which.
     binder_->trackCaption(back);
     binder_->trackCaption(next);

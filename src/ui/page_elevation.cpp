@@ -1,4 +1,5 @@
 #include "core/control_captions.h"
+#include "core/ui_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -19,7 +20,7 @@ namespace {
 
 QLayout *Elevation(FormKit &kit)
 {
-    QGroupBox *frame = kit.frame("Frame10", QStringLiteral("设置高地"));
+    QGroupBox *frame = kit.frame("Frame10", Ui::tr("设置高地"));
     auto *grid = new QGridLayout(frame);
     kit.addRow(grid, 0, kit.label("Label32", FieldLabel("Combo8")), kit.combo("Combo8"));
     kit.addRow(grid, 1, kit.label("Label37", FieldLabel("Combo9")), kit.combo("Combo9"));
@@ -40,14 +41,14 @@ QLayout *Elevation(FormKit &kit)
 
 QLayout *Cliffs(FormKit &kit)
 {
-    QGroupBox *frame = kit.frame("Frame11", QStringLiteral("设置悬崖"));
+    QGroupBox *frame = kit.frame("Frame11", Ui::tr("设置悬崖"));
     auto *grid = new QGridLayout(frame);
     grid->addWidget(kit.label("Label40", FieldLabel("Text10")), 0, 0);
-    grid->addLayout(Row({kit.text("Text10"), kit.label("Label41", QStringLiteral("～")), kit.text("Text11")}), 0, 1);
+    grid->addLayout(Row({kit.text("Text10"), kit.label("Label41", Ui::tr("～")), kit.text("Text11")}), 0, 1);
     grid->addWidget(kit.label("Label42", FieldLabel("Text12")), 1, 0);
-    grid->addLayout(Row({kit.text("Text12"), kit.label("Label43", QStringLiteral("～")), kit.text("Text13")}), 1, 1);
+    grid->addLayout(Row({kit.text("Text12"), kit.label("Label43", Ui::tr("～")), kit.text("Text13")}), 1, 1);
     kit.addRow(grid, 2, kit.label("Label44", FieldLabel("Slider8")),
-               kit.sliderWithEnds("Slider8", "Label45", QStringLiteral("较直"), "Label46", QStringLiteral("较弯曲")));
+               kit.sliderWithEnds("Slider8", "Label45", Ui::tr("较直"), "Label46", Ui::tr("较弯曲")));
     grid->addWidget(kit.label("Label47", FieldLabel("Text14")), 3, 0);
     grid->addLayout(Row({kit.text("Text14")}), 3, 1);
     grid->setColumnStretch(1, 1);
@@ -107,7 +108,7 @@ ElevationPage::ElevationPage(FormKit &kit)
     top->addLayout(Elevation(kit), 1);
     top->addLayout(Cliffs(kit), 1);
 
-    QGroupBox *connections = kit.frame("Frame12", QStringLiteral("设置连接"));
+    QGroupBox *connections = kit.frame("Frame12", Ui::tr("设置连接"));
     auto *both = new QHBoxLayout(connections);
     both->addWidget(
         Connection(kit, {"Frame13", "Check26", "Frame15", "Option13", "Option14", "Label48", "Combo10", "Check27",
@@ -119,7 +120,7 @@ ElevationPage::ElevationPage(FormKit &kit)
         1);
 
     auto *page = new QVBoxLayout(this);
-    page->addWidget(kit.title("lbl(3)", QStringLiteral("高地、悬崖、及连接：")));
+    page->addWidget(kit.title("lbl(3)", Ui::tr("高地、悬崖、及连接：")));
     page->addLayout(top);
     page->addWidget(kit.check("Check25"));
     page->addWidget(connections);

@@ -1,4 +1,5 @@
 #include "core/control_captions.h"
+#include "core/ui_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -29,9 +30,9 @@ LandPage::LandPage(FormKit &kit)
     grid->addWidget(kit.check("Check34"), row, 0);
     grid->addLayout(Row({kit.label("Label70", FieldLabel("Combo16")), kit.combo("Combo16")}), row++, 1);
     kit.addRow(grid, row++, kit.label("Label62", FieldLabel("Slider11")),
-               kit.sliderWithEnds("Slider11", "Label69", QStringLiteral("较模糊"), "Label68", QStringLiteral("较直")));
+               kit.sliderWithEnds("Slider11", "Label69", Ui::tr("较模糊"), "Label68", Ui::tr("较直")));
     kit.addRow(grid, row++, kit.label("Label63", FieldLabel("Slider9")),
-               kit.sliderWithEnds("Slider9", "Label66", QStringLiteral("较长"), "Label65", QStringLiteral("较方")));
+               kit.sliderWithEnds("Slider9", "Label66", Ui::tr("较长"), "Label65", Ui::tr("较方")));
     kit.addRow(grid, row++, kit.label("Label64", FieldLabel("Slider10")), kit.sliderWithValue("Slider10", "Label67"));
     grid->addWidget(kit.check("Check35"), row, 0);
     grid->addLayout(Row({kit.text("Text16")}), row++, 1);
@@ -47,7 +48,7 @@ LandPage::LandPage(FormKit &kit)
     body->addLayout(side, 2);
 
     auto *page = new QVBoxLayout(this);
-    page->addWidget(kit.title("lbl(5)", QStringLiteral("区域设置：")));
+    page->addWidget(kit.title("lbl(5)", Ui::tr("区域设置：")));
     page->addLayout(body, 1);
     page->addWidget(kit.note("Label58"));
 }

@@ -1,3 +1,4 @@
+#include "core/ui_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -24,10 +25,10 @@ ScriptPage::ScriptPage(FormKit &kit)
     script->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     kit.binder().bindScript(script);
 
-    save_ = kit.button("CmdGo", QStringLiteral("生成"));
+    save_ = kit.button("CmdGo", Ui::tr("生成"));
 
     auto *page = new QVBoxLayout(this);
-    page->addWidget(kit.title("lbl(4)", QStringLiteral("生成文件：")));
+    page->addWidget(kit.title("lbl(4)", Ui::tr("生成文件：")));
     page->addWidget(script, 1);
     page->addLayout(Row({nullptr, save_}, false));
 }

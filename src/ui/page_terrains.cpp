@@ -1,4 +1,5 @@
 #include "core/control_captions.h"
+#include "core/ui_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -20,7 +21,7 @@ TerrainPage::TerrainPage(FormKit &kit)
 {
     setObjectName(QStringLiteral("Pic(2)"));
 
-    QGroupBox *editor = kit.frame("Frame5", QStringLiteral("添加地形"));
+    QGroupBox *editor = kit.frame("Frame5", Ui::tr("添加地形"));
     auto *grid = new QGridLayout(editor);
     grid->setColumnStretch(1, 1);
     int row = 0;
@@ -35,7 +36,7 @@ TerrainPage::TerrainPage(FormKit &kit)
     grid->addLayout(kind, row++, 0, 1, 2);
 
     QComboBox *base = kit.combo("Combo14");
-    base->setToolTip(QStringLiteral("如果为空，则自动设为基本地形"));
+    base->setToolTip(Ui::tr("如果为空，则自动设为基本地形"));
     kit.addRow(grid, row++, kit.label("Label53", FieldLabel("Combo14")), base);
     kit.addRow(grid, row++, kit.label("Label19", FieldLabel("Slider6")), kit.sliderWithValue("Slider6", "Label20"));
     grid->addWidget(kit.label("Label23", FieldLabel("Text2")), row, 0);
@@ -45,12 +46,10 @@ TerrainPage::TerrainPage(FormKit &kit)
     grid->addLayout(Row({kit.text("Text1")}), row++, 1);
     grid->addLayout(Row({kit.check("Check2"), kit.check("Check3")}), row++, 0, 1, 2);
     grid->addWidget(kit.label("Label21", FieldLabel("Slider7")), row, 0);
-    grid->addWidget(
-        kit.sliderWithEnds("Slider7", "Label56", QStringLiteral("较长"), "Label25", QStringLiteral("较方"), "Label22"),
-        row++, 1);
+    grid->addWidget(kit.sliderWithEnds("Slider7", "Label56", Ui::tr("较长"), "Label25", Ui::tr("较方"), "Label22"),
+                    row++, 1);
     grid->addWidget(kit.label("Label26", FieldLabel("Combo6")), row, 0);
-    grid->addLayout(Row({kit.combo("Combo6"), kit.label("Label27", QStringLiteral("～")), kit.combo("Combo7")}), row++,
-                    1);
+    grid->addLayout(Row({kit.combo("Combo6"), kit.label("Label27", Ui::tr("～")), kit.combo("Combo7")}), row++, 1);
     grid->setRowStretch(row, 1);
 
     QVBoxLayout *side = kit.itemsColumn("Command4", "Frame14", SettingCaption(QStringLiteral("Lst1")), "Lst1",
@@ -62,7 +61,7 @@ TerrainPage::TerrainPage(FormKit &kit)
     body->addLayout(side, 2);
 
     auto *page = new QVBoxLayout(this);
-    page->addWidget(kit.title("lbl(1)", QStringLiteral("地形设置：")));
+    page->addWidget(kit.title("lbl(1)", Ui::tr("地形设置：")));
     page->addLayout(body, 1);
     page->addWidget(kit.note("Lble(0)"));
 }

@@ -1,4 +1,5 @@
 #include "core/control_captions.h"
+#include "core/ui_text.h"
 #include "names/object_names.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
@@ -21,7 +22,7 @@ namespace {
 
 QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
 {
-    QGroupBox *editor = kit.frame("Frame7", QStringLiteral("增加单位"));
+    QGroupBox *editor = kit.frame("Frame7", Ui::tr("增加单位"));
     auto *grid = new QGridLayout(editor);
     grid->setColumnStretch(1, 1);
     int row = 0;
@@ -32,7 +33,7 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
     WizardModel *model = &kit.binder().model();
     QObject::connect(model, &WizardModel::changed, unit, [model, unit] {
         const QString name = model->settings().text(QStringLiteral("Label55")).trimmed();
-        unit->setToolTip(name.isEmpty() ? QString() : QStringLiteral("脚本中写作：%1").arg(ObjectConst(name)));
+        unit->setToolTip(name.isEmpty() ? QString() : Ui::tr("脚本中写作：%1").arg(ObjectConst(name)));
     });
     grid->addWidget(kit.label("Label54", FieldLabel("Label55")), row, 0);
     grid->addLayout(Row({unit, choose}), row++, 1);
@@ -40,7 +41,7 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
     grid->addWidget(kit.label("Label30", FieldLabel("Text6")), row, 0);
     grid->addLayout(Row({kit.text("Text6")}), row++, 1);
     QLineEdit *groups = kit.text("Text15");
-    groups->setToolTip(QStringLiteral("0代表不分组"));
+    groups->setToolTip(Ui::tr("0代表不分组"));
     grid->addWidget(kit.label("Label57", FieldLabel("Text15")), row, 0);
     grid->addLayout(Row({groups, kit.label("Label31", QStringLiteral("±")), kit.text("Text7")}), row++, 1);
 
@@ -63,7 +64,7 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
 
 QGroupBox *ReadyMadeUnits(FormKit &kit)
 {
-    QGroupBox *units = kit.frame("Frame8", QStringLiteral("现成单位"));
+    QGroupBox *units = kit.frame("Frame8", Ui::tr("现成单位"));
     auto *grid = new QGridLayout(units);
     // The two boxes of each pair of alternatives share a row and a cell.
     const char *const layout[3][4][2] = {
@@ -80,7 +81,7 @@ QGroupBox *ReadyMadeUnits(FormKit &kit)
                 grid->addWidget(kit.check(cell[0]), r, c);
         }
     }
-    grid->addWidget(kit.modelButton("Command5", QStringLiteral("全部选择")), 2, 4, Qt::AlignRight);
+    grid->addWidget(kit.modelButton("Command5", Ui::tr("全部选择")), 2, 4, Qt::AlignRight);
     grid->setColumnStretch(4, 1);
     return units;
 }
@@ -91,7 +92,7 @@ UnitPage::UnitPage(FormKit &kit)
 {
     setObjectName(QStringLiteral("Pic(3)"));
 
-    choose_ = kit.button("Command8", QStringLiteral("选择"));
+    choose_ = kit.button("Command8", Ui::tr("选择"));
 
     QVBoxLayout *side =
         kit.itemsColumn("Command6", "Frame9", FieldLabel("Lst2"), "Lst2", "Command9", "Command11", "Command10");
@@ -101,7 +102,7 @@ UnitPage::UnitPage(FormKit &kit)
     body->addLayout(side, 2);
 
     auto *page = new QVBoxLayout(this);
-    page->addWidget(kit.title("lbl(2)", QStringLiteral("添加单位：")));
+    page->addWidget(kit.title("lbl(2)", Ui::tr("添加单位：")));
     page->addLayout(body, 1);
     page->addWidget(ReadyMadeUnits(kit));
     page->addWidget(kit.note("Label16"));

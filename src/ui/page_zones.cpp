@@ -1,4 +1,5 @@
 #include "core/control_captions.h"
+#include "core/ui_text.h"
 #include "ui/check_titled_frame.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
@@ -19,7 +20,7 @@ ZonePage::ZonePage(FormKit &kit)
     setObjectName(QStringLiteral("Pic(0)"));
 
     auto *page = new QVBoxLayout(this);
-    page->addWidget(kit.title("lbl(0)", QStringLiteral("区域设置：")));
+    page->addWidget(kit.title("lbl(0)", Ui::tr("区域设置：")));
     page->addLayout(Row({kit.label("Label1", FieldLabel("Combo1")), kit.combo("Combo1")}));
 
     // Every zone setting but the base terrain lies in Frame2, headed by Check33.
@@ -33,12 +34,12 @@ ZonePage::ZonePage(FormKit &kit)
     grid->addWidget(kit.check("Check1"), row, 0);
     grid->addLayout(Row({kit.label("Label7", FieldLabel("Combo3")), kit.combo("Combo3")}), row++, 1);
     kit.addRow(grid, row++, kit.label("Label8", FieldLabel("Slider3")),
-               kit.sliderWithEnds("Slider3", "Label9", QStringLiteral("较模糊"), "Label10", QStringLiteral("较直")));
+               kit.sliderWithEnds("Slider3", "Label9", Ui::tr("较模糊"), "Label10", Ui::tr("较直")));
     kit.addRow(grid, row++, kit.label("Label11", FieldLabel("Slider4")), kit.sliderWithValue("Slider4", "Label12"));
     kit.addRow(grid, row++, kit.label("Label13", FieldLabel("Slider5")),
-               kit.sliderWithEnds("Slider5", "Label14", QStringLiteral("较长"), "Label15", QStringLiteral("较方")));
+               kit.sliderWithEnds("Slider5", "Label14", Ui::tr("较长"), "Label15", Ui::tr("较方")));
 
-    QGroupBox *spread = kit.frame("Frame4", QStringLiteral("区域分布"));
+    QGroupBox *spread = kit.frame("Frame4", Ui::tr("区域分布"));
     auto *options = new QGridLayout(spread);
     options->addWidget(kit.option("Option1"), 0, 0);
     options->addWidget(kit.option("Option2"), 0, 1);

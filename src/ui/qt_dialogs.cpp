@@ -1,5 +1,6 @@
 #include "ui/qt_dialogs.h"
 
+#include "core/ui_text.h"
 #include "wizard/remembered_state.h"
 
 #include <QFileDialog>
@@ -63,7 +64,7 @@ QString QtDialogs::fileName(FileKind kind, bool save)
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(draft ? QStringLiteral("随机地图草稿(*.qlx)") : QStringLiteral("随机地图脚本文件(*.rms)"));
+    dialog.setNameFilter(draft ? Ui::tr("随机地图草稿(*.qlx)") : Ui::tr("随机地图脚本文件(*.rms)"));
     dialog.setDefaultSuffix(draft ? QStringLiteral("qlx") : QStringLiteral("rms"));
     // Replacing an existing file, script or draft, is confirmed by the dialog's own question.
     if (state_ && !state_->lastFolder(kind).isEmpty())

@@ -1,5 +1,6 @@
 #include "ui/recent_drafts_button.h"
 
+#include "core/ui_text.h"
 #include "wizard/remembered_state.h"
 
 #include <QDir>
@@ -14,7 +15,7 @@ RecentDraftsButton::RecentDraftsButton(WizardModel &model, RememberedState &stat
     : QToolButton(parent), model_(model), state_(state)
 {
     setObjectName(QStringLiteral("RecentDrafts"));
-    setText(tr("最近的草稿"));
+    setText(Ui::tr("最近的草稿"));
     setPopupMode(QToolButton::InstantPopup);
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("RecentDraftsMenu"));
@@ -28,7 +29,7 @@ void RecentDraftsButton::refresh()
     menu()->clear();
     const QStringList recent = state_.recentDrafts();
     if (recent.isEmpty())
-        menu()->addAction(tr("（没有最近的草稿）"))->setEnabled(false);
+        menu()->addAction(Ui::tr("（没有最近的草稿）"))->setEnabled(false);
     for (int i = 0; i < recent.size(); ++i) {
         const QString path = recent.at(i);
         const QFileInfo file(path);

@@ -1,5 +1,6 @@
 #include "ui/unit_picker.h"
 
+#include "core/ui_text.h"
 #include "names/picker_lists.h"
 #include "ui/unit_search.h"
 
@@ -42,7 +43,7 @@ QWidget *Named(QWidget *w, const QString &name)
 UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("选择单位类型"));
+    setWindowTitle(Ui::tr("选择单位类型"));
 
     auto *search = new UnitSearch;
     connect(search, &UnitSearch::found, this, &UnitPicker::pickFound);
@@ -53,7 +54,7 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     const auto &categories = PickerCategories();
     for (int i = 0; i < categories.size(); ++i) {
         const PickerCategory &c = categories[i];
-        auto *option = static_cast<QRadioButton *>(Named(new QRadioButton(c.caption), c.option));
+        auto *option = static_cast<QRadioButton *>(Named(new QRadioButton(Ui::tr(c.caption)), c.option));
         QWidget *chooser;
         if (c.entries.isEmpty()) {
             chooser = Named(new QLineEdit, c.chooser);
@@ -85,9 +86,8 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     for (const QString &name : PickerChooserOrder())
         choosers_ << byName.value(name);
 
-    auto *ok = static_cast<QPushButton *>(Named(new QPushButton(QStringLiteral("确定")), QStringLiteral("Command1")));
-    auto *cancel =
-        static_cast<QPushButton *>(Named(new QPushButton(QStringLiteral("取消")), QStringLiteral("Command2")));
+    auto *ok = static_cast<QPushButton *>(Named(new QPushButton(Ui::tr("确定")), QStringLiteral("Command1")));
+    auto *cancel = static_cast<QPushButton *>(Named(new QPushButton(Ui::tr("取消")), QStringLiteral("Command2")));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
         Q_EMIT picked(choice());

@@ -1,5 +1,6 @@
 #include "ui/unit_search.h"
 
+#include "core/ui_text.h"
 #include "names/picker_lists.h"
 
 #include <QAbstractItemView>
@@ -22,7 +23,7 @@ QStandardItemModel *EntryModel(QObject *parent)
     for (int c = 0; c < categories.size(); ++c) {
         const QStringList &entries = categories[c].entries;
         for (int row = 0; row < entries.size(); ++row) {
-            auto *item = new QStandardItem(entries[row] + QStringLiteral(" — ") + categories[c].caption);
+            auto *item = new QStandardItem(entries[row] + QStringLiteral(" — ") + Ui::tr(categories[c].caption));
             item->setData(entries[row], NameRole);
             item->setData(c, CategoryRole);
             item->setData(row, RowRole);
@@ -38,7 +39,7 @@ QStandardItemModel *EntryModel(QObject *parent)
 UnitSearch::UnitSearch(QWidget *parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("Search"));
-    setPlaceholderText(QStringLiteral("搜索单位名称"));
+    setPlaceholderText(Ui::tr("搜索单位名称"));
     setClearButtonEnabled(true);
 
     auto *completer = new QCompleter(EntryModel(this), this);

@@ -1,8 +1,8 @@
 #include "wizard/remembered_state.h"
 
+#include "core/ui_text.h"
 #include "wizard/wizard_model.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -67,10 +67,8 @@ bool OpenRecentDraft(WizardModel &model, RememberedState &state, const QString &
     if (!QFileInfo(path).isFile()) {
         state.forgetDraft(path);
         if (Dialogs *dialogs = model.dialogs())
-            dialogs->message(
-                QCoreApplication::translate("RememberedState", "注意"),
-                QCoreApplication::translate("RememberedState", "找不到草稿“%1”，已把它从最近的草稿中删去。").arg(path),
-                MessageIcon::Warning);
+            dialogs->message(Ui::tr("注意"), Ui::tr("找不到草稿“%1”，已把它从最近的草稿中删去。").arg(path),
+                             MessageIcon::Warning);
         return false;
     }
     return model.askAndOpenDraft(path);

@@ -1,6 +1,7 @@
 #include "wizard/wizard_model.h"
 
 #include "core/text_files.h"
+#include "core/ui_text.h"
 #include "drafts/draft.h"
 #include "script/script_file.h"
 
@@ -13,8 +14,9 @@ namespace quorlin {
 
 namespace {
 
-const QString kAttention = QStringLiteral("注意");
-const QString kError = QStringLiteral("错误");
+// The titles of the wizard's messages.
+QString Attention() { return Ui::tr("注意"); }
+QString Failure() { return Ui::tr("错误"); }
 
 QString FileName(const QString &path) { return QFileInfo(path).fileName(); }
 
@@ -28,12 +30,11 @@ bool WizardModel::saveScript()
     QString character;
     const int line = FirstNonGbkLine(script_, &character);
     if (line > 0) {
-        report(
-            kAttention,
-            QStringLiteral("脚本第 %1 行中含有 GBK 无法表示的字符“%2”，脚本文件无法保存它，所以没有保存。请先删去它。")
-                .arg(line)
-                .arg(character),
-            MessageIcon::Warning);
+        report(Attention(),
+               Ui::tr("脚本第 %1 行中含有 GBK 无法表示的字符“%2”，脚本文件无法保存它，所以没有保存。请先删去它。")
+                   .arg(line)
+                   .arg(character),
+               MessageIcon::Warning);
         return false;
     }
     const QString path = dialogs_->saveFileName(FileKind::Script);
@@ -41,11 +42,11 @@ bool WizardModel::saveScript()
         return false;
     QString error;
     if (!WriteFileAtomically(path, ScriptFileBytes(script_), &error)) {
-        report(kError, QStringLiteral("无法保存脚本文件“%1”：%2").arg(path, error), MessageIcon::Error);
+        report(Failure(), Ui::tr("无法保存脚本文件“%1”：%2").arg(path, error), MessageIcon::Error);
         return false;
     }
     saved_ = true;
-    Q_EMIT status(QStringLiteral("已保存：%1").arg(FileName(path)));
+    Q_EMIT status(Ui::tr("已保存：%1").arg(FileName(path)));
     notify();
     return true;
 }
@@ -54,7 +55,7 @@ bool WizardModel::settle(const QString &question, const std::function<bool()> &s
 {
     if (!dialogs_)
         return true;
-    switch (dialogs_->ask(kAttention, question, true, Answer::Yes)) {
+    switch (dialogs_->ask(Attention(), question, true, Answer::Yes)) {
     case Answer::Yes: return save(); // a cancelled or failed save keeps the work here
     case Answer::No: return true;
     case Answer::Cancel: return false;
@@ -68,12 +69,12 @@ bool WizardModel::mayExit()
         // Settings and added items live only here until a draft holds them.
         if (!isModified())
             return true;
-        return settle(QStringLiteral("设置和已添加的项目有改动，尚未保存为草稿。退出前要保存草稿吗？"),
+        return settle(Ui::tr("设置和已添加的项目有改动，尚未保存为草稿。退出前要保存草稿吗？"),
                       [this] { return saveDraft(); });
     }
     if (saved_ || !dialogs_)
         return true;
-    const Answer answer = dialogs_->ask(kAttention, QStringLiteral("是否保存所作的修改？"), false, Answer::Yes);
+    const Answer answer = dialogs_->ask(Attention(), Ui::tr("是否保存所作的修改？"), false, Answer::Yes);
     if (answer == Answer::No)
         return true;
     // A question closed without an answer (Escape, its close box) keeps the program open.
@@ -100,15 +101,15 @@ bool WizardModel::saveDraft()
     QByteArray bytes;
     QString error;
     if (!EncodeDraft(project_, &bytes, &error)) {
-        report(kAttention, error, MessageIcon::Warning);
+        report(Attention(), error, MessageIcon::Warning);
         return false;
     }
     if (!WriteFileAtomically(path, bytes, &error)) {
-        report(kError, QStringLiteral("无法保存草稿“%1”：%2").arg(path, error), MessageIcon::Error);
+        report(Failure(), Ui::tr("无法保存草稿“%1”：%2").arg(path, error), MessageIcon::Error);
         return false;
     }
     markDraft(path);
-    Q_EMIT status(QStringLiteral("已保存：%1").arg(FileName(path)));
+    Q_EMIT status(Ui::tr("已保存：%1").arg(FileName(path)));
     notify();
     return true;
 }
@@ -116,7 +117,7 @@ bool WizardModel::saveDraft()
 bool WizardModel::mayOpenDraft()
 {
     return dialogs_
-           && dialogs_->ask(kAttention, QStringLiteral("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true, Answer::No)
+           && dialogs_->ask(Attention(), Ui::tr("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true, Answer::No)
                   == Answer::Yes;
 }
 
@@ -136,10 +137,10 @@ bool WizardModel::openDraftFile(const QString &path)
 {
     QString error;
     if (openDraftFrom(path, &error)) {
-        Q_EMIT status(QStringLiteral("已打开：%1").arg(FileName(path)));
+        Q_EMIT status(Ui::tr("已打开：%1").arg(FileName(path)));
         return true;
     }
-    report(kError, QStringLiteral("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);
+    report(Failure(), Ui::tr("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);
     return false;
 }
 

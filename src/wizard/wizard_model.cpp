@@ -1,5 +1,6 @@
 #include "wizard/wizard_model.h"
 
+#include "core/ui_text.h"
 #include "drafts/draft.h"
 #include "editors/editors.h"
 #include "editors/page_commands.h"
@@ -257,7 +258,7 @@ void WizardModel::restoreDefaults()
 {
     Step step(*this);
     RestoreDefaults(project_.settings);
-    Q_EMIT status(QStringLiteral("已恢复默认设置。按 Ctrl+Z 可以撤销。"));
+    Q_EMIT status(Ui::tr("已恢复默认设置。按 Ctrl+Z 可以撤销。"));
 }
 
 bool WizardModel::isEnabled(const QString &name) const
@@ -282,9 +283,9 @@ bool WizardModel::isVisible(const QString &name) const
 QString WizardModel::caption(const QString &name) const
 {
     if (name == QLatin1String("Command1"))
-        return page_ == kLastPage ? QStringLiteral("从头开始") : QStringLiteral("<上一步");
+        return page_ == kLastPage ? Ui::tr("从头开始") : Ui::tr("<上一步");
     if (name == QLatin1String("Command2"))
-        return page_ == 4 ? QStringLiteral("完成") : QStringLiteral("下一步>");
+        return page_ == 4 ? Ui::tr("完成") : Ui::tr("下一步>");
     if (name == QLatin1String("Label55"))
         return project_.settings.text(name);
     return project_.settings.valueLabel(name);
@@ -316,7 +317,7 @@ void WizardModel::back()
         // Start over: settings and added items stay, the script goes, so hand
         // edits that were never saved are asked about first.
         if (!saved_ && script_ != builtScript_
-            && !settle(QStringLiteral("脚本中有尚未保存的手动修改，从头开始会丢弃这些修改。要先保存脚本吗？"),
+            && !settle(Ui::tr("脚本中有尚未保存的手动修改，从头开始会丢弃这些修改。要先保存脚本吗？"),
                        [this] { return saveScript(); }))
             return;
         page_ = 0;
@@ -372,7 +373,7 @@ bool WizardModel::openDraftFrom(const QString &path, QString *error)
     bytes.truncate(size);
     if (bytes.size() > kMaxDraftSize) {
         if (error)
-            *error = QStringLiteral("文件太大，不是草稿");
+            *error = Ui::tr("文件太大，不是草稿");
         return false;
     }
     if (!applyDraft(bytes, error))

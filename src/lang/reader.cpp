@@ -1,0 +1,326 @@
+#include "lang/reader.h"
+
+#include "lang/lexer.h"
+#include "lang/problem_list.h"
+#include "lang/vocabulary.h"
+
+namespace quorlin::lang {
+
+namespace {
+
+bool Is(const Word &word, const char *text) { return word.text == QLatin1String(text); }
+
+bool LooksNumeric(QStringView w)
+{
+    if (w.isEmpty())
+        return false;
+    const QChar c = w[0];
+    return c.isDigit() || c == u'-' || c == u'+' || c == u'(' || c == u'.' || w.startsWith(QLatin1String("rnd("));
+}
+
+// A word on a later line than its command is taken as its argument only when
+// it looks like one, so that a missing value does not swallow the next line.
+bool Plausible(ArgKind kind, QStringView w)
+{
+    switch (kind) {
+    case ArgKind::Int:
+    case ArgKind::Percent: return LooksNumeric(w);
+    case ArgKind::File: return true;
+    default:
+        for (QChar c : w)
+            if (c.isLower())
+                return false;
+        return true;
+    }
+}
+
+Node Make(NodeKind kind, const Word &head, const WordInfo *info = nullptr)
+{
+    Node node;
+    node.kind = kind;
+    node.head = head;
+    node.info = info;
+    return node;
+}
+
+class Reader {
+public:
+    Reader(Script *script, std::vector<Word> words)
+        : script_(*script), words_(std::move(words)), problems_(&script->problems)
+    {
+        frames_.push_back({Frame::Root, &script_.nodes, nullptr, Word()});
+    }
+
+    void run()
+    {
+        while (at_ < words_.size())
+            statement(words_[at_++]);
+        while (frames_.size() > 1)
+            closeUnfinished(Word());
+    }
+
+private:
+    struct Frame {
+        enum Type { Root, Block, IfBranch, RandomBranch, Beyond } type;
+        std::vector<Node> *nodes;
+        Node *owner;
+        Word start;          // the `{`, `if` or `start_random`; for Beyond, the word that went too deep
+        bool overIf = false; // Beyond only: stands for an if (or else a random group)
+    };
+
+    std::vector<Node> &nodes() { return *frames_.back().nodes; }
+    const Word *peek() const { return at_ < words_.size() ? &words_[at_] : nullptr; }
+
+    // Takes the arguments a word's row asks for: stops at the first missing.
+    std::vector<Word> takeArgs(const Word &head, const std::vector<ArgSpec> &specs)
+    {
+        std::vector<Word> args;
+        for (const ArgSpec &spec : specs) {
+            const Word *next = peek();
+            if (!next || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
+                break;
+            const bool sameLine = next->line == head.line;
+            if (!sameLine && (spec.optional || !Plausible(spec.kind, next->text)))
+                break;
+            args.push_back(*next);
+            ++at_;
+        }
+        return args;
+    }
+
+    // The words after an unknown one on its line, up to a known word or brace.
+    std::vector<Word> takeRestOfLine(const Word &head)
+    {
+        std::vector<Word> args;
+        while (const Word *next = peek()) {
+            if (next->line != head.line || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
+                break;
+            args.push_back(*next);
+            ++at_;
+        }
+        return args;
+    }
+
+    void statement(const Word &word)
+    {
+        if (Is(word, "{"))
+            return openBrace(word);
+        if (Is(word, "}"))
+            return closeBrace(word);
+        const WordInfo *info = FindWord(word.text);
+        if (!info) {
+            Node node = Make(NodeKind::Unknown, word);
+            node.args = takeRestOfLine(word);
+            nodes().push_back(std::move(node));
+            awaitBlock(false);
+            return;
+        }
+        switch (info->kind) {
+        case WordKind::Section:
+            leaveBlock(word);
+            nodes().push_back(Make(NodeKind::Section, word, info));
+            return;
+        case WordKind::Flow: return flow(word, *info);
+        case WordKind::Command: {
+            leaveBlock(word);
+            Node node = Make(NodeKind::Command, word, info);
+            node.args = takeArgs(word, info->args);
+            nodes().push_back(std::move(node));
+            awaitBlock(true);
+            return;
+        }
+        default: {
+            Node node = Make(info->kind == WordKind::Directive ? NodeKind::Directive : NodeKind::Statement, word, info);
+            node.args = takeArgs(word, info->args);
+            nodes().push_back(std::move(node));
+        }
+        }
+    }
+
+    // After a command or an unknown word: its block, if a `{` follows.
+    void awaitBlock(bool required)
+    {
+        Node &node = nodes().back();
+        const Word *next = peek();
+        if (next && Is(*next, "{")) {
+            ++at_;
+            openBlock(&node, *next);
+            return;
+        }
+        // A command whose block follows a group of branches that each name
+        // the command ("if A create_object X else create_object Y endif {")
+        // is not told off: the block then belongs to the group.
+        if (required && !(next && FindWord(next->text) && FindWord(next->text)->kind == WordKind::Flow))
+            problems_.error("block-missing", node.head,
+                            Tr("命令“%1”后面缺少 { … } 块：请在它后面写 { 和 }，属性写在中间。").arg(node.head.text));
+    }
+
+    void openBlock(Node *owner, const Word &brace)
+    {
+        owner->hasBlock = true;
+        owner->open = brace;
+        frames_.push_back({Frame::Block, &owner->body, owner, brace});
+    }
+
+    void openBrace(const Word &brace)
+    {
+        // A block after a group of branches that end in commands without one.
+        if (frames_.back().type != Frame::Block && !nodes().empty()) {
+            Node &last = nodes().back();
+            if ((last.kind == NodeKind::If || last.kind == NodeKind::Random) && !last.hasBlock && last.end.present()
+                && EndsInBlocklessCommand(last) && words_[at_ - 2].offset == last.end.offset) {
+                openBlock(&last, brace);
+                return;
+            }
+        }
+        problems_.error("brace-stray-open", brace,
+                        Tr("多余的 {：它前面没有命令，或者上一个块还没有用 } 关闭。请删掉它或补上缺少的内容。"));
+    }
+
+    static bool EndsInBlocklessCommand(const Node &group)
+    {
+        for (const Branch &b : group.branches)
+            if (!b.nodes.empty() && b.nodes.back().kind == NodeKind::Command && !b.nodes.back().hasBlock)
+                return true;
+        return false;
+    }
+
+    void closeBrace(const Word &brace)
+    {
+        if (innermost(Frame::Block) < 0)
+            return problems_.error("brace-stray-close", brace,
+                                   Tr("多余的 }：它前面没有打开的 {。请删掉它，或在块的开头补上 {。"));
+        while (frames_.back().type != Frame::Block)
+            closeUnfinished(brace);
+        frames_.back().owner->close = brace;
+        frames_.pop_back();
+    }
+
+    // A section header or a command inside a block: the block's `}` is missing.
+    void leaveBlock(const Word &word)
+    {
+        if (innermost(Frame::Block) < 0)
+            return;
+        while (frames_.back().type != Frame::Block)
+            closeUnfinished(word);
+        closeUnfinished(word);
+    }
+
+    // Pops the innermost frame, which its closing word never ended.
+    void closeUnfinished(const Word &where)
+    {
+        const Frame frame = frames_.back();
+        frames_.pop_back();
+        if (frame.type == Frame::IfBranch || frame.type == Frame::RandomBranch)
+            --depth_;
+        const bool atEnd = !where.present();
+        switch (frame.type) {
+        case Frame::Block:
+            problems_.error("brace-unclosed", frame.start, Tr("这个 { 没有对应的 }：请在块的最后一个属性后面补上 }。"));
+            break;
+        case Frame::IfBranch:
+            // Some scripts leave the last if open on purpose at the end.
+            problems_.add("if-unclosed", atEnd ? Severity::Warning : Severity::Error, frame.owner->head,
+                          Tr("这个 if 没有对应的 endif：请在它的最后一个分支后面补上 endif。"));
+            break;
+        case Frame::RandomBranch:
+            problems_.error("random-unclosed", frame.owner->head,
+                            Tr("这个 start_random 没有对应的 end_random：请在最后一个 percent_chance 分支后面补上 "
+                               "end_random。"));
+            break;
+        case Frame::Beyond:
+        case Frame::Root: break;
+        }
+    }
+
+    int innermost(Frame::Type type) const
+    {
+        for (int i = int(frames_.size()) - 1; i > 0; --i) {
+            if (frames_[size_t(i)].type == type)
+                return i;
+            if (frames_[size_t(i)].type == Frame::Block)
+                return -1; // flow never matches across a block's braces
+        }
+        return -1;
+    }
+
+    void flow(const Word &word, const WordInfo &info)
+    {
+        const bool isIf = Is(word, "if"), isRandom = Is(word, "start_random");
+        if (isIf || isRandom) {
+            Node node = Make(isIf ? NodeKind::If : NodeKind::Random, word);
+            const std::vector<Word> args = takeArgs(word, info.args);
+            if (depth_ >= kMaxNesting) {
+                if (!tooDeep_)
+                    problems_.error(
+                        "nesting-too-deep", word,
+                        Tr("if 和 start_random 嵌套超过 %1 层：请减少嵌套。更深的分支没有检查。").arg(kMaxNesting));
+                tooDeep_ = true;
+                frames_.push_back({Frame::Beyond, &nodes(), nullptr, word, isIf});
+                return;
+            }
+            node.branches.push_back(Branch{isIf ? word : Word(), args.empty() ? Word() : args[0], {}});
+            nodes().push_back(std::move(node));
+            Node *owner = &nodes().back();
+            frames_.push_back(
+                {isIf ? Frame::IfBranch : Frame::RandomBranch, &owner->branches.back().nodes, owner, word});
+            ++depth_;
+            return;
+        }
+        const bool ofIf = Is(word, "elseif") || Is(word, "else") || Is(word, "endif");
+        const std::vector<Word> args = takeArgs(word, info.args);
+        // Beyond the nesting limit, the branch words only keep count.
+        if (frames_.back().type == Frame::Beyond) {
+            if (Is(word, "endif") || Is(word, "end_random"))
+                frames_.pop_back();
+            return;
+        }
+        const int at = innermost(ofIf ? Frame::IfBranch : Frame::RandomBranch);
+        if (at < 0)
+            return problems_.error("flow-unmatched", word,
+                                   (ofIf ? Tr("“%1”前面没有打开的 if：请补上 if，或删掉它。")
+                                         : Tr("“%1”前面没有打开的 start_random：请补上 start_random，或删掉它。"))
+                                       .arg(word.text));
+        while (int(frames_.size()) - 1 > at)
+            closeUnfinished(word);
+        Node *owner = frames_.back().owner;
+        if (Is(word, "endif") || Is(word, "end_random")) {
+            owner->end = word;
+            frames_.pop_back();
+            --depth_;
+            return;
+        }
+        if (ofIf && Is(owner->branches.back().keyword, "else"))
+            problems_.error("flow-after-else", word,
+                            Tr("“%1”写在了 else 后面，永远不会被选中：请把它移到 else 前面。").arg(word.text));
+        owner->branches.push_back(Branch{word, args.empty() ? Word() : args[0], {}});
+        frames_.back().nodes = &owner->branches.back().nodes;
+    }
+
+    Script &script_;
+    std::vector<Word> words_;
+    size_t at_ = 0;
+    ProblemList problems_;
+    std::vector<Frame> frames_;
+    int depth_ = 0;
+    bool tooDeep_ = false;
+};
+
+} // namespace
+
+Script ReadScript(const QString &text)
+{
+    Script script;
+    script.text = text;
+    ProblemList problems(&script.problems);
+    if (text.size() > kMaxScriptChars) {
+        problems.error("script-too-large", Word{QStringView(), 1, 1, 0},
+                       Tr("脚本太大（超过 %1 MB），没有检查。").arg(kMaxScriptChars / (1024 * 1024)));
+        return script;
+    }
+    std::vector<Word> words = SplitWords(script.text, &script.comments, &problems);
+    Reader(&script, std::move(words)).run();
+    return script;
+}
+
+} // namespace quorlin::lang
