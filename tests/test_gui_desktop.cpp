@@ -1,6 +1,7 @@
 // The window on a desktop: drafts dropped on it, the recent drafts beside
-// "打开草稿", and its place kept for the next run.
+// "打开草稿", its place kept for the next run, and a map script handed to it.
 #include "core/scripted_dialogs.h"
+#include "test_script_support.h"
 #include "ui/main_window.h"
 #include "ui/recent_drafts_button.h"
 #include "wizard/remembered_state.h"
@@ -38,6 +39,7 @@ class DesktopTest : public QObject {
     Q_OBJECT
 private slots:
     void draftsComeByDropAndByTheRecentList();
+    void scriptOpensOnTheScriptPage();
 };
 
 void DesktopTest::draftsComeByDropAndByTheRecentList()
@@ -97,6 +99,26 @@ void DesktopTest::draftsComeByDropAndByTheRecentList()
     WizardModel model(&dialogs);
     MainWindow window(model, &state);
     QCOMPARE(window.geometry().size(), place.size());
+}
+
+void DesktopTest::scriptOpensOnTheScriptPage()
+{
+    // What a double click on a map script hands the window.
+    QTemporaryDir dir;
+    const QString map = dir.filePath(QStringLiteral("map.rms")), copy = dir.filePath(QStringLiteral("copy.rms"));
+    QVERIFY(testing::WriteFile(map, QByteArray("/* \xba\xa3\xb5\xba */\r\n<PLAYER_SETUP>\r\nrandom_placement\r\n")));
+    ScriptedDialogs dialogs;
+    WizardModel model(&dialogs);
+    QVERIFY(!model.openScriptFile(dir.filePath(QStringLiteral("none.rms"))));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(model.page(), 0);
+    QVERIFY(model.openScriptFile(map));
+    QCOMPARE(model.page(), int(WizardModel::kLastPage));
+    QVERIFY(model.script().startsWith(QStringLiteral("/* 海岛 */")));
+    QVERIFY(model.mayExit()); // nothing to save: it is the file
+    dialogs.fileNames = {copy};
+    QVERIFY(model.saveScript());
+    QCOMPARE(testing::ReadFile(copy), testing::ReadFile(map));
 }
 
 QTEST_MAIN(DesktopTest)

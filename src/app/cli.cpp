@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLibrary>
-#include <algorithm>
 #include <cstdio>
 
 namespace quorlin {
@@ -191,8 +190,10 @@ std::optional<int> ReadWindowArguments(const QStringList &arguments, WindowOptio
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
-    parser.addPositionalArgument(QStringLiteral("draft"), QStringLiteral("A draft (*.qlx) to open."),
-                                 QStringLiteral("[FILE.qlx]"));
+    parser.addPositionalArgument(
+        QStringLiteral("draft"),
+        QStringLiteral("A draft (*.qlx) to open, or a map script (*.rms) to show on the script page."),
+        QStringLiteral("[FILE.qlx]"));
     const QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"));
     QList<QCommandLineOption> hidden = {screenshots, quitAfterShow};
@@ -304,18 +305,14 @@ int RunGenerate(const QStringList &arguments)
     return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
 }
 
-int OpenWindow(const QStringList &modules, int argc, char *argv[], const WindowOptions &options)
+int OpenWindow(const QString &module, int argc, char *argv[], const WindowOptions &options)
 {
     // QLibrary's own message for a missing file names the last of the
     // variants of the name it tried, not the file that is missing.
-    const auto found =
-        std::find_if(modules.begin(), modules.end(), [](const QString &m) { return QFileInfo::exists(m); });
-    if (found == modules.end()) {
-        Err(QStringLiteral("quorlin: cannot open the window: its module is missing (looked for %1)")
-                .arg(modules.join(QStringLiteral(" and "))));
+    if (!QFileInfo::exists(module)) {
+        Err(QStringLiteral("quorlin: cannot open the window: its module %1 is missing").arg(module));
         return kExitFileError;
     }
-    const QString module = *found;
     QLibrary library(module);
     const auto run = reinterpret_cast<QuorlinRunWindow>(library.resolve(QUORLIN_RUN_WINDOW_SYMBOL));
     if (!run) {

@@ -20,9 +20,8 @@ int RunGenerate(const QStringList &arguments);
 // code when the program ends here, or nothing when the window is to open.
 std::optional<int> ReadWindowArguments(const QStringList &arguments, WindowOptions *options);
 
-// Loads the window's module from the first of `modules` that exists and runs
-// the window there; when none can be loaded, says so on standard error and
-// returns kExitFileError.
-int OpenWindow(const QStringList &modules, int argc, char *argv[], const WindowOptions &options);
+// Loads the window's module from `module` and runs the window there; when the
+// module cannot be loaded, says so on standard error and returns kExitFileError.
+int OpenWindow(const QString &module, int argc, char *argv[], const WindowOptions &options);
 
 } // namespace quorlin

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <cstring>
 
 namespace {
@@ -16,6 +17,18 @@ QElapsedTimer &ProcessClock()
 }
 const bool kClockStarted = (ProcessClock().start(), true);
 
+// The window's module: beside the executable in the build folder, in the
+// program's own library folder where it is installed. When it is in
+// neither, the one beside is named as missing.
+QString WindowModule()
+{
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString beside = here.filePath(QStringLiteral(QUORLIN_WINDOW_MODULE));
+    const QString installed =
+        QDir::cleanPath(here.filePath(QStringLiteral(QUORLIN_MODULE_FROM_BINARY "/" QUORLIN_WINDOW_MODULE)));
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -28,16 +41,12 @@ int main(int argc, char *argv[])
     // exists, which needs a display: help and usage errors need none.
     quorlin::WindowOptions options;
     options.processClock = ProcessClock();
-    QStringList modules;
+    QString module;
     {
         QCoreApplication app(argc, argv);
         if (const std::optional<int> exitCode = quorlin::ReadWindowArguments(app.arguments(), &options))
             return *exitCode;
-        // The window's module lies beside the executable in the build folder,
-        // and in the program's own library folder where it is installed.
-        const QDir here(QCoreApplication::applicationDirPath());
-        modules << here.filePath(QStringLiteral(QUORLIN_WINDOW_MODULE))
-                << QDir::cleanPath(here.filePath(QStringLiteral(QUORLIN_MODULE_FROM_BINARY "/" QUORLIN_WINDOW_MODULE)));
+        module = WindowModule();
     }
-    return quorlin::OpenWindow(modules, argc, argv, options);
+    return quorlin::OpenWindow(module, argc, argv, options);
 }

@@ -88,7 +88,13 @@ int RunWindow(int argc, char *argv[], const WindowOptions &options)
     const QString draft = options.draft;
     if (!draft.isEmpty()) {
         // Opened once the window is up, so an error shows over an unchanged window.
-        QTimer::singleShot(0, &window, [&window, draft] { window.openDraftFile(draft); });
+        // A map script (the menu entry also takes them) goes to the script page.
+        QTimer::singleShot(0, &window, [&window, &model, draft] {
+            if (draft.endsWith(QLatin1String(".rms"), Qt::CaseInsensitive))
+                model.openScriptFile(draft);
+            else
+                window.openDraftFile(draft);
+        });
     }
     return app.exec();
 }

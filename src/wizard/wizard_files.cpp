@@ -5,6 +5,7 @@
 #include "drafts/draft.h"
 #include "script/script_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 // The model's files and the questions before work is lost: saving the
@@ -142,6 +143,36 @@ bool WizardModel::openDraftFile(const QString &path)
     }
     report(Failure(), Ui::tr("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);
     return false;
+}
+
+bool WizardModel::openScriptFile(const QString &path)
+{
+    // Far beyond any map script; reading stops there, whatever the file is.
+    constexpr qint64 kMaxScriptSize = 16 * 1024 * 1024;
+    QFile file(path);
+    QByteArray bytes;
+    QString error;
+    if (!file.open(QIODevice::ReadOnly))
+        error = file.errorString();
+    else if ((bytes = file.read(kMaxScriptSize + 1)).size() > kMaxScriptSize)
+        error = Ui::tr("文件太大，不是地图脚本。");
+    else if (file.error() != QFileDevice::NoError)
+        error = file.errorString();
+    if (!error.isEmpty()) {
+        report(Failure(), Ui::tr("无法打开脚本“%1”：%2").arg(path, error), MessageIcon::Error);
+        return false;
+    }
+    while (page_ < kLastPage)
+        next();
+    // Saved again unchanged, the file comes out byte for byte as it was read.
+    QString text = FromGbk(bytes);
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
+    setScript(text);
+    saved_ = true; // it is on disk as it stands
+    Q_EMIT status(Ui::tr("已打开：%1").arg(FileName(path)));
+    notify();
+    return true;
 }
 
 } // namespace quorlin

@@ -110,6 +110,9 @@ public:
     // Opens a draft already chosen (dropped on the window, picked from the
     // recent ones) as openDraft() does, with the same question first.
     bool askAndOpenDraft(const QString &path);
+    // Shows a script file (GBK) on the script page, ready to edit and save;
+    // one that cannot be read is reported and changes nothing.
+    bool openScriptFile(const QString &path);
 
     // Puts the draft's values in place; used by the draft reader once the
     // whole file has been checked.
