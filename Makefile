@@ -13,6 +13,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 STARTUP_ROUNDS ?= 21
 PREFIX ?= /usr/local
+PREVIEW_ROUNDS ?= 21
 
 # Debian packages the build, the tests and the screenshots need; the second
 # line installs, packages and checks the desktop files (make install, make package).
@@ -29,7 +30,7 @@ export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 endif
 
 .PHONY: all deps fuzz-deps configure build run test install uninstall desktop-caches package bench bench-startup \
-  bench-window fuzz screenshots clean
+  bench-window bench-preview fuzz fuzz-preview screenshots clean
 
 all: build
 
@@ -98,6 +99,15 @@ bench-startup: configure
 	  -- ./$(BUILD)/quorlin generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max.rms \
 	  $(if $(BASELINE),-- $(BASELINE) generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max-baseline.rms)
 
+# The full preview (script, plan, map, picture) of the fullest draft's script
+# on a Medium and a Giant map, PREVIEW_ROUNDS seeds; the medians must stay
+# within 10 and 30 ms.
+bench-preview: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorlin quorlin_window quorlin_preview_bench
+	@sh bench/make_max_draft.sh ./$(BUILD)/quorlin $(BUILD)/bench-max.qlx
+	@./$(BUILD)/quorlin generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max.rms
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_preview_bench $(BUILD)/bench-max.rms $(PREVIEW_ROUNDS)
+
 # The window's start-up to its first painted page against a bare QApplication
 # with an empty QMainWindow, on Xvfb (started when there is no display), in
 # turns, STARTUP_ROUNDS rounds; the target is at most 1.5 times.
@@ -124,6 +134,17 @@ fuzz: deps fuzz-deps
 	@mkdir -p fuzz-out/corpus
 	./build-fuzz/draft_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
 	  -dict=fuzz/draft.dict -artifact_prefix=fuzz-out/ -print_final_stats=1 fuzz-out/corpus fuzz/corpus
+
+# The map preview (the script read into a plan, the map built from it) under
+# libFuzzer with ASan and UBSan, for FUZZ_SECONDS, from the golden scripts;
+# new inputs go to fuzz-out/preview-corpus, a crashing one to fuzz-out/.
+fuzz-preview: deps fuzz-deps
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORLIN_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++ > /dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target preview_fuzz
+	@mkdir -p fuzz-out/preview-corpus
+	./build-fuzz/preview_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	  -artifact_prefix=fuzz-out/ -print_final_stats=1 fuzz-out/preview-corpus fuzz/preview_corpus
 
 clean:
 	rm -rf build build-sanitize build-fuzz

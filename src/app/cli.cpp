@@ -14,15 +14,14 @@
 
 namespace quorlin {
 
-namespace {
-
-// Every message is one line, even one that quotes a value holding line breaks.
 void Err(QString line)
 {
     line.replace(QLatin1Char('\r'), QStringLiteral("\\r")).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
     std::fputs(line.toLocal8Bit().constData(), stderr);
     std::fputc('\n', stderr);
 }
+
+namespace {
 
 // "NAME=VALUE" split at the first '='.
 bool SplitAssignment(const QString &text, QString *name, QString *value)
@@ -184,7 +183,9 @@ std::optional<int> ReadWindowArguments(const QStringList &arguments, WindowOptio
                        "\n"
                        "  quorlin [FILE.qlx]           open the wizard, with that draft if one is named\n"
                        "  quorlin generate [OPTION]... write a script without the window;\n"
-                       "                               see quorlin generate --help"));
+                       "                               see quorlin generate --help\n"
+                       "  quorlin preview [OPTION]...  draw an approximate picture of a script's map;\n"
+                       "                               see quorlin preview --help"));
     // Qt's --help-all would list its options of the window's application,
     // which does not exist yet: plain help only.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
@@ -305,21 +306,26 @@ int RunGenerate(const QStringList &arguments)
     return std::fflush(stdout) == 0 ? kExitOk : kExitFileError;
 }
 
-int OpenWindow(const QString &module, int argc, char *argv[], const WindowOptions &options)
+QFunctionPointer ModuleEntry(const QString &module, const char *symbol, const QString &purpose)
 {
     // QLibrary's own message for a missing file names the last of the
     // variants of the name it tried, not the file that is missing.
     if (!QFileInfo::exists(module)) {
-        Err(QStringLiteral("quorlin: cannot open the window: its module %1 is missing").arg(module));
-        return kExitFileError;
+        Err(QStringLiteral("quorlin: cannot %1: its module %2 is missing").arg(purpose, module));
+        return nullptr;
     }
     QLibrary library(module);
-    const auto run = reinterpret_cast<QuorlinRunWindow>(library.resolve(QUORLIN_RUN_WINDOW_SYMBOL));
-    if (!run) {
-        Err(QStringLiteral("quorlin: cannot open the window: %1").arg(library.errorString()));
-        return kExitFileError;
-    }
-    return run(argc, argv, &options);
+    const QFunctionPointer entry = library.resolve(symbol);
+    if (!entry)
+        Err(QStringLiteral("quorlin: cannot %1: %2").arg(purpose, library.errorString()));
+    return entry;
+}
+
+int OpenWindow(const QString &module, int argc, char *argv[], const WindowOptions &options)
+{
+    const auto run = reinterpret_cast<QuorlinRunWindow>(
+        ModuleEntry(module, QUORLIN_RUN_WINDOW_SYMBOL, QStringLiteral("open the window")));
+    return run ? run(argc, argv, &options) : int(kExitFileError);
 }
 
 } // namespace quorlin

@@ -11,6 +11,10 @@ namespace quorlin {
 // Exit codes of the command line; scripts rely on them.
 enum ExitCode { kExitOk = 0, kExitFileError = 1, kExitUsage = 2 };
 
+// Writes one line to standard error; every message is one line, even one
+// that quotes a value holding line breaks.
+void Err(QString line);
+
 // `quorlin generate [options]`: drives the wizard model from the command line
 // and prints or writes the script. `arguments` includes the program name.
 int RunGenerate(const QStringList &arguments);
@@ -23,5 +27,15 @@ std::optional<int> ReadWindowArguments(const QStringList &arguments, WindowOptio
 // Loads the window's module from `module` and runs the window there; when the
 // module cannot be loaded, says so on standard error and returns kExitFileError.
 int OpenWindow(const QString &module, int argc, char *argv[], const WindowOptions &options);
+
+// The function `symbol` of the window's module; nullptr, said on standard
+// error as what could not be done (`purpose`), when the module cannot be loaded.
+QFunctionPointer ModuleEntry(const QString &module, const char *symbol, const QString &purpose);
+
+// `quorlin preview [FILE.rms | --draft FILE.qlx] [--size …] [--players N]
+// [--seed N] [--square] --output MAP.png`: reads the command line and the
+// script. Returns the exit code when the program ends here, or nothing when
+// the module is to draw `request`.
+std::optional<int> ReadPreviewArguments(const QStringList &arguments, PreviewRequest *request);
 
 } // namespace quorlin

@@ -37,6 +37,20 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         return quorlin::RunGenerate(app.arguments());
     }
+    if (argc > 1 && std::strcmp(argv[1], "preview") == 0) {
+        // Read and checked with Qt Core alone; the module draws the picture.
+        quorlin::PreviewRequest request;
+        QString module;
+        {
+            QCoreApplication app(argc, argv);
+            if (const std::optional<int> exitCode = quorlin::ReadPreviewArguments(app.arguments(), &request))
+                return *exitCode;
+            module = WindowModule();
+        }
+        const auto run = reinterpret_cast<QuorlinRunPreview>(
+            quorlin::ModuleEntry(module, QUORLIN_RUN_PREVIEW_SYMBOL, QStringLiteral("draw the preview")));
+        return run ? run(argc, argv, &request) : int(quorlin::kExitFileError);
+    }
     // The window's command line is read before the window's application
     // exists, which needs a display: help and usage errors need none.
     quorlin::WindowOptions options;

@@ -4,6 +4,7 @@
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
+#include "ui/preview_panel.h"
 #include "ui/reading_order.h"
 #include "ui/recent_drafts_button.h"
 #include "ui/unit_picker.h"
@@ -23,6 +24,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTimer>
@@ -49,8 +51,14 @@ MainWindow::MainWindow(WizardModel &model, RememberedState *state, QWidget *pare
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
 
+    // The preview, when the user wants it, beside every page.
+    preview_ = new PreviewPanel(model_);
+    preview_->setVisible(PreviewPanel::shownLastTime());
+    auto *pagesAndPreview = new QHBoxLayout;
+    pagesAndPreview->addWidget(scroll_, 1);
+    pagesAndPreview->addWidget(preview_);
     auto *window = new QVBoxLayout(this);
-    window->addWidget(scroll_, 1);
+    window->addLayout(pagesAndPreview, 1);
     bar_ = buttonBar();
     window->addWidget(bar_);
     undoKeys_ = new WindowUndoKeys(this);
@@ -122,6 +130,16 @@ void MainWindow::buildPage(int n)
     binder_->sync();
 }
 
+void MainWindow::showPreview(bool on)
+{
+    if (auto *toggle = findChild<QPushButton *>(QStringLiteral("PreviewToggle"))) {
+        const QSignalBlocker quiet(toggle);
+        toggle->setChecked(on);
+    }
+    preview_->setVisible(on);
+    fitToScreen();
+}
+
 void MainWindow::buildAllPages()
 {
     for (int n = 0; n <= WizardModel::kLastPage; ++n)
@@ -172,7 +190,15 @@ QWidget *MainWindow::buttonBar()
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("StatusLine"));
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    for (QPushButton *b : {restore, saveDraft, openDraft})
+    auto *preview = new QPushButton(Ui::tr("预览"));
+    preview->setObjectName(QStringLiteral("PreviewToggle"));
+    preview->setCheckable(true);
+    preview->setChecked(preview_->isVisibleTo(this));
+    connect(preview, &QPushButton::toggled, this, [this](bool on) {
+        showPreview(on);
+        PreviewPanel::rememberShown(on);
+    });
+    for (QPushButton *b : {restore, saveDraft, openDraft, preview})
         row->addWidget(b);
     if (state_) {
         recent_ = new RecentDraftsButton(model_, *state_);
@@ -257,6 +283,8 @@ void MainWindow::fitToScreen()
     QSize want = pages_->sizeHint().expandedTo(QSize(52 * line, 39 * line)) + QSize(scrollBar, 0);
     const QSize bar = layout()->itemAt(1)->sizeHint();
     const QMargins m = layout()->contentsMargins();
+    if (preview_->isVisibleTo(this))
+        want += QSize(preview_->width() + layout()->spacing(), 0);
     want = QSize(qMax(want.width(), bar.width()) + m.left() + m.right(),
                  want.height() + layout()->spacing() + bar.height() + m.top() + m.bottom());
     if (const QScreen *shown = screen()) {

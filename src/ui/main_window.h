@@ -11,6 +11,7 @@ class QStackedWidget;
 namespace quorlin {
 
 class ModelBinder;
+class PreviewPanel;
 class RecentDraftsButton;
 class RememberedState;
 class WindowUndoKeys;
@@ -41,6 +42,10 @@ public:
     // is idle (tests and screenshots look at all of them at once).
     void buildAllPages();
 
+    // Shows or hides the preview beside the pages, the window growing or
+    // shrinking by its width where the screen allows.
+    void showPreview(bool on);
+
     // "地图.qlx* — Quorlin": the draft's name and whether it has unsaved changes.
     static QString TitleFor(const QString &draftPath, bool modified);
 
@@ -69,6 +74,7 @@ private:
     QStackedWidget *pages_;
     QScrollArea *scroll_;
     QLabel *status_ = nullptr;
+    PreviewPanel *preview_ = nullptr;
     QWidget *bar_ = nullptr;
     RecentDraftsButton *recent_ = nullptr;
     WindowUndoKeys *undoKeys_ = nullptr;

@@ -1,8 +1,10 @@
 #include "ui/screenshots.h"
 
 #include "core/scripted_dialogs.h"
+#include "preview/map_sizes.h"
 #include "ui/desktop_pictures.h"
 #include "ui/main_window.h"
+#include "ui/preview_panel.h"
 #include "ui/recent_drafts_button.h"
 #include "ui/unit_picker.h"
 #include "wizard/remembered_state.h"
@@ -97,6 +99,22 @@ int TakeScreenshots(const QString &dir)
         ok = Save(&window, out.filePath(QStringLiteral("page%1.png").arg(page))) && ok;
         model.next();
     }
+
+    // The preview beside the first page, for every map size (without
+    // remembering it as shown).
+    for (int page = model.page(); page > 0; --page)
+        model.back();
+    auto *preview = window.findChild<PreviewPanel *>();
+    window.showPreview(true);
+    auto *sizes = preview->findChild<QComboBox *>(QStringLiteral("PreviewSize"));
+    for (int size = 0; size < preview::MapSizes().size(); ++size) {
+        sizes->setCurrentIndex(size);
+        const QString name = QStringLiteral("preview_%1.png").arg(QLatin1String(preview::MapSizes()[size].option));
+        ok = preview->settle(20000) && Save(&window, out.filePath(name)) && ok;
+    }
+    window.showPreview(false);
+    for (int page = 0; page < WizardModel::kLastPage; ++page)
+        model.next();
 
     window.findChild<QPushButton *>(QStringLiteral("Command8"))->click();
     UnitPicker *picker = window.picker();

@@ -20,12 +20,26 @@ struct WindowOptions {
     QElapsedTimer processClock;
 };
 
+// What `quorlin preview` asks of the module, which draws the picture: read
+// and checked before any application with a display exists.
+struct PreviewRequest {
+    QString script;    // the script's text
+    int sizeIndex = 2; // into the preview's map sizes
+    int players = 2;
+    quint64 seed = 1;
+    bool square = false;
+    QString output; // the PNG to write
+};
+
 } // namespace quorlin
 
-// The module's one exported function, under a C name so the executable finds
-// it by that name: opens the window and runs it, creating the application
-// there, and returns the program's exit code.
+// The module's entry points, under C names so the executable finds them by
+// those names. Each creates its application there and returns the program's
+// exit code: the first opens the window and runs it, the second draws a
+// script's preview into a file.
 extern "C" {
 using QuorlinRunWindow = int (*)(int argc, char *argv[], const quorlin::WindowOptions *options);
+using QuorlinRunPreview = int (*)(int argc, char *argv[], const quorlin::PreviewRequest *request);
 }
 #define QUORLIN_RUN_WINDOW_SYMBOL "quorlin_run_window"
+#define QUORLIN_RUN_PREVIEW_SYMBOL "quorlin_run_preview"

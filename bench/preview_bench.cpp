@@ -1,0 +1,82 @@
+// Times the full preview of a script, from its text to the picture: the plan,
+// the map and the drawing, for a Medium and a Giant map with 8 players. Each
+// round takes another seed; the median of the rounds is compared with its
+// target (wall-clock time; the process's CPU time is printed beside it).
+//
+//   quorlin_preview_bench SCRIPT.rms [ROUNDS]
+#include "lang/reader.h"
+#include "preview/map_sizes.h"
+#include "preview/preview_drawing.h"
+#include "preview/preview_engine.h"
+#include "preview/script_plan.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+using namespace quorlin::preview;
+
+namespace {
+
+double CpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Returns whether the median stayed within `target` milliseconds.
+bool Time(const QString &script, const char *size, double target, int rounds)
+{
+    const int index = MapSizeIndex(QString::fromLatin1(size));
+    const QString label = QString::fromLatin1(MapSizes()[index].label);
+    std::vector<double> wall, cpu;
+    for (int round = 0; round < rounds; ++round) {
+        PreviewOptions options;
+        options.sizeIndex = index;
+        options.players = 8;
+        options.seed = quint64(round + 1);
+        QElapsedTimer timer;
+        timer.start();
+        const double cpuStart = CpuMs();
+        const PreviewResult result = BuildPreview(PlanScript(script, label, options.seed), options);
+        const QImage image = DrawPreview(result, false);
+        cpu.push_back(CpuMs() - cpuStart);
+        wall.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const double median = Median(wall);
+    std::printf("full preview, %s (%d): median %.1f ms (CPU %.1f ms) of %d rounds; target %.0f ms: %s\n", size,
+                MapSizes()[index].side, median, Median(cpu), rounds, target, median <= target ? "ok" : "MISSED");
+    return median <= target;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: quorlin_preview_bench SCRIPT.rms [ROUNDS]\n");
+        return 2;
+    }
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    const QString script = quorlin::lang::DecodeScript(file.readAll());
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
+    const bool medium = Time(script, "medium", 10, rounds);
+    const bool giant = Time(script, "giant", 30, rounds);
+    return medium && giant ? 0 : 1;
+}

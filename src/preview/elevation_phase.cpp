@@ -1,0 +1,103 @@
+// Hills: clumps raised on their base terrain, in rings a level apart.
+#include "preview/clump.h"
+#include "preview/phases.h"
+
+#include <memory>
+
+namespace quorlin::preview {
+
+namespace {
+
+constexpr int kMaxClumps = 4096;
+constexpr int kPlayerClearance = 9;
+
+// Gives each tile of the hills with ids in [first, last) its level: one at a
+// hill's edge, one more every `spacing` rings inward, up to `top`.
+void Terrace(MapContext &map, const QVector<int> &owner, int first, int last, int top, int spacing)
+{
+    Grid &grid = map.grid;
+    QVector<int> ring(int(map.area), -1);
+    QVector<int> queue;
+    auto mine = [&](int tile) { return owner[tile] >= first && owner[tile] < last; };
+    for (int tile = 0; tile < map.area; ++tile) {
+        if (!mine(tile))
+            continue;
+        const int x = grid.x(tile), y = grid.y(tile);
+        const bool edge = x == 0 || y == 0 || x == map.side - 1 || y == map.side - 1 || !mine(tile - 1)
+                          || !mine(tile + 1) || !mine(tile - map.side) || !mine(tile + map.side);
+        if (edge) {
+            ring[tile] = 0;
+            queue << tile;
+        }
+    }
+    for (int head = 0; head < queue.size(); ++head) {
+        const int tile = queue[head];
+        grid.height[tile] = quint8(qMax<int>(grid.height[tile], qMin(top, 1 + ring[tile] / spacing)));
+        const int next[4] = {tile - 1, tile + 1, tile - map.side, tile + map.side};
+        for (int n : next) {
+            if (n >= 0 && n < map.area && ring[n] < 0 && mine(n) && qAbs(grid.x(n) - grid.x(tile)) <= 1) {
+                ring[n] = ring[tile] + 1;
+                queue << n;
+            }
+        }
+    }
+}
+
+} // namespace
+
+void BuildElevation(MapContext &map)
+{
+    if (map.plan.elevations.isEmpty())
+        return;
+    Random random = map.random(2);
+    Grid &grid = map.grid;
+    const QVector<quint8> nearPlayers = NearMask(grid, map.result.playerOrigins, kPlayerClearance);
+    QVector<int> owner(int(map.area), -1);
+    int nextId = 0;
+    for (const PlanBlock &block : map.plan.elevations) {
+        const int top = qBound(0, block.args.value(0).toInt(), 16);
+        if (top == 0)
+            continue;
+        const bool onBase = block.has(QStringLiteral("base_terrain"));
+        const int base = grid.terrainId(block.word(QStringLiteral("base_terrain")));
+        qint64 tiles = block.number(QStringLiteral("number_of_tiles"), 0, 0, int(map.area));
+        int clumps = block.number(QStringLiteral("number_of_clumps"), 1, 1, kMaxClumps);
+        // Of the two ways to scale, the one written last counts.
+        const PlanAttribute *byGroups = block.find(QStringLiteral("set_scale_by_groups"));
+        const PlanAttribute *bySize = block.find(QStringLiteral("set_scale_by_size"));
+        if (byGroups && (!bySize || byGroups->line > bySize->line))
+            clumps = int(qBound<qint64>(1, map.scaled(clumps), qint64(kMaxClumps)));
+        else if (bySize)
+            tiles = qMin(map.scaled(tiles), map.area);
+        const int spacing = block.number(QStringLiteral("spacing"), 1, 1, 100);
+        auto free = [&](int tile) {
+            return grid.height[tile] == 0 && !nearPlayers[tile] && (!onBase || grid.terrain[tile] == base);
+        };
+        std::vector<std::unique_ptr<Clump>> hills;
+        const int first = nextId;
+        for (int c = 0; c < clumps && c < tiles; ++c) {
+            for (int attempt = 0; attempt < 64; ++attempt) {
+                const int tile = random.below(int(map.area));
+                if (owner[tile] == -1 && free(tile)) {
+                    hills.push_back(std::make_unique<Clump>(map.side, &owner, nextId, 8));
+                    hills.back()->add(tile);
+                    ++nextId;
+                    break;
+                }
+            }
+        }
+        const qint64 each = hills.empty() ? 0 : tiles / qint64(hills.size());
+        bool growing = true;
+        while (growing) {
+            growing = false;
+            for (auto &hill : hills) {
+                if (hill->size() < each && hill->grow(random, free))
+                    growing = true;
+            }
+        }
+        if (nextId > first)
+            Terrace(map, owner, first, nextId, top, spacing);
+    }
+}
+
+} // namespace quorlin::preview

@@ -1,0 +1,196 @@
+#include "preview/preview_engine.h"
+
+#include "preview/map_sizes.h"
+#include "preview/phases.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace quorlin::preview {
+
+namespace {
+
+// The attributes each command's simulation reads; any other is listed as
+// not simulated.
+// clang-format off
+const QHash<QString, QStringList> &Simulated()
+{
+    static const QStringList lands = {
+        QStringLiteral("terrain_type"), QStringLiteral("land_percent"), QStringLiteral("number_of_tiles"),
+        QStringLiteral("base_size"), QStringLiteral("land_position"), QStringLiteral("left_border"),
+        QStringLiteral("right_border"), QStringLiteral("top_border"), QStringLiteral("bottom_border"),
+        QStringLiteral("border_fuzziness"), QStringLiteral("clumping_factor"), QStringLiteral("assign_to_player"),
+        QStringLiteral("zone"), QStringLiteral("set_zone_by_team"), QStringLiteral("set_zone_randomly"),
+        QStringLiteral("other_zone_avoidance_distance"), QStringLiteral("land_id")};
+    static const QStringList connections = {
+        QStringLiteral("default_terrain_replacement"), QStringLiteral("replace_terrain"),
+        QStringLiteral("terrain_cost"), QStringLiteral("terrain_size")};
+    static const QHash<QString, QStringList> table = {
+        {QStringLiteral("create_player_lands"), lands},
+        {QStringLiteral("create_land"), lands},
+        {QStringLiteral("create_elevation"), {
+            QStringLiteral("base_terrain"), QStringLiteral("number_of_tiles"), QStringLiteral("number_of_clumps"),
+            QStringLiteral("spacing"), QStringLiteral("set_scale_by_size"), QStringLiteral("set_scale_by_groups")}},
+        {QStringLiteral("<CLIFF_GENERATION>"), {
+            QStringLiteral("min_number_of_cliffs"), QStringLiteral("max_number_of_cliffs"),
+            QStringLiteral("min_length_of_cliff"), QStringLiteral("max_length_of_cliff"),
+            QStringLiteral("cliff_curliness"), QStringLiteral("min_distance_cliffs"),
+            QStringLiteral("min_terrain_distance")}},
+        {QStringLiteral("create_terrain"), {
+            QStringLiteral("base_terrain"), QStringLiteral("land_percent"), QStringLiteral("number_of_tiles"),
+            QStringLiteral("number_of_clumps"), QStringLiteral("clumping_factor"),
+            QStringLiteral("set_scale_by_groups"), QStringLiteral("set_scale_by_size"),
+            QStringLiteral("spacing_to_other_terrain_types"), QStringLiteral("set_avoid_player_start_areas"),
+            QStringLiteral("height_limits")}},
+        {QStringLiteral("create_connect_all_players_land"), connections},
+        {QStringLiteral("create_connect_teams_lands"), connections},
+        {QStringLiteral("create_connect_all_lands"), connections},
+        {QStringLiteral("create_connect_same_land_zones"), connections},
+        {QStringLiteral("create_object"), {
+            QStringLiteral("number_of_objects"), QStringLiteral("number_of_groups"),
+            QStringLiteral("group_variance"), QStringLiteral("group_placement_radius"),
+            QStringLiteral("set_tight_grouping"), QStringLiteral("set_loose_grouping"),
+            QStringLiteral("set_scaling_to_map_size"), QStringLiteral("set_scaling_to_player_number"),
+            QStringLiteral("set_place_for_every_player"), QStringLiteral("set_gaia_object_only"),
+            QStringLiteral("terrain_to_place_on"), QStringLiteral("min_distance_to_players"),
+            QStringLiteral("max_distance_to_players"), QStringLiteral("min_distance_group_placement"),
+            QStringLiteral("place_on_specific_land_id")}},
+    };
+    return table;
+}
+// clang-format on
+
+// Lists the blocks and attributes of `blocks` that the phases leave out.
+void ListUnsimulated(const QVector<PlanBlock> &blocks, QVector<Skipped> *skipped)
+{
+    for (const PlanBlock &block : blocks) {
+        const auto known = Simulated().constFind(block.command);
+        if (known == Simulated().constEnd()) {
+            skipped->append({block.line, block.command});
+            continue;
+        }
+        for (const PlanAttribute &attribute : block.attributes) {
+            if (!known->contains(attribute.name))
+                skipped->append({attribute.line, attribute.name});
+        }
+    }
+}
+
+} // namespace
+
+int MapContext::team(int player) const
+{
+    const int teams = result.options.teams;
+    return teams > 0 ? player % teams : player;
+}
+
+QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radius)
+{
+    const int side = grid.side, far = INT_MAX / 2;
+    QVector<quint8> mask(side * side, 0);
+    if (qint64(centres.size()) * (2 * radius + 1) * (2 * radius + 1) <= mask.size()) {
+        QVector<int> inside;
+        for (int c : centres) {
+            if (c >= 0 && c < mask.size())
+                inside << c;
+        }
+        Stamp(grid, &mask, inside, radius);
+        return mask;
+    }
+    // Many centres: the distance to the nearest along the larger axis, in
+    // two sweeps over the grid, then cut at the radius.
+    QVector<int> distance(side * side, far);
+    int *d = distance.data();
+    for (int c : centres) {
+        if (c >= 0 && c < distance.size())
+            d[c] = 0;
+    }
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            int &v = d[y * side + x];
+            if (x > 0)
+                v = qMin(v, d[y * side + x - 1] + 1);
+            for (int dx = -1; y > 0 && dx <= 1; ++dx) {
+                if (x + dx >= 0 && x + dx < side)
+                    v = qMin(v, d[(y - 1) * side + x + dx] + 1);
+            }
+        }
+    }
+    for (int y = side - 1; y >= 0; --y) {
+        for (int x = side - 1; x >= 0; --x) {
+            int &v = d[y * side + x];
+            if (x < side - 1)
+                v = qMin(v, d[y * side + x + 1] + 1);
+            for (int dx = -1; y < side - 1 && dx <= 1; ++dx) {
+                if (x + dx >= 0 && x + dx < side)
+                    v = qMin(v, d[(y + 1) * side + x + dx] + 1);
+            }
+        }
+    }
+    quint8 *m = mask.data();
+    for (int i = 0; i < side * side; ++i)
+        m[i] = d[i] <= radius;
+    return mask;
+}
+
+void Stamp(const Grid &grid, QVector<quint8> *mask, const QVector<int> &centres, int radius)
+{
+    quint8 *m = mask->data();
+    for (int c : centres) {
+        const int cx = grid.x(c), cy = grid.y(c);
+        for (int y = qMax(0, cy - radius); y <= qMin(grid.side - 1, cy + radius); ++y) {
+            for (int x = qMax(0, cx - radius); x <= qMin(grid.side - 1, cx + radius); ++x)
+                m[y * grid.side + x] = 1;
+        }
+    }
+}
+
+// Blocks per phase past which the rest are listed instead of simulated,
+// which keeps a script of millions of blocks to bounded time.
+constexpr int kMaxBlocksPerPhase = 256;
+
+PreviewResult BuildPreview(const MapPlan &whole, const PreviewOptions &options)
+{
+    MapPlan trimmed;
+    bool tooMany = false;
+    for (const QVector<PlanBlock> *blocks :
+         {&whole.lands, &whole.elevations, &whole.terrains, &whole.connections, &whole.objects})
+        tooMany = tooMany || blocks->size() > kMaxBlocksPerPhase;
+    if (tooMany) {
+        trimmed = whole;
+        for (QVector<PlanBlock> *blocks :
+             {&trimmed.lands, &trimmed.elevations, &trimmed.terrains, &trimmed.connections, &trimmed.objects}) {
+            for (int i = kMaxBlocksPerPhase; i < blocks->size(); ++i)
+                trimmed.skipped.append({blocks->at(i).line, blocks->at(i).command});
+            if (blocks->size() > kMaxBlocksPerPhase)
+                blocks->resize(kMaxBlocksPerPhase);
+        }
+    }
+    const MapPlan &plan = tooMany ? trimmed : whole;
+    PreviewResult result;
+    result.options = options;
+    result.options.sizeIndex = qBound(0, options.sizeIndex, int(MapSizes().size()) - 1);
+    result.options.players = qBound(1, options.players, 8);
+    result.options.teams = qBound(0, options.teams, 8);
+    const int side = MapSizes()[result.options.sizeIndex].side;
+    result.grid.reset(side, plan.baseTerrain);
+    result.skipped = plan.skipped;
+    for (const QVector<PlanBlock> *blocks :
+         {&plan.lands, &plan.elevations, &plan.terrains, &plan.connections, &plan.objects})
+        ListUnsimulated(*blocks, &result.skipped);
+    if (plan.hasCliffs)
+        ListUnsimulated({plan.cliffs}, &result.skipped);
+    std::stable_sort(result.skipped.begin(), result.skipped.end(),
+                     [](const Skipped &a, const Skipped &b) { return a.line < b.line; });
+
+    MapContext map{plan, result, result.grid, side, result.options.players, qint64(side) * side};
+    BuildLands(map);
+    BuildElevation(map);
+    BuildCliffs(map);
+    PaintTerrains(map);
+    BuildConnections(map);
+    PlaceObjects(map);
+    return result;
+}
+
+} // namespace quorlin::preview

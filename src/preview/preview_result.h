@@ -1,0 +1,85 @@
+// What the preview engine makes: the grid of tiles and what stands on it.
+#pragma once
+
+#include "preview/map_plan.h"
+
+#include <QHash>
+#include <QVector>
+
+namespace quorlin::preview {
+
+struct PreviewOptions {
+    int sizeIndex = 2; // into MapSizes()
+    int players = 2;   // 1 to 8
+    int teams = 0;     // 0: everyone alone; else player i plays in team i % teams
+    quint64 seed = 1;
+};
+
+// One cell per tile, row by row (tile = y * side + x); x grows to the
+// south-east and y to the south-west, so tile 0 is the north corner.
+struct Grid {
+    int side = 0;
+    QStringList terrainNames; // the terrains met so far; cells hold indexes
+    QVector<quint8> terrain;  // index into terrainNames
+    QVector<qint16> land;     // index into PreviewResult::lands, -1 for none
+    QVector<quint8> height;   // 0 to 16
+    QVector<quint8> cliff;    // 1 where a cliff stands
+    QVector<quint8> path;     // 1 where a connection runs
+    QVector<qint32> object;   // index into PreviewResult::objects, -1 for none
+
+    void reset(int newSide, const QString &base);
+    int tiles() const { return side * side; }
+    // The index of a terrain by name, added when new. Past 255 names the
+    // last one stands for every later one.
+    int terrainId(const QString &name);
+    QString terrainAt(int tile) const { return terrainNames.value(terrain[tile]); }
+    int x(int tile) const { return tile % side; }
+    int y(int tile) const { return tile / side; }
+    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < side && y < side; }
+
+private:
+    QHash<QString, int> ids_;
+};
+
+// The larger of the distances along the two axes, the measure used for every
+// distance of the preview.
+inline int SquareDistance(const Grid &grid, int a, int b)
+{
+    return qMax(qAbs(grid.x(a) - grid.x(b)), qAbs(grid.y(a) - grid.y(b)));
+}
+
+struct PlacedLand {
+    int line = 0;
+    int origin = -1; // tile
+    int player = 0;  // 1 to 8 for a player's land, 0 for another
+    int zone = 0;
+    int landId = -1;   // as land_id gave it, -1 without
+    qint64 budget = 0; // tiles it aimed for
+    qint64 tiles = 0;  // tiles it covers in the end
+};
+
+struct PlacedObject {
+    int tile = 0;
+    int block = 0;  // index into PreviewResult::objectBlocks
+    int player = 0; // owner 1 to 8, 0 for nature
+};
+
+struct ObjectBlockReport {
+    int line = 0;
+    QString name;
+    int groups = 0;       // groups wanted
+    int groupsPlaced = 0; // groups with at least one object standing
+    int objects = 0;      // objects standing
+};
+
+struct PreviewResult {
+    PreviewOptions options;
+    Grid grid;
+    QVector<PlacedLand> lands;
+    QVector<int> playerOrigins; // tile of each player's first land, index 0 for player 1; -1 without
+    QVector<PlacedObject> objects;
+    QVector<ObjectBlockReport> objectBlocks;
+    QVector<Skipped> skipped; // what the preview did not simulate or could not read
+};
+
+} // namespace quorlin::preview

@@ -1,0 +1,16 @@
+// What the preview says in words: its caption, the groups that found no
+// place and what it did not simulate.
+#pragma once
+
+#include "preview/preview_result.h"
+
+namespace quorlin::preview {
+
+// "近似预览 · 种子 N", so that nobody takes the picture for the game's own map.
+QString PreviewCaption(quint64 seed);
+// One line per object block whose groups did not all find a place.
+QStringList PreviewWarnings(const PreviewResult &result);
+// One line per word left out, with its line in the script.
+QStringList SkippedLines(const PreviewResult &result);
+
+} // namespace quorlin::preview

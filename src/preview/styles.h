@@ -1,0 +1,21 @@
+// How terrains and objects look on the preview and which of them are water.
+#pragma once
+
+#include <QString>
+
+namespace quorlin::preview {
+
+struct Style {
+    quint32 rgb = 0x808080; // 0xRRGGBB
+    bool water = false;     // terrain: open water; object: stands on water
+};
+
+// By the name's class (its first matching row): unknown terrains are grey.
+Style TerrainStyle(const QString &terrain);
+// For nature's objects; a player's objects take the player's colour.
+Style ObjectStyle(const QString &object);
+// Player 1 to 8.
+quint32 PlayerColour(int player);
+constexpr quint32 kCliffColour = 0x714B33;
+
+} // namespace quorlin::preview

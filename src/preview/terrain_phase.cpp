@@ -1,0 +1,118 @@
+// Terrains: patches grown over their base terrain, block after block.
+#include "preview/clump.h"
+#include "preview/phases.h"
+
+#include <memory>
+
+namespace quorlin::preview {
+
+namespace {
+
+constexpr int kMaxClumps = 4096;
+constexpr int kMaxSpacing = 8;
+constexpr int kPlayerClearance = 13;
+
+struct Patch {
+    int terrain = 0;
+    int base = 0;
+    qint64 tiles = 0;
+    int clumps = 1;
+    int clumping = 20;
+    int spacing = 0;
+    bool avoidPlayers = false;
+    int lowest = 0, highest = 255;
+};
+
+Patch ReadPatch(MapContext &map, const PlanBlock &block)
+{
+    Patch patch;
+    patch.terrain = map.grid.terrainId(block.args.value(0));
+    patch.base = map.grid.terrainId(block.word(QStringLiteral("base_terrain"), QStringLiteral("GRASS")));
+    if (block.has(QStringLiteral("number_of_tiles")))
+        patch.tiles = block.number(QStringLiteral("number_of_tiles"), 0, 0, int(map.area));
+    else
+        patch.tiles = map.area * block.number(QStringLiteral("land_percent"), 0, 0, 100) / 100;
+    patch.clumps = block.number(QStringLiteral("number_of_clumps"), 1, 1, kMaxClumps);
+    // Of the two ways to scale, the one written last counts.
+    const PlanAttribute *byGroups = block.find(QStringLiteral("set_scale_by_groups"));
+    const PlanAttribute *bySize = block.find(QStringLiteral("set_scale_by_size"));
+    if (byGroups && (!bySize || byGroups->line > bySize->line))
+        patch.clumps = int(qBound<qint64>(1, map.scaled(patch.clumps), qint64(kMaxClumps)));
+    else if (bySize)
+        patch.tiles = qMin(map.scaled(patch.tiles), map.area);
+    patch.clumping = block.number(QStringLiteral("clumping_factor"), 20, -100, 100);
+    patch.spacing = block.number(QStringLiteral("spacing_to_other_terrain_types"), 0, 0, kMaxSpacing);
+    patch.avoidPlayers = block.has(QStringLiteral("set_avoid_player_start_areas"));
+    if (block.has(QStringLiteral("height_limits"))) {
+        patch.lowest = block.number(QStringLiteral("height_limits"), 0, 0, 255, 0);
+        patch.highest = block.number(QStringLiteral("height_limits"), 255, 0, 255, 1);
+    }
+    return patch;
+}
+
+} // namespace
+
+void PaintTerrains(MapContext &map)
+{
+    if (map.plan.terrains.isEmpty())
+        return;
+    Random random = map.random(4);
+    Grid &grid = map.grid;
+    const QVector<quint8> nearPlayers = NearMask(grid, map.result.playerOrigins, kPlayerClearance - 1);
+    QVector<int> owner(int(map.area), -1);
+    QVector<qint16> painted(int(map.area), -1); // the terrain a block of this phase put there
+    for (const PlanBlock &block : map.plan.terrains) {
+        const Patch patch = ReadPatch(map, block);
+        if (patch.tiles <= 0)
+            continue;
+        const qint16 *done = painted.constData();
+        const quint8 *terrain = grid.terrain.constData(), *height = grid.height.constData();
+        auto spaced = [&](int tile) {
+            const int x = tile % map.side, y = tile / map.side, r = patch.spacing;
+            for (int ny = qMax(0, y - r); ny <= qMin(map.side - 1, y + r); ++ny) {
+                for (int nx = qMax(0, x - r); nx <= qMin(map.side - 1, x + r); ++nx) {
+                    const int other = done[ny * map.side + nx];
+                    if (other >= 0 && other != patch.terrain)
+                        return false;
+                }
+            }
+            return true;
+        };
+        auto accept = [&](int tile) {
+            return terrain[tile] == patch.base && !(patch.avoidPlayers && nearPlayers[tile])
+                   && height[tile] >= patch.lowest && height[tile] <= patch.highest
+                   && (patch.spacing == 0 || spaced(tile));
+        };
+        std::vector<std::unique_ptr<Clump>> clumps;
+        const int wanted = int(qMin<qint64>(patch.clumps, patch.tiles));
+        for (int c = 0, misses = 0; c < wanted && misses < 256;) {
+            const int tile = random.below(int(map.area));
+            if (owner[tile] == -1 && accept(tile)) {
+                clumps.push_back(std::make_unique<Clump>(map.side, &owner, c, patch.clumping));
+                clumps.back()->add(tile);
+                ++c;
+                misses = 0;
+            } else {
+                ++misses;
+            }
+        }
+        const qint64 each = clumps.empty() ? 0 : patch.tiles / qint64(clumps.size());
+        bool growing = true;
+        while (growing) {
+            growing = false;
+            for (auto &clump : clumps) {
+                if (clump->size() < each && clump->grow(random, accept))
+                    growing = true;
+            }
+        }
+        for (const auto &clump : clumps) {
+            for (int tile : clump->tiles()) {
+                owner[tile] = -1;
+                grid.terrain[tile] = quint8(patch.terrain);
+                painted[tile] = qint16(patch.terrain);
+            }
+        }
+    }
+}
+
+} // namespace quorlin::preview
