@@ -174,6 +174,13 @@ QString SettingName(const QString &control)
     return name;
 }
 
+QString SpokenName(const QString &control)
+{
+    const CaptionRow *row = FindRow(control);
+    const QString caption = SettingCaption(control);
+    return row && row->note && !caption.isEmpty() ? caption + Ui::tr(row->note) : caption;
+}
+
 QString FieldLabel(const char *control)
 {
     const CaptionRow *row = FindRow(QString::fromLatin1(control));

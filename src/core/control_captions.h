@@ -20,6 +20,11 @@ QString SettingCaption(const QString &control);
 // has no caption on any page.
 QString SettingName(const QString &control);
 
+// The caption with the part of it that the setting is, without quotes or
+// place: "高度限制（下限）", "指定陆地编号旁的输入框", "已添加陆地". What a
+// screen reader calls the control. Empty for a name that is no setting.
+QString SpokenName(const QString &control);
+
 // The text of the label that stands beside a setting on its page, "：" included.
 QString FieldLabel(const char *control);
 

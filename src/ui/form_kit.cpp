@@ -3,6 +3,8 @@
 #include "core/controls.h"
 #include "core/ui_text.h"
 #include "names/terrain_names.h"
+#include "ui/accessible_text.h"
+#include "ui/legible_colours.h"
 #include "ui/model_binder.h"
 #include "wizard/wizard_model.h"
 
@@ -105,7 +107,8 @@ static void TellValue(QSlider *slider)
 QLineEdit *FormKit::text(const char *name, int width)
 {
     auto *edit = Named(new QLineEdit, name);
-    edit->setFixedWidth(width);
+    // Room for six digits whatever the size of the text.
+    edit->setFixedWidth(qMax(width, edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 14));
     binder_.bindText(edit);
     return edit;
 }
@@ -160,7 +163,11 @@ QLabel *FormKit::title(const char *name, const QString &caption)
 {
     QLabel *title = label(name, caption);
     QFont font = title->font();
-    font.setPointSize(20);
+    // 20 points beside the usual 9, and as much larger with larger text.
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 20 / 9);
+    else
+        font.setPixelSize(font.pixelSize() * 20 / 9);
     font.setItalic(true);
     title->setFont(font);
     return title;
@@ -169,9 +176,7 @@ QLabel *FormKit::title(const char *name, const QString &caption)
 QLabel *FormKit::note(const char *name)
 {
     QLabel *note = label(name, Ui::tr(kAddNote));
-    QPalette palette = note->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    note->setPalette(palette);
+    ApplyTint(note, Tint::Note);
     return note;
 }
 
@@ -181,9 +186,7 @@ QLabel *FormKit::scaleFactor(const char *name)
     QFont font = scale->font();
     font.setUnderline(true);
     scale->setFont(font);
-    QPalette palette = scale->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    scale->setPalette(palette);
+    ApplyTint(scale, Tint::Link);
     scale->setToolTip(Ui::tr(kScaleTip));
     return scale;
 }
@@ -264,8 +267,11 @@ QWidget *FormKit::sliderWithValue(const char *sliderName, const char *valueName)
     auto *box = new QWidget;
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(slider(sliderName), 1);
-    row->addWidget(valueLabel(valueName));
+    QSlider *bar = slider(sliderName);
+    QLabel *value = valueLabel(valueName);
+    row->addWidget(bar, 1);
+    row->addWidget(value);
+    binder_.describe(bar, [value] { return value->text(); });
     return box;
 }
 
@@ -280,13 +286,21 @@ QWidget *FormKit::sliderWithEnds(const char *sliderName, const char *low, const 
     QSlider *bar = slider(sliderName);
     column->addWidget(bar);
     auto *ends = new QHBoxLayout;
-    ends->addWidget(label(low, lowText));
+    QLabel *lowEnd = label(low, lowText);
+    QLabel *highEnd = label(high, highText);
+    ends->addWidget(lowEnd);
     ends->addStretch();
-    ends->addWidget(label(high, highText));
+    ends->addWidget(highEnd);
     column->addLayout(ends);
     row->addLayout(column, 1);
-    if (value) {
-        row->addWidget(valueLabel(value), 0, Qt::AlignTop);
+    QLabel *shown = value ? valueLabel(value) : nullptr;
+    // "较模糊 … 较直", and the value where the page shows it.
+    binder_.describe(bar, [lowEnd, highEnd, shown] {
+        const QString ends = Ui::tr("%1 … %2").arg(lowEnd->text(), highEnd->text());
+        return shown ? Ui::tr("%1，%2").arg(ends, shown->text()) : ends;
+    });
+    if (shown) {
+        row->addWidget(shown, 0, Qt::AlignTop);
     } else {
         TellValue(bar);
         // As wide as a value label, so that all sliders of a form end in one line.
@@ -295,6 +309,15 @@ QWidget *FormKit::sliderWithEnds(const char *sliderName, const char *low, const 
         row->addWidget(gap);
     }
     return box;
+}
+
+QHBoxLayout *FormKit::scaled(const char *field, const char *times, const char *scale)
+{
+    QLineEdit *edit = text(field);
+    QLabel *sign = label(times, QStringLiteral("×"));
+    QLabel *factor = scaleFactor(scale);
+    binder_.describe(edit, [sign, factor] { return sign->text() + Spoken(factor); });
+    return Row({edit, sign, factor});
 }
 
 void FormKit::addRow(QGridLayout *grid, int row, QLabel *caption, QWidget *field, int span)

@@ -58,6 +58,9 @@ public:
     QWidget *sliderWithEnds(const char *slider, const char *low, const QString &lowText, const char *high,
                             const QString &highText, const char *value = nullptr);
 
+    // A field counted in the map size's scale factor: "field × 比例系数".
+    QHBoxLayout *scaled(const char *field, const char *times, const char *scale);
+
     // The frame of added items: the list with select all, select none and delete.
     QGroupBox *addedItems(const char *frame, const QString &title, const char *list, const char *all, const char *none,
                           const char *remove);

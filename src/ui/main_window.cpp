@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "core/ui_text.h"
+#include "ui/accessible_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(WizardModel &model, RememberedState *state, QWidget *pare
     scroll_->setWidget(pages_);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAccessibleName(Ui::tr("向导页面"));
 
     // The preview, when the user wants it, beside every page.
     preview_ = new PreviewPanel(model_);
@@ -117,6 +119,7 @@ void MainWindow::buildPage(int n)
     delete placeholder;
 
     LinkFieldLabels(page);
+    NameControls(page);
     if (n != WizardModel::kLastPage)
         undoKeys_->watch(page);
     // Tab walks the built pages in order, then the buttons under them.

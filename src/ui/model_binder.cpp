@@ -185,6 +185,7 @@ void ModelBinder::sync()
     // while the next one comes, or the window would grow to hold both.
     for (QWidget *w : toShow)
         w->show();
+    descriptions_.refresh();
     syncing_ = false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/accessible_text.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -43,6 +45,10 @@ public:
     // Also takes its caption from the model (value labels, Label55, Command1/2).
     void trackCaption(QWidget *widget);
 
+    // A description for screen readers made from captions the binder keeps
+    // up to date; it follows them on every sync.
+    void describe(QWidget *control, std::function<QString()> text) { descriptions_.add(control, std::move(text)); }
+
     // Copies the whole model into the widgets.
     void sync();
 
@@ -70,6 +76,7 @@ private:
     WizardModel &model_;
     QVector<Entry> entries_;
     QStringList unknown_;
+    Descriptions descriptions_;
     bool syncing_ = false; // widget signals during a sync are echoes, not the user
     bool pushing_ = false; // the model's change notices wait until the push is done
 };

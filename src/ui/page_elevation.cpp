@@ -25,11 +25,9 @@ QLayout *Elevation(FormKit &kit)
     kit.addRow(grid, 0, kit.label("Label32", FieldLabel("Combo8")), kit.combo("Combo8"));
     kit.addRow(grid, 1, kit.label("Label37", FieldLabel("Combo9")), kit.combo("Combo9"));
     grid->addWidget(kit.label("Label33", FieldLabel("Text8")), 2, 0);
-    grid->addLayout(Row({kit.text("Text8"), kit.label("Label35", QStringLiteral("×")), kit.scaleFactor("Label34")}), 2,
-                    1);
+    grid->addLayout(kit.scaled("Text8", "Label35", "Label34"), 2, 1);
     grid->addWidget(kit.label("Label36", FieldLabel("Text9")), 3, 0);
-    grid->addLayout(Row({kit.text("Text9"), kit.label("Label38", QStringLiteral("×")), kit.scaleFactor("Label39")}), 3,
-                    1);
+    grid->addLayout(kit.scaled("Text9", "Label38", "Label39"), 3, 1);
     grid->setColumnStretch(1, 1);
 
     auto *column = new QVBoxLayout;

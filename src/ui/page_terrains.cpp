@@ -40,8 +40,7 @@ TerrainPage::TerrainPage(FormKit &kit)
     kit.addRow(grid, row++, kit.label("Label53", FieldLabel("Combo14")), base);
     kit.addRow(grid, row++, kit.label("Label19", FieldLabel("Slider6")), kit.sliderWithValue("Slider6", "Label20"));
     grid->addWidget(kit.label("Label23", FieldLabel("Text2")), row, 0);
-    grid->addLayout(Row({kit.text("Text2"), kit.label("Label17", QStringLiteral("×")), kit.scaleFactor("Label24")}),
-                    row++, 1);
+    grid->addLayout(kit.scaled("Text2", "Label17", "Label24"), row++, 1);
     grid->addWidget(kit.label("Label18", FieldLabel("Text1")), row, 0);
     grid->addLayout(Row({kit.text("Text1")}), row++, 1);
     grid->addLayout(Row({kit.check("Check2"), kit.check("Check3")}), row++, 0, 1, 2);

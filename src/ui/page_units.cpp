@@ -35,8 +35,11 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
         const QString name = model->settings().text(QStringLiteral("Label55")).trimmed();
         unit->setToolTip(name.isEmpty() ? QString() : Ui::tr("脚本中写作：%1").arg(ObjectConst(name)));
     });
-    grid->addWidget(kit.label("Label54", FieldLabel("Label55")), row, 0);
+    QLabel *caption = kit.label("Label54", FieldLabel("Label55"));
+    grid->addWidget(caption, row, 0);
     grid->addLayout(Row({unit, choose}), row++, 1);
+    // The chosen type is no stop for Tab, so "选择" tells it.
+    kit.binder().describe(choose, [caption, unit] { return caption->text() + unit->text(); });
 
     grid->addWidget(kit.label("Label30", FieldLabel("Text6")), row, 0);
     grid->addLayout(Row({kit.text("Text6")}), row++, 1);

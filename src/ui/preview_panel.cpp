@@ -44,6 +44,7 @@ PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
     players_->setObjectName(QStringLiteral("PreviewPlayers"));
     players_->setSuffix(Ui::tr(" 人"));
     players_->setToolTip(Ui::tr("游戏者人数"));
+    players_->setAccessibleName(players_->toolTip()); // a screen reader's name for a box without a label
     auto *again = new QPushButton(Ui::tr("换一张"));
     again->setObjectName(QStringLiteral("PreviewAgain"));
     square_->setText(Ui::tr("方形"));
@@ -54,6 +55,7 @@ PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
     caption_->setObjectName(QStringLiteral("PreviewCaption"));
     notes_->setObjectName(QStringLiteral("PreviewNotes"));
     notes_->setReadOnly(true);
+    notes_->setAccessibleName(Ui::tr("预览说明"));
     notes_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     auto *controls = new QHBoxLayout;

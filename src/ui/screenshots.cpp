@@ -3,9 +3,12 @@
 #include "core/scripted_dialogs.h"
 #include "preview/map_sizes.h"
 #include "ui/desktop_pictures.h"
+#include "ui/live_check.h"
 #include "ui/main_window.h"
 #include "ui/preview_panel.h"
 #include "ui/recent_drafts_button.h"
+#include "ui/script_edit.h"
+#include "ui/script_editor.h"
 #include "ui/unit_picker.h"
 #include "wizard/remembered_state.h"
 #include "wizard/wizard_model.h"
@@ -13,12 +16,19 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QMenu>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTimer>
 #include <cstdio>
 
 namespace quorlin {
@@ -59,9 +69,53 @@ void Fill(WizardModel &model)
         model.setCheck(QString::fromLatin1(box), 1);
 }
 
-} // namespace
+// A dark palette of the kind desktop themes use with the Fusion style.
+QPalette DarkPalette()
+{
+    const QColor window(0x35, 0x35, 0x35), base(0x2a, 0x2a, 0x2a), text(0xf0, 0xf0, 0xf0), dim(0x80, 0x80, 0x80);
+    QPalette p(text, window, window.lighter(130), window.darker(130), window.darker(115), text, text, base, window);
+    p.setColor(QPalette::AlternateBase, window.lighter(110));
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::Link, QColor(0x2a, 0x82, 0xda));
+    p.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, dim);
+    return p;
+}
 
-int TakeScreenshots(const QString &dir)
+// Two slips of a hand edit in the players' lands, a number with a fraction and
+// a misspelt attribute, so that the script page shows what its checks find;
+// the view starts at that section. Waits (a few seconds at most) for the check.
+void PlantSlips(MainWindow &window)
+{
+    auto *editor = window.findChild<ScriptEditor *>();
+    if (!editor)
+        return;
+    ScriptEdit *edit = editor->edit();
+    QString text = edit->toPlainText();
+    const struct {
+        const char *from, *to;
+    } slips[] = {{"land_percent  50", "land_percent  2.5"}, {"base_size  10", "base_sise  10"}};
+    for (const auto &slip : slips) {
+        const QString from = QString::fromLatin1(slip.from);
+        const int at = int(text.indexOf(from));
+        if (at >= 0)
+            text.replace(at, from.size(), QString::fromLatin1(slip.to));
+    }
+    QEventLoop wait;
+    QObject::connect(editor->liveCheck(), &LiveCheck::checked, &wait, &QEventLoop::quit);
+    QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+    edit->setPlainText(text);
+    editor->liveCheck()->checkNow();
+    wait.exec();
+    const QTextBlock section = edit->document()->find(QStringLiteral("<LAND_GENERATION>")).block();
+    if (section.isValid())
+        edit->verticalScrollBar()->setValue(section.blockNumber());
+}
+
+int Shoot(const QString &dir)
 {
     if (!QDir().mkpath(dir)) {
         std::fprintf(stderr, "quorlin: cannot make %s\n", qPrintable(dir));
@@ -95,10 +149,12 @@ int TakeScreenshots(const QString &dir)
     ok = Save(recent->menu(), out.filePath(QStringLiteral("recent_drafts.png"))) && ok;
     recent->menu()->hide();
 
-    for (int page = 0; page <= WizardModel::kLastPage; ++page) {
+    for (int page = 0; page < WizardModel::kLastPage; ++page) {
         ok = Save(&window, out.filePath(QStringLiteral("page%1.png").arg(page))) && ok;
         model.next();
     }
+    PlantSlips(window);
+    ok = Save(&window, out.filePath(QStringLiteral("page%1.png").arg(WizardModel::kLastPage))) && ok;
 
     // The preview beside the first page, for every map size (without
     // remembering it as shown).
@@ -126,6 +182,31 @@ int TakeScreenshots(const QString &dir)
     ok = Save(picker, out.filePath(QStringLiteral("picker_unique_units.png"))) && ok;
     picker->reject();
     return ok ? 0 : 1;
+}
+
+} // namespace
+
+int TakeScreenshots(const QString &dir)
+{
+    // As the platform draws them; then in a dark palette, and with text half
+    // as large again, each in a folder of its own.
+    const QString style = QApplication::style()->name();
+    const QPalette palette = QApplication::palette();
+    const QFont font = QApplication::font();
+    int code = Shoot(dir);
+
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(DarkPalette());
+    code = qMax(code, Shoot(QDir(dir).filePath(QStringLiteral("dark"))));
+
+    QApplication::setStyle(QStyleFactory::create(style));
+    QApplication::setPalette(palette);
+    QFont large = font;
+    large.setPointSizeF(font.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    code = qMax(code, Shoot(QDir(dir).filePath(QStringLiteral("large-text"))));
+    QApplication::setFont(font);
+    return code;
 }
 
 } // namespace quorlin

@@ -2,6 +2,7 @@
 
 #include "core/ui_text.h"
 #include "names/picker_lists.h"
+#include "ui/accessible_text.h"
 #include "ui/unit_search.h"
 
 #include <QComboBox>
@@ -65,6 +66,8 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
             combo->setMaxVisibleItems(20);
             chooser = combo;
         }
+        // Named after its category, as a screen reader meets it below the option.
+        NameControl(chooser, option->text());
         // A hidden chooser keeps its place, so choosing a category moves nothing.
         QSizePolicy policy = chooser->sizePolicy();
         policy.setRetainSizeWhenHidden(true);

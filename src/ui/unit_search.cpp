@@ -40,6 +40,7 @@ UnitSearch::UnitSearch(QWidget *parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("Search"));
     setPlaceholderText(Ui::tr("搜索单位名称"));
+    setAccessibleName(placeholderText());
     setClearButtonEnabled(true);
 
     auto *completer = new QCompleter(EntryModel(this), this);
