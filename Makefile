@@ -12,10 +12,13 @@ endif
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 STARTUP_ROUNDS ?= 21
+PREFIX ?= /usr/local
 PREVIEW_ROUNDS ?= 21
 
-# Debian packages the build, the tests and the screenshots need.
-PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei
+# Debian packages the build, the tests and the screenshots need; the second
+# line installs, packages and checks the desktop files (make install, make package).
+PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei \
+  dpkg-dev file desktop-file-utils appstream libxml2-utils groff-base
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_WINDOW_PACKAGES := xvfb
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -26,8 +29,8 @@ CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 endif
 
-.PHONY: all deps fuzz-deps configure build run test bench bench-check bench-editor bench-startup bench-window \
-  bench-preview fuzz fuzz-preview fuzz-script screenshots clean
+.PHONY: all deps fuzz-deps configure build run test install uninstall desktop-caches package bench bench-check \
+  bench-editor bench-startup bench-window bench-preview fuzz fuzz-preview fuzz-script screenshots clean
 
 all: build
 
@@ -54,6 +57,32 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Into $(DESTDIR)$(PREFIX); the list of what went where (without DESTDIR) is kept for uninstall
+# (the build's own install_manifest.txt is rewritten by every install, the
+# tests' and the package's too). Installed for real, the desktop's caches
+# learn the new file types, menu entry and icon.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+	cp $(BUILD)/install_manifest.txt $(BUILD)/installed_files.txt
+	@if [ -z "$(DESTDIR)" ]; then $(MAKE) --no-print-directory desktop-caches; fi
+
+uninstall:
+	@[ -f $(BUILD)/installed_files.txt ] || { echo "Nothing installed from $(BUILD)."; exit 1; }
+	sed 's|^|$(DESTDIR)|' $(BUILD)/installed_files.txt | xargs -rd '\n' rm -fv
+	@sed -n 's|^\(.*\)/libquorlin_window.so$$|$(DESTDIR)\1|p' $(BUILD)/installed_files.txt \
+	  | xargs -rd '\n' rmdir --ignore-fail-on-non-empty
+	rm -f $(BUILD)/installed_files.txt
+	@if [ -z "$(DESTDIR)" ]; then $(MAKE) --no-print-directory desktop-caches; fi
+
+desktop-caches:
+	-command -v update-mime-database >/dev/null && update-mime-database $(PREFIX)/share/mime
+	-command -v update-desktop-database >/dev/null && update-desktop-database -q $(PREFIX)/share/applications
+	-command -v gtk-update-icon-cache >/dev/null && gtk-update-icon-cache -qtf $(PREFIX)/share/icons/hicolor
+
+# A Debian package, quorlin_VERSION_ARCH.deb in $(BUILD); `apt install ./$(BUILD)/quorlin_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bench

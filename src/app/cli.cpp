@@ -192,8 +192,10 @@ std::optional<int> ReadWindowArguments(const QStringList &arguments, WindowOptio
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
-    parser.addPositionalArgument(QStringLiteral("draft"), QStringLiteral("A draft (*.qlx) to open."),
-                                 QStringLiteral("[FILE.qlx]"));
+    parser.addPositionalArgument(
+        QStringLiteral("draft"),
+        QStringLiteral("A draft (*.qlx) to open, or a map script (*.rms) to show on the script page."),
+        QStringLiteral("[FILE.qlx]"));
     const QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"));
     QList<QCommandLineOption> hidden = {screenshots, quitAfterShow};

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <cstring>
 
 namespace {
@@ -15,6 +16,18 @@ QElapsedTimer &ProcessClock()
     return clock;
 }
 const bool kClockStarted = (ProcessClock().start(), true);
+
+// The window's module: beside the executable in the build folder, in the
+// program's own library folder where it is installed. When it is in
+// neither, the one beside is named as missing.
+QString WindowModule()
+{
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString beside = here.filePath(QStringLiteral(QUORLIN_WINDOW_MODULE));
+    const QString installed =
+        QDir::cleanPath(here.filePath(QStringLiteral(QUORLIN_MODULE_FROM_BINARY "/" QUORLIN_WINDOW_MODULE)));
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+}
 
 } // namespace
 
@@ -36,7 +49,7 @@ int main(int argc, char *argv[])
             QCoreApplication app(argc, argv);
             if (const std::optional<int> exitCode = quorlin::ReadPreviewArguments(app.arguments(), &request))
                 return *exitCode;
-            module = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUORLIN_WINDOW_MODULE));
+            module = WindowModule();
         }
         const auto run = reinterpret_cast<QuorlinRunPreview>(
             quorlin::ModuleEntry(module, QUORLIN_RUN_PREVIEW_SYMBOL, QStringLiteral("draw the preview")));
@@ -51,9 +64,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         if (const std::optional<int> exitCode = quorlin::ReadWindowArguments(app.arguments(), &options))
             return *exitCode;
-        // The window's module lies beside the executable, in the build
-        // folder and where it is installed alike.
-        module = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUORLIN_WINDOW_MODULE));
+        module = WindowModule();
     }
     return quorlin::OpenWindow(module, argc, argv, options);
 }

@@ -7,12 +7,16 @@
 #include "ui/pages.h"
 #include "ui/preview_panel.h"
 #include "ui/reading_order.h"
+#include "ui/recent_drafts_button.h"
 #include "ui/unit_picker.h"
 #include "ui/window_undo_keys.h"
+#include "wizard/remembered_state.h"
 #include "wizard/wizard_model.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,8 +34,8 @@
 
 namespace quorlin {
 
-MainWindow::MainWindow(WizardModel &model, QWidget *parent)
-    : QWidget(parent), model_(model), binder_(new ModelBinder(model, this)), pages_(new QStackedWidget),
+MainWindow::MainWindow(WizardModel &model, RememberedState *state, QWidget *parent)
+    : QWidget(parent), model_(model), state_(state), binder_(new ModelBinder(model, this)), pages_(new QStackedWidget),
       scroll_(new QScrollArea)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -70,6 +74,12 @@ MainWindow::MainWindow(WizardModel &model, QWidget *parent)
     binder_->sync();
     follow();
     fitToScreen();
+    setAcceptDrops(true);
+    if (state_) {
+        connect(&model_, &WizardModel::draftFiled, this, [this](const QString &path) { state_->noteDraft(path); });
+        // Where it was left, when that still fits a screen; else fitted anew.
+        restoreGeometry(state_->windowGeometry());
+    }
 }
 
 MainWindow::~MainWindow() { delete picker_; }
@@ -193,6 +203,10 @@ QWidget *MainWindow::buttonBar()
     });
     for (QPushButton *b : {restore, saveDraft, openDraft, preview})
         row->addWidget(b);
+    if (state_) {
+        recent_ = new RecentDraftsButton(model_, *state_);
+        row->addWidget(recent_);
+    }
     row->addWidget(status_, 1);
     for (QPushButton *b : {back, next, exit})
         row->addWidget(b);
@@ -234,6 +248,8 @@ void MainWindow::follow()
     const QString title = TitleFor(model_.draftPath(), model_.isModified());
     if (windowTitle() != title)
         setWindowTitle(title);
+    if (recent_)
+        recent_->setVisible(model_.isVisible(QStringLiteral("Command16")));
     if (pages_->currentIndex() != model_.page()) {
         buildPage(model_.page());
         const int from = shownPage_;
@@ -311,7 +327,31 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     exitConfirmed_ = false;
+    if (state_)
+        state_->setWindowGeometry(saveGeometry());
     event->accept();
+}
+
+bool MainWindow::offersDrafts() const
+{
+    auto *open = findChild<QPushButton *>(QStringLiteral("Command16"));
+    return isEnabled() && open && open->isVisible() && open->isEnabled();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (offersDrafts() && !DraggedDraft(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = DraggedDraft(event->mimeData());
+    if (!offersDrafts() || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Asked once the drop is over, so that the file manager is not left waiting on the question.
+    QTimer::singleShot(0, this, [this, path] { model_.askAndOpenDraft(path); });
 }
 
 void MainWindow::openPicker()

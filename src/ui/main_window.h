@@ -12,6 +12,8 @@ namespace quorlin {
 
 class ModelBinder;
 class PreviewPanel;
+class RecentDraftsButton;
+class RememberedState;
 class WindowUndoKeys;
 class UnitPicker;
 class WizardModel;
@@ -23,7 +25,9 @@ class WizardModel;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(WizardModel &model, QWidget *parent = nullptr);
+    // With `state`, the window comes back where it was left, offers the
+    // drafts used last, and keeps both for the next run.
+    explicit MainWindow(WizardModel &model, RememberedState *state = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     WizardModel &model() { return model_; }
@@ -48,6 +52,9 @@ public:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A draft dropped on the window opens as "打开草稿" opens a chosen one.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QWidget *buttonBar();
@@ -59,14 +66,17 @@ private:
     void exitProgram();
     void openPicker();
     void fitToScreen();
+    bool offersDrafts() const;
 
     WizardModel &model_;
+    RememberedState *state_;
     ModelBinder *binder_;
     QStackedWidget *pages_;
     QScrollArea *scroll_;
     QLabel *status_ = nullptr;
     PreviewPanel *preview_ = nullptr;
     QWidget *bar_ = nullptr;
+    RecentDraftsButton *recent_ = nullptr;
     WindowUndoKeys *undoKeys_ = nullptr;
     QSet<int> built_;
     QPointer<UnitPicker> picker_;

@@ -1,8 +1,10 @@
 #include "ui/qt_dialogs.h"
 
 #include "core/ui_text.h"
+#include "wizard/remembered_state.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -65,11 +67,15 @@ QString QtDialogs::fileName(FileKind kind, bool save)
     dialog.setNameFilter(draft ? Ui::tr("随机地图草稿(*.qlx)") : Ui::tr("随机地图脚本文件(*.rms)"));
     dialog.setDefaultSuffix(draft ? QStringLiteral("qlx") : QStringLiteral("rms"));
     // Replacing an existing file, script or draft, is confirmed by the dialog's own question.
+    if (state_ && !state_->lastFolder(kind).isEmpty())
+        dialog.setDirectory(state_->lastFolder(kind));
     if (draft && !lastDraft_.isEmpty())
         dialog.selectFile(lastDraft_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     const QString chosen = dialog.selectedFiles().constFirst();
+    if (state_)
+        state_->setLastFolder(kind, QFileInfo(chosen).absolutePath());
     if (draft)
         lastDraft_ = chosen;
     return chosen;

@@ -7,6 +7,8 @@
 
 namespace quorlin {
 
+class RememberedState;
+
 // The dialogs as the person at the screen sees them: message boxes, and the
 // two file dialogs, one for scripts (*.rms) and one for drafts (*.qlx).
 class QtDialogs : public Dialogs {
@@ -14,6 +16,8 @@ public:
     // Boxes and dialogs are placed over `parent`, which may come later.
     explicit QtDialogs(QWidget *parent = nullptr) : parent_(parent) {}
     void setParent(QWidget *parent) { parent_ = parent; }
+    // Where the file dialogs start: the folder each showed last, kept in `state`.
+    void rememberIn(RememberedState *state) { state_ = state; }
 
     void message(const QString &title, const QString &text, MessageIcon icon) override;
     Answer ask(const QString &title, const QString &text, bool withCancel, Answer defaultAnswer) override;
@@ -24,6 +28,7 @@ private:
     QString fileName(FileKind kind, bool save);
 
     QPointer<QWidget> parent_;
+    RememberedState *state_ = nullptr;
     QString lastDraft_; // the draft dialog offers the name chosen last, in either direction
 };
 

@@ -1,13 +1,16 @@
 #include "ui/run_window.h"
 
+#include "ui/desktop_pictures.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/screenshots.h"
+#include "wizard/remembered_state.h"
 #include "wizard/wizard_model.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
@@ -60,13 +63,21 @@ int RunWindow(int argc, char *argv[], const WindowOptions &options)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorlin"));
+    QApplication::setOrganizationName(QStringLiteral("Quorlin"));
+    // Ties the window to its menu entry, whose icon the desktop shows for it.
+    QApplication::setDesktopFileName(QStringLiteral(QUORLIN_APP_ID));
+    QApplication::setWindowIcon(AppIcon());
     InstallQtTranslations();
     if (!options.screenshots.isEmpty())
         return TakeScreenshots(options.screenshots);
 
+    // ~/.config/Quorlin/Quorlin.conf, or where XDG_CONFIG_HOME points.
+    QSettings store;
+    RememberedState state(store);
     QtDialogs dialogs;
+    dialogs.rememberIn(&state);
     WizardModel model(&dialogs);
-    MainWindow window(model);
+    MainWindow window(model, &state);
     dialogs.setParent(&window);
 
     StartupProbe probe(options.processClock, qEnvironmentVariableIsSet("QUORLIN_STARTUP_TIMING"),
@@ -77,7 +88,13 @@ int RunWindow(int argc, char *argv[], const WindowOptions &options)
     const QString draft = options.draft;
     if (!draft.isEmpty()) {
         // Opened once the window is up, so an error shows over an unchanged window.
-        QTimer::singleShot(0, &window, [&window, draft] { window.openDraftFile(draft); });
+        // A map script (the menu entry also takes them) goes to the script page.
+        QTimer::singleShot(0, &window, [&window, &model, draft] {
+            if (draft.endsWith(QLatin1String(".rms"), Qt::CaseInsensitive))
+                model.openScriptFile(draft);
+            else
+                window.openDraftFile(draft);
+        });
     }
     return app.exec();
 }

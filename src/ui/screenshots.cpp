@@ -2,25 +2,31 @@
 
 #include "core/scripted_dialogs.h"
 #include "preview/map_sizes.h"
+#include "ui/desktop_pictures.h"
 #include "ui/live_check.h"
 #include "ui/main_window.h"
 #include "ui/preview_panel.h"
+#include "ui/recent_drafts_button.h"
 #include "ui/script_edit.h"
 #include "ui/script_editor.h"
 #include "ui/unit_picker.h"
+#include "wizard/remembered_state.h"
 #include "wizard/wizard_model.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
+#include <QMenu>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
 #include <cstdio>
@@ -29,13 +35,17 @@ namespace quorlin {
 
 namespace {
 
+bool Saved(bool ok, const QString &path)
+{
+    std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(QDir::toNativeSeparators(path)));
+    return ok;
+}
+
 bool Save(QWidget *widget, const QString &path)
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-    const bool ok = widget->grab().save(path);
-    std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(QDir::toNativeSeparators(path)));
-    return ok;
+    return Saved(widget->grab().save(path), path);
 }
 
 // Something in every list, and on page 4 every frame shown, so that the
@@ -115,12 +125,30 @@ int Shoot(const QString &dir)
     ScriptedDialogs dialogs;
     WizardModel model(&dialogs);
     model.setDate(QStringLiteral("2024/5/1"));
-    MainWindow window(model);
+    // A store of its own, with a few drafts of a designer's, never the user's settings.
+    QTemporaryDir storeDir;
+    QSettings store(storeDir.filePath(QStringLiteral("quorlin.conf")), QSettings::IniFormat);
+    RememberedState state(store);
+    for (const char *draft : {"丘陵.qlx", "海岛争霸.qlx", "黑森林.qlx"})
+        state.noteDraft(QStringLiteral("/home/designer/地图/") + QString::fromUtf8(draft));
+    MainWindow window(model, &state);
     window.buildAllPages();
     window.show();
     Fill(model);
 
-    bool ok = true;
+    // The icon on the window's frame and in the application menu.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    const QString framed = out.filePath(QStringLiteral("window_icon.png"));
+    bool ok = Saved(FramedWindowPicture(&window).save(framed), framed);
+    const QString entry = out.filePath(QStringLiteral("menu_entry.png"));
+    ok = Saved(DesktopEntryPicture().save(entry), entry) && ok;
+    auto *recent = window.findChild<RecentDraftsButton *>(QStringLiteral("RecentDrafts"));
+    recent->refresh();
+    recent->menu()->popup(recent->mapToGlobal(QPoint(0, recent->height())));
+    ok = Save(recent->menu(), out.filePath(QStringLiteral("recent_drafts.png"))) && ok;
+    recent->menu()->hide();
+
     for (int page = 0; page < WizardModel::kLastPage; ++page) {
         ok = Save(&window, out.filePath(QStringLiteral("page%1.png").arg(page))) && ok;
         model.next();

@@ -5,6 +5,7 @@
 #include "drafts/draft.h"
 #include "script/script_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 // The model's files and the questions before work is lost: saving the
@@ -114,19 +115,24 @@ bool WizardModel::saveDraft()
     return true;
 }
 
+bool WizardModel::mayOpenDraft()
+{
+    return dialogs_
+           && dialogs_->ask(Attention(), Ui::tr("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true, Answer::No)
+                  == Answer::Yes;
+}
+
 bool WizardModel::openDraft()
 {
-    if (!dialogs_)
-        return false;
-    const Answer answer =
-        dialogs_->ask(Attention(), Ui::tr("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true, Answer::No);
-    if (answer != Answer::Yes)
+    if (!mayOpenDraft())
         return false;
     const QString path = dialogs_->openFileName(FileKind::Draft);
     if (path.isEmpty())
         return false;
     return openDraftFile(path);
 }
+
+bool WizardModel::askAndOpenDraft(const QString &path) { return mayOpenDraft() && openDraftFile(path); }
 
 bool WizardModel::openDraftFile(const QString &path)
 {
@@ -137,6 +143,36 @@ bool WizardModel::openDraftFile(const QString &path)
     }
     report(Failure(), Ui::tr("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);
     return false;
+}
+
+bool WizardModel::openScriptFile(const QString &path)
+{
+    // Far beyond any map script; reading stops there, whatever the file is.
+    constexpr qint64 kMaxScriptSize = 16 * 1024 * 1024;
+    QFile file(path);
+    QByteArray bytes;
+    QString error;
+    if (!file.open(QIODevice::ReadOnly))
+        error = file.errorString();
+    else if ((bytes = file.read(kMaxScriptSize + 1)).size() > kMaxScriptSize)
+        error = Ui::tr("文件太大，不是地图脚本。");
+    else if (file.error() != QFileDevice::NoError)
+        error = file.errorString();
+    if (!error.isEmpty()) {
+        report(Failure(), Ui::tr("无法打开脚本“%1”：%2").arg(path, error), MessageIcon::Error);
+        return false;
+    }
+    while (page_ < kLastPage)
+        next();
+    // Saved again unchanged, the file comes out byte for byte as it was read.
+    QString text = FromGbk(bytes);
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
+    setScript(text);
+    saved_ = true; // it is on disk as it stands
+    Q_EMIT status(Ui::tr("已打开：%1").arg(FileName(path)));
+    notify();
+    return true;
 }
 
 } // namespace quorlin

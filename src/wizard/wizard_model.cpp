@@ -95,6 +95,7 @@ void WizardModel::markDraft(const QString &path)
 {
     draftPath_ = path;
     draftState_ = project_;
+    Q_EMIT draftFiled(path);
 }
 
 void WizardModel::notify() { Q_EMIT changed(); }

@@ -107,6 +107,12 @@ public:
     bool applyDraft(const QByteArray &bytes, QString *error);
     // Opens a draft by path, telling the user through the dialogs when it cannot.
     bool openDraftFile(const QString &path);
+    // Opens a draft already chosen (dropped on the window, picked from the
+    // recent ones) as openDraft() does, with the same question first.
+    bool askAndOpenDraft(const QString &path);
+    // Shows a script file (GBK) on the script page, ready to edit and save;
+    // one that cannot be read is reported and changes nothing.
+    bool openScriptFile(const QString &path);
 
     // Puts the draft's values in place; used by the draft reader once the
     // whole file has been checked.
@@ -119,6 +125,8 @@ Q_SIGNALS:
     void changed();
     // A short note for the status line ("已保存：地图.qlx").
     void status(const QString &text);
+    // A draft was saved to or opened from this file.
+    void draftFiled(const QString &path);
 
 private:
     // One user action: the state before it becomes an undo step if the action
@@ -129,6 +137,8 @@ private:
     void markDraft(const QString &path);
     // Asks what to do with unsaved work: true to go on (saved, or No), false to stay.
     bool settle(const QString &question, const std::function<bool()> &save);
+    // Whether the work here may give way to a draft: the question before opening one.
+    bool mayOpenDraft();
 
     void report(const QString &title, const QString &text, MessageIcon icon);
     // Shows a refused outcome's reason to the user and passes the outcome on.
