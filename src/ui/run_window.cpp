@@ -66,10 +66,11 @@ int RunWindow(int argc, char *argv[], const WindowOptions &options)
     QApplication::setOrganizationName(QStringLiteral("Quorlin"));
     // Ties the window to its menu entry, whose icon the desktop shows for it.
     QApplication::setDesktopFileName(QStringLiteral(QUORLIN_APP_ID));
-    QApplication::setWindowIcon(AppIcon());
     InstallQtTranslations();
-    if (!options.screenshots.isEmpty())
+    if (!options.screenshots.isEmpty()) {
+        QApplication::setWindowIcon(AppIcon());
         return TakeScreenshots(options.screenshots);
+    }
 
     // ~/.config/Quorlin/Quorlin.conf, or where XDG_CONFIG_HOME points.
     QSettings store;
@@ -84,6 +85,9 @@ int RunWindow(int argc, char *argv[], const WindowOptions &options)
                        options.quitAfterShow);
     window.installEventFilter(&probe);
     window.show();
+    // Decoding and scaling the icon is work the first page need not wait for;
+    // until then the desktop shows the menu entry's icon.
+    QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(AppIcon()); });
 
     const QString draft = options.draft;
     if (!draft.isEmpty()) {
