@@ -54,13 +54,12 @@ MainWindow::MainWindow(WizardModel &model, RememberedState *state, QWidget *pare
     scroll_->setAccessibleName(Ui::tr("向导页面"));
 
     // The preview, when the user wants it, beside every page.
-    preview_ = new PreviewPanel(model_);
-    preview_->setVisible(PreviewPanel::shownLastTime());
-    auto *pagesAndPreview = new QHBoxLayout;
-    pagesAndPreview->addWidget(scroll_, 1);
-    pagesAndPreview->addWidget(preview_);
+    pagesAndPreview_ = new QHBoxLayout;
+    pagesAndPreview_->addWidget(scroll_, 1);
+    if (PreviewPanel::shownLastTime())
+        pagesAndPreview_->addWidget(preview_ = new PreviewPanel(model_));
     auto *window = new QVBoxLayout(this);
-    window->addLayout(pagesAndPreview, 1);
+    window->addLayout(pagesAndPreview_, 1);
     bar_ = buttonBar();
     window->addWidget(bar_);
     undoKeys_ = new WindowUndoKeys(this);
@@ -139,7 +138,10 @@ void MainWindow::showPreview(bool on)
         const QSignalBlocker quiet(toggle);
         toggle->setChecked(on);
     }
-    preview_->setVisible(on);
+    if (on && !preview_)
+        pagesAndPreview_->addWidget(preview_ = new PreviewPanel(model_));
+    if (preview_)
+        preview_->setVisible(on);
     fitToScreen();
 }
 
@@ -196,7 +198,7 @@ QWidget *MainWindow::buttonBar()
     auto *preview = new QPushButton(Ui::tr("预览"));
     preview->setObjectName(QStringLiteral("PreviewToggle"));
     preview->setCheckable(true);
-    preview->setChecked(preview_->isVisibleTo(this));
+    preview->setChecked(preview_ && preview_->isVisibleTo(this));
     connect(preview, &QPushButton::toggled, this, [this](bool on) {
         showPreview(on);
         PreviewPanel::rememberShown(on);
@@ -286,7 +288,7 @@ void MainWindow::fitToScreen()
     QSize want = pages_->sizeHint().expandedTo(QSize(52 * line, 39 * line)) + QSize(scrollBar, 0);
     const QSize bar = layout()->itemAt(1)->sizeHint();
     const QMargins m = layout()->contentsMargins();
-    if (preview_->isVisibleTo(this))
+    if (preview_ && preview_->isVisibleTo(this))
         want += QSize(preview_->width() + layout()->spacing(), 0);
     want = QSize(qMax(want.width(), bar.width()) + m.left() + m.right(),
                  want.height() + layout()->spacing() + bar.height() + m.top() + m.bottom());

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
 class QScrollArea;
 class QStackedWidget;
@@ -74,7 +75,10 @@ private:
     QStackedWidget *pages_;
     QScrollArea *scroll_;
     QLabel *status_ = nullptr;
+    // Built on its first showing: most sessions never open it, and the first
+    // page comes up sooner without it.
     PreviewPanel *preview_ = nullptr;
+    QHBoxLayout *pagesAndPreview_ = nullptr;
     QWidget *bar_ = nullptr;
     RecentDraftsButton *recent_ = nullptr;
     WindowUndoKeys *undoKeys_ = nullptr;

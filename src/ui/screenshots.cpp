@@ -160,8 +160,8 @@ int Shoot(const QString &dir)
     // remembering it as shown).
     for (int page = model.page(); page > 0; --page)
         model.back();
-    auto *preview = window.findChild<PreviewPanel *>();
     window.showPreview(true);
+    auto *preview = window.findChild<PreviewPanel *>();
     auto *sizes = preview->findChild<QComboBox *>(QStringLiteral("PreviewSize"));
     for (int size = 0; size < preview::MapSizes().size(); ++size) {
         sizes->setCurrentIndex(size);
