@@ -98,7 +98,8 @@ void InstallTest::debianPackage()
     const Run cpack =
         RunProgram(QStringLiteral(QUORLIN_CPACK),
                    {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-                    QStringLiteral(QUORLIN_BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-B"), dir.path()});
+                    QStringLiteral(QUORLIN_BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-B"), dir.path()},
+                   QProcessEnvironment::systemEnvironment(), 300000); // a sanitized build packs slowly
     QVERIFY2(cpack.exitCode == 0, qPrintable(Explain(cpack)));
     const QStringList debs = QDir(dir.path()).entryList({QStringLiteral("quorlin_*.deb")});
     QCOMPARE(debs.size(), 1);

@@ -16,14 +16,15 @@ struct Run {
 
 // Runs a program with these arguments and waits for it.
 inline Run RunProgram(const QString &program, const QStringList &arguments,
-                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                      int timeoutMs = 60000)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     process.closeWriteChannel();
     Run run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+    if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
         run = {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
     return run;
 }

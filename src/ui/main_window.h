@@ -42,6 +42,9 @@ public:
     // Builds every page now rather than on its first visit or when the window
     // is idle (tests and screenshots look at all of them at once).
     void buildAllPages();
+    // Whether the other pages are built while the window is idle after the
+    // first one is painted (on unless the program ends at that first paint).
+    void setIdleBuilding(bool on) { idleBuildStarted_ = !on; }
 
     // Shows or hides the preview beside the pages, the window growing or
     // shrinking by its width where the screen allows.
