@@ -21,6 +21,19 @@ void Err(QString line)
     std::fputc('\n', stderr);
 }
 
+std::optional<int> ParseOrHelp(QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (!parser.parse(arguments)) {
+        Err(QStringLiteral("quorlin: ") + parser.errorText());
+        return kExitUsage;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return kExitOk;
+    }
+    return std::nullopt;
+}
+
 namespace {
 
 // "NAME=VALUE" split at the first '='.
@@ -250,14 +263,8 @@ int RunGenerate(const QStringList &arguments)
                         "entries, default, meaning.")},
     };
     parser.addOptions(options);
-    if (!parser.parse(arguments)) {
-        Err(QStringLiteral("quorlin: ") + parser.errorText());
-        return kExitUsage;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
-        return kExitOk;
-    }
+    if (const std::optional<int> done = ParseOrHelp(parser, arguments))
+        return *done;
     if (parser.positionalArguments() != QStringList{QStringLiteral("generate")}) {
         Err(QStringLiteral("quorlin: usage: quorlin generate [--set NAME=VALUE] [--select LIST=I,J] [--click NAME] "
                            "[--draft FILE] [--save-draft FILE] [--date TEXT] [--output FILE] [--check] (see --help)"));

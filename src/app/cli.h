@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include <QCommandLineParser>
 #include <optional>
 
 namespace quorlin {
@@ -17,6 +18,10 @@ enum ExitCode { kExitOk = 0, kExitFileError = 1, kExitUsage = 2 };
 // Writes one line to standard error; every message is one line, even one
 // that quotes a value holding line breaks.
 void Err(QString line);
+
+// Parses a mode's options. On a usage error or --help it says so and gives the
+// exit code; otherwise nothing, and the mode goes on.
+std::optional<int> ParseOrHelp(QCommandLineParser &parser, const QStringList &arguments);
 
 // `quorlin generate [options]`: drives the wizard model from the command line
 // and prints or writes the script. `arguments` includes the program name.

@@ -66,14 +66,8 @@ int RunCheck(const QStringList &arguments)
                                                     "modern."),
                                      QStringLiteral("DIALECT"), QStringLiteral("classic"));
     parser.addOption(dialect);
-    if (!parser.parse(arguments)) {
-        Print(stderr, QStringLiteral("quorlin: ") + parser.errorText());
-        return kExitUsage;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
-        return kExitOk;
-    }
+    if (const std::optional<int> done = ParseOrHelp(parser, arguments))
+        return *done;
     const std::optional<lang::Dialect> chosen = lang::DialectFromName(parser.value(dialect));
     QStringList files = parser.positionalArguments();
     files.removeFirst();

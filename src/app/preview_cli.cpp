@@ -62,14 +62,8 @@ std::optional<int> ReadPreviewArguments(const QStringList &arguments, PreviewReq
         {QStringLiteral("square"), QStringLiteral("A square picture instead of the game's diamond.")},
         {QStringLiteral("output"), QStringLiteral("The PNG picture to write."), QStringLiteral("MAP.png")},
     });
-    if (!parser.parse(arguments)) {
-        Err(QStringLiteral("quorlin: ") + parser.errorText());
-        return kExitUsage;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
-        return kExitOk;
-    }
+    if (const std::optional<int> done = ParseOrHelp(parser, arguments))
+        return *done;
     const QStringList files = parser.positionalArguments().mid(1);
     quint64 players = 2, seed = 1;
     const int size = parser.isSet(QStringLiteral("size")) ? preview::MapSizeIndex(parser.value(QStringLiteral("size")))

@@ -56,17 +56,17 @@ void Checker::arguments(const Node &node, const Place &place)
 {
     const WordInfo &info = *node.info;
     for (size_t i = 0; i < info.args.size(); ++i) {
-        const ArgSpec &spec = info.args[i];
+        const ArgSpec &expected = info.args[i];
         if (i >= node.args.size()) {
-            if (!spec.optional)
+            if (!expected.optional)
                 problems_.error("argument-missing", node.head,
                                 Ui::tr("“%1”缺少第 %2 个参数（%3）：请在它后面写上。")
                                     .arg(node.head.text)
                                     .arg(i + 1)
-                                    .arg(KindText(spec.kind)));
+                                    .arg(KindText(expected.kind)));
             return;
         }
-        argument(node.head, spec.kind, node.args[i], &info, info.args.size() == 1, place);
+        argument(node.head, expected.kind, node.args[i], &info, info.args.size() == 1, place);
     }
 }
 

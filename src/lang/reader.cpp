@@ -92,15 +92,15 @@ private:
     }
 
     // Takes the arguments a word's row asks for: stops at the first missing.
-    std::vector<Word> takeArgs(const Word &head, const std::vector<ArgSpec> &specs)
+    std::vector<Word> takeArgs(const Word &head, const std::vector<ArgSpec> &expected)
     {
         std::vector<Word> args;
-        for (const ArgSpec &spec : specs) {
+        for (const ArgSpec &arg : expected) {
             const Word *next = peek();
             if (!next || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
                 break;
             const bool sameLine = next->line == head.line;
-            if (!sameLine && (spec.optional || !Plausible(spec.kind, next->text)))
+            if (!sameLine && (arg.optional || !Plausible(arg.kind, next->text)))
                 break;
             args.push_back(take());
         }

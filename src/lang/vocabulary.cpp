@@ -68,14 +68,14 @@ struct Tables {
                     w.kind = k.kind;
             w.where = r.value(2).split(QLatin1Char(','), Qt::SkipEmptyParts);
             for (QString arg : r.value(3).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-                ArgSpec spec;
-                spec.optional = arg.endsWith(QLatin1Char('?'));
-                if (spec.optional)
+                ArgSpec wanted;
+                wanted.optional = arg.endsWith(QLatin1Char('?'));
+                if (wanted.optional)
                     arg.chop(1);
                 for (const auto &k : kArgKinds)
                     if (arg == QLatin1String(k.name))
-                        spec.kind = k.kind;
-                w.args.push_back(spec);
+                        wanted.kind = k.kind;
+                w.args.push_back(wanted);
             }
             w.repeatable = r.value(4) != QLatin1String("no");
             w.min = OptionalInt(r.value(5));
