@@ -3,17 +3,21 @@
 namespace quorlin::preview {
 
 Clump::Clump(int side, QVector<int> *owner, int id, int clumping)
-    : side_(side), owner_(owner->data()), id_(id), clumping_(qBound(0, clumping, 1000))
+    : side_(side), axes_(side), owner_(owner->data()), id_(id), clumping_(qBound(0, clumping, 1000))
 {}
+
+// For a tile at least one step from the edge.
+int Clump::neighboursOwnedInside(int tile) const
+{
+    const int *up = owner_ + tile - side_, *row = owner_ + tile, *down = owner_ + tile + side_;
+    return (up[-1] == id_) + (up[0] == id_) + (up[1] == id_) + (row[-1] == id_) + (row[1] == id_) + (down[-1] == id_)
+           + (down[0] == id_) + (down[1] == id_);
+}
 
 int Clump::neighboursOwned(int x, int y) const
 {
-    if (x > 0 && y > 0 && x < side_ - 1 && y < side_ - 1) {
-        const int tile = y * side_ + x;
-        const int *up = owner_ + tile - side_, *row = owner_ + tile, *down = owner_ + tile + side_;
-        return (up[-1] == id_) + (up[0] == id_) + (up[1] == id_) + (row[-1] == id_) + (row[1] == id_)
-               + (down[-1] == id_) + (down[0] == id_) + (down[1] == id_);
-    }
+    if (x > 0 && y > 0 && x < side_ - 1 && y < side_ - 1)
+        return neighboursOwnedInside(y * side_ + x);
     int count = 0;
     for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
@@ -25,21 +29,32 @@ int Clump::neighboursOwned(int x, int y) const
     return count;
 }
 
+void Clump::queue(int tile, int count)
+{
+    buckets_[size_t(count)].push_back(tile);
+    ++waiting_;
+}
+
 void Clump::add(int tile)
 {
     owner_[tile] = id_;
     tiles_.push_back(tile);
-    const int x = tile % side_, y = tile / side_;
+    const int x = axes_.x(tile), y = axes_.y(tile);
+    if (x >= 2 && y >= 2 && x < side_ - 2 && y < side_ - 2) {
+        // Away from the edge: neither the tile's neighbours nor theirs
+        // need a bounds check.
+        const int around[8] = {-side_ - 1, -side_, -side_ + 1, -1, 1, side_ - 1, side_, side_ + 1};
+        for (int step : around) {
+            if (owner_[tile + step] == -1)
+                queue(tile + step, neighboursOwnedInside(tile + step));
+        }
+        return;
+    }
     for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
             const int nx = x + dx, ny = y + dy;
-            if (!(dx || dy) || nx < 0 || ny < 0 || nx >= side_ || ny >= side_)
-                continue;
-            const int next = ny * side_ + nx;
-            if (owner_[next] == -1) {
-                buckets_[size_t(neighboursOwned(nx, ny))].push_back(next);
-                ++waiting_;
-            }
+            if ((dx || dy) && nx >= 0 && ny >= 0 && nx < side_ && ny < side_ && owner_[ny * side_ + nx] == -1)
+                queue(ny * side_ + nx, neighboursOwned(nx, ny));
         }
     }
 }

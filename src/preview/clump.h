@@ -5,6 +5,7 @@
 #pragma once
 
 #include "preview/random.h"
+#include "preview/tile_axes.h"
 
 #include <QVector>
 #include <array>
@@ -31,9 +32,12 @@ public:
 
 private:
     int neighboursOwned(int x, int y) const;
+    int neighboursOwnedInside(int tile) const;
+    void queue(int tile, int count);
     int take(Random &random, int *bucket);
 
     int side_;
+    TileAxes axes_;
     int *owner_; // the shared vector's cells; it never changes size
     int id_;
     int clumping_;
@@ -50,7 +54,7 @@ bool Clump::grow(Random &random, Accept &&accept)
         const int tile = take(random, &bucket);
         // A tile waits once for each count it had; only the entry for its
         // current count is live.
-        if (owner_[tile] != -1 || neighboursOwned(tile % side_, tile / side_) != bucket || !accept(tile))
+        if (owner_[tile] != -1 || neighboursOwned(axes_.x(tile), axes_.y(tile)) != bucket || !accept(tile))
             continue;
         add(tile);
         return true;

@@ -71,8 +71,12 @@ void Join(MapContext &map, const QVector<int> &cost, const QVector<int> &origins
         buckets[0].push_back(origins[i]);
         ++waiting;
     }
+    // Read through plain pointers: the writes to the search's own arrays
+    // would otherwise make the compiler fetch each array's address again.
+    const quint8 *cliff = grid.cliff.constData(), *terrain = grid.terrain.constData();
+    const int *costOf = cost.constData();
     auto price = [&](int tile) {
-        return grid.cliff[tile] ? 0 : (source[tile] >= 0 && dist[tile] == 0) ? 1 : cost[grid.terrain[tile]];
+        return cliff[tile] ? 0 : (source[tile] >= 0 && dist[tile] == 0) ? 1 : costOf[terrain[tile]];
     };
     QHash<quint64, Meeting> meetings;
     for (int d = 0; waiting > 0; ++d) {
@@ -163,14 +167,15 @@ void BuildConnections(MapContext &map)
             if ((replacement[t] >= 0 || fallback >= 0) && !radii.contains(radius[t]))
                 radii << radius[t];
         }
-        QVector<quint8> before = grid.terrain;
+        const QVector<quint8> before = grid.terrain;
+        quint8 *terrain = grid.terrain.data();
         for (int r : radii) {
             const QVector<quint8> near = NearMask(grid, path, r);
             for (int tile = 0; tile < map.area; ++tile) {
                 const int old = before[tile];
-                const int now = replacement[old] >= 0 ? replacement[old] : fallback;
-                if (near[tile] && radius[old] == r && now >= 0)
-                    grid.terrain[tile] = quint8(now);
+                const int now = replacement.at(old) >= 0 ? replacement.at(old) : fallback;
+                if (near[tile] && radius.at(old) == r && now >= 0)
+                    terrain[tile] = quint8(now);
             }
         }
     }

@@ -5,6 +5,7 @@ namespace quorlin::preview {
 void Grid::reset(int newSide, const QString &base)
 {
     side = newSide;
+    axes_ = TileAxes(newSide);
     terrainNames.clear();
     ids_.clear();
     const int count = newSide * newSide;

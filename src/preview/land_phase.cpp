@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kMaxLands = 1000;
 constexpr int kMaxZoneAvoidance = 16;
+// Zones run from 0 to 2000, so a tile's zone fits in 16 bits.
+constexpr qint16 kNoZone = -1;
 
 struct Land {
     const PlanBlock *block = nullptr;
@@ -117,18 +119,24 @@ bool WithinBorders(const MapContext &map, const Land &land, Random &random, int 
     return true;
 }
 
-bool AwayFromOtherZones(const MapContext &map, const QVector<int> &owner, const QVector<int> &zones, const Land &land,
-                        int zone, int tile)
+// Whether no tile within the land's avoidance distance of `tile` belongs to a
+// land of another zone. `zoneOf` holds each tile's zone, kNoZone when free;
+// the rows are scanned without an early exit, which the compiler turns into
+// wide compares.
+bool AwayFromOtherZones(const MapContext &map, const QVector<qint16> &zoneOf, const Land &land, int zone, int tile)
 {
     if (land.avoidance <= 0)
         return true;
     const int x = map.grid.x(tile), y = map.grid.y(tile), r = land.avoidance;
+    const int x0 = qMax(0, x - r), x1 = qMin(map.side - 1, x + r);
+    const qint16 own = qint16(zone);
     for (int ny = qMax(0, y - r); ny <= qMin(map.side - 1, y + r); ++ny) {
-        const int *row = owner.constData() + ny * map.side;
-        for (int nx = qMax(0, x - r); nx <= qMin(map.side - 1, x + r); ++nx) {
-            if (row[nx] >= 0 && zones[row[nx]] != zone)
-                return false;
-        }
+        const qint16 *row = zoneOf.constData() + ny * map.side;
+        bool other = false;
+        for (int nx = x0; nx <= x1; ++nx)
+            other |= (row[nx] != kNoZone) & (row[nx] != own);
+        if (other)
+            return false;
     }
     return true;
 }
@@ -214,51 +222,59 @@ void BuildLands(MapContext &map)
     }
 
     // Starting squares in script order, later over earlier; then growth
-    // together, a tile per land per round.
+    // together, a tile per land per round. The loops below run over every
+    // tile, so they read through plain pointers.
     QVector<int> owner(int(map.area), -1);
+    int *ownerOf = owner.data();
+    const Land *land = lands.constData();
+    const PlacedLand *start = placed.constData();
     for (int i = 0; i < lands.size(); ++i) {
-        const int r = lands[i].baseSize, ox = map.grid.x(placed[i].origin), oy = map.grid.y(placed[i].origin);
+        const int r = land[i].baseSize, ox = map.grid.x(start[i].origin), oy = map.grid.y(start[i].origin);
         for (int y = qMax(0, oy - r); y <= qMin(map.side - 1, oy + r); ++y) {
             for (int x = qMax(0, ox - r); x <= qMin(map.side - 1, ox + r); ++x) {
                 const int tile = y * map.side + x;
-                if (tile == placed[i].origin || WithinBorders(map, lands[i], random, tile))
-                    owner[tile] = i;
+                if (tile == start[i].origin || WithinBorders(map, land[i], random, tile))
+                    ownerOf[tile] = i;
             }
         }
     }
     std::vector<std::unique_ptr<Clump>> clumps;
     for (int i = 0; i < lands.size(); ++i)
-        clumps.push_back(std::make_unique<Clump>(map.side, &owner, i, lands[i].clumping));
+        clumps.push_back(std::make_unique<Clump>(map.side, &owner, i, land[i].clumping));
+    QVector<qint16> zones(int(map.area), kNoZone);
+    qint16 *zoneOf = zones.data();
     for (int tile = 0; tile < map.area; ++tile) {
-        if (owner[tile] >= 0)
-            clumps[owner[tile]]->add(tile);
+        if (ownerOf[tile] >= 0) {
+            clumps[size_t(ownerOf[tile])]->add(tile);
+            zoneOf[tile] = qint16(start[ownerOf[tile]].zone);
+        }
     }
-    QVector<int> zones;
-    for (const PlacedLand &land : placed)
-        zones << land.zone;
     std::vector<int> growing, still;
     for (int i = 0; i < lands.size(); ++i)
         growing.push_back(i);
     while (!growing.empty()) {
         still.clear();
         for (int i : growing) {
-            if (clumps[i]->size() >= placed[i].budget)
+            Clump &clump = *clumps[size_t(i)];
+            if (clump.size() >= start[i].budget)
                 continue;
-            const Land &land = lands[i];
-            const int zone = placed[i].zone;
-            if (clumps[i]->grow(random, [&](int tile) {
-                    return WithinBorders(map, land, random, tile)
-                           && AwayFromOtherZones(map, owner, zones, land, zone, tile);
-                }))
+            const int zone = start[i].zone;
+            if (clump.grow(random, [&](int tile) {
+                    return WithinBorders(map, land[i], random, tile) && AwayFromOtherZones(map, zones, land[i], zone, tile);
+                })) {
+                zoneOf[clump.tiles().back()] = qint16(zone);
                 still.push_back(i);
+            }
         }
         growing.swap(still);
     }
+    qint16 *landOf = map.grid.land.data();
+    quint8 *terrain = map.grid.terrain.data();
     for (int tile = 0; tile < map.area; ++tile) {
-        if (owner[tile] >= 0) {
-            map.grid.land[tile] = qint16(owner[tile]);
-            map.grid.terrain[tile] = quint8(lands[owner[tile]].terrain);
-            ++placed[owner[tile]].tiles;
+        if (ownerOf[tile] >= 0) {
+            landOf[tile] = qint16(ownerOf[tile]);
+            terrain[tile] = quint8(land[ownerOf[tile]].terrain);
+            ++placed[ownerOf[tile]].tiles;
         }
     }
 }

@@ -10,9 +10,12 @@ namespace {
 
 constexpr int kMaxRadius = 30;
 constexpr int kAttempts = 64;
-// A block stops trying after this many groups in a row found no place, or
-// after looking at this many tiles; the phase after the last.
-constexpr int kFailuresInARow = 64;
+// A block stops trying after this many groups in a row found no place (for a
+// player's own groups, the player's part of the block stops), or after
+// looking at this many tiles; the phase after the last. Each group looks at
+// up to kAttempts tiles, so a spot that is merely scarce is still found.
+constexpr int kFailuresInARow = 16;
+constexpr int kPlayerFailuresInARow = 2;
 constexpr qint64 kLooksPerBlock = 4000000;
 constexpr qint64 kLooksInAll = 16000000;
 
@@ -57,7 +60,6 @@ ObjectRule ReadRule(MapContext &map, const PlanBlock &block)
     if (block.has(QStringLiteral("terrain_to_place_on")))
         rule.terrain = map.grid.terrainId(block.word(QStringLiteral("terrain_to_place_on")));
     rule.landId = block.number(QStringLiteral("place_on_specific_land_id"), INT_MIN, -1000, 1000);
-    rule.water = ObjectStyle(block.args.value(0)).water;
     return rule;
 }
 
@@ -71,19 +73,24 @@ public:
 
     void place(const PlanBlock &block, int index)
     {
-        const ObjectRule rule = ReadRule(map_, block);
+        ObjectRule rule = ReadRule(map_, block);
         ObjectBlockReport report;
         report.line = block.line;
         report.name = block.args.value(0);
+        report.style = ObjectStyle(report.name);
+        rule.water = report.style.water;
         const int sets = rule.everyPlayer ? map_.players : 1;
-        int failures = 0;
+        const int giveUp = rule.everyPlayer ? kPlayerFailuresInARow : kFailuresInARow;
         const qint64 allowed = qMin(looks_ + kLooksPerBlock, kLooksInAll);
         for (int set = 0; set < sets; ++set) {
             const int origin = rule.everyPlayer ? map_.result.playerOrigins.value(set, -1) : -1;
+            int failures = 0;
             for (int g = 0; g < rule.groups; ++g) {
+                if ((rule.everyPlayer && origin < 0) || failures >= giveUp || looks_ > allowed) {
+                    report.groups += rule.groups - g; // wanted, never tried
+                    break;
+                }
                 ++report.groups;
-                if ((rule.everyPlayer && origin < 0) || failures >= kFailuresInARow || looks_ > allowed)
-                    continue;
                 const int count = qMax(1, rule.objects + random_.between(-rule.variance, rule.variance));
                 const int placed = group(rule, origin, count, index, rule.everyPlayer ? set + 1 : 0);
                 report.objects += placed;

@@ -53,7 +53,7 @@ QColor ObjectColour(const PreviewResult &result, const PlacedObject &object)
 {
     if (object.player > 0)
         return QColor(QRgb(PlayerColour(object.player)));
-    return QColor(QRgb(ObjectStyle(result.objectBlocks.value(object.block).name).rgb));
+    return QColor(QRgb(result.objectBlocks.value(object.block).style.rgb));
 }
 
 QStringList TextLines(const PreviewResult &result)

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "preview/map_plan.h"
+#include "preview/styles.h"
+#include "preview/tile_axes.h"
 
 #include <QHash>
 #include <QVector>
@@ -33,12 +35,13 @@ struct Grid {
     // last one stands for every later one.
     int terrainId(const QString &name);
     QString terrainAt(int tile) const { return terrainNames.value(terrain[tile]); }
-    int x(int tile) const { return tile % side; }
-    int y(int tile) const { return tile / side; }
+    int x(int tile) const { return axes_.x(tile); }
+    int y(int tile) const { return axes_.y(tile); }
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < side && y < side; }
 
 private:
     QHash<QString, int> ids_;
+    TileAxes axes_;
 };
 
 // The larger of the distances along the two axes, the measure used for every
@@ -67,6 +70,7 @@ struct PlacedObject {
 struct ObjectBlockReport {
     int line = 0;
     QString name;
+    Style style;          // how its objects look, looked up once per block
     int groups = 0;       // groups wanted
     int groupsPlaced = 0; // groups with at least one object standing
     int objects = 0;      // objects standing

@@ -68,7 +68,7 @@ void PaintTerrains(MapContext &map)
         const qint16 *done = painted.constData();
         const quint8 *terrain = grid.terrain.constData(), *height = grid.height.constData();
         auto spaced = [&](int tile) {
-            const int x = tile % map.side, y = tile / map.side, r = patch.spacing;
+            const int x = grid.x(tile), y = grid.y(tile), r = patch.spacing;
             for (int ny = qMax(0, y - r); ny <= qMin(map.side - 1, y + r); ++ny) {
                 for (int nx = qMax(0, x - r); nx <= qMin(map.side - 1, x + r); ++nx) {
                     const int other = done[ny * map.side + nx];
