@@ -51,6 +51,10 @@ MainWindow::MainWindow(WizardModel &model, RememberedState *state, QWidget *pare
     scroll_->setWidget(pages_);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
+    // The window paints its background once; the scroll area and the page
+    // holder would paint the same colour over it again at every repaint.
+    scroll_->viewport()->setAutoFillBackground(false);
+    pages_->setAutoFillBackground(false);
     scroll_->setAccessibleName(Ui::tr("向导页面"));
 
     // The preview, when the user wants it, beside every page.

@@ -1,6 +1,7 @@
 #include "ui/run_window.h"
 
 #include "ui/desktop_pictures.h"
+#include "ui/frame_style.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/screenshots.h"
@@ -20,7 +21,8 @@ namespace quorlin {
 namespace {
 
 // Watches the window's first show and first paint: prints the times when
-// QUORLIN_STARTUP_TIMING is set, and ends the program there when asked to.
+// QUORLIN_STARTUP_TIMING is set, and ends the program there when asked to;
+// otherwise gives the window its icon.
 class StartupProbe : public QObject {
 public:
     StartupProbe(const QElapsedTimer &clock, bool print, bool quit) : clock_(clock), print_(print), quit_(quit) {}
@@ -37,6 +39,10 @@ protected:
                              static_cast<long long>(shownAt_), static_cast<long long>(clock_.elapsed()));
             if (quit_)
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            else
+                // Decoding and scaling the icon is work the first page need
+                // not wait for; until then the desktop shows the menu entry's.
+                QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(AppIcon()); });
         }
         return false;
     }
@@ -67,6 +73,8 @@ int RunWindow(int argc, char *argv[], const WindowOptions &options)
     // Ties the window to its menu entry, whose icon the desktop shows for it.
     QApplication::setDesktopFileName(QStringLiteral(QUORLIN_APP_ID));
     InstallQtTranslations();
+    if (FrameStyle *style = FrameStyle::overSystemStyle())
+        QApplication::setStyle(style);
     if (!options.screenshots.isEmpty()) {
         QApplication::setWindowIcon(AppIcon());
         return TakeScreenshots(options.screenshots);
@@ -87,9 +95,6 @@ int RunWindow(int argc, char *argv[], const WindowOptions &options)
                        options.quitAfterShow);
     window.installEventFilter(&probe);
     window.show();
-    // Decoding and scaling the icon is work the first page need not wait for;
-    // until then the desktop shows the menu entry's icon.
-    QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(AppIcon()); });
 
     const QString draft = options.draft;
     if (!draft.isEmpty()) {

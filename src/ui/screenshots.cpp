@@ -4,6 +4,7 @@
 #include "preview/map_sizes.h"
 #include "ui/desktop_pictures.h"
 #include "ui/live_check.h"
+#include "ui/frame_style.h"
 #include "ui/main_window.h"
 #include "ui/preview_panel.h"
 #include "ui/recent_drafts_button.h"
@@ -190,16 +191,18 @@ int TakeScreenshots(const QString &dir)
 {
     // As the platform draws them; then in a dark palette, and with text half
     // as large again, each in a folder of its own.
+    const bool framed = dynamic_cast<FrameStyle *>(QApplication::style()) != nullptr;
     const QString style = QApplication::style()->name();
     const QPalette palette = QApplication::palette();
     const QFont font = QApplication::font();
     int code = Shoot(dir);
 
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new FrameStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setPalette(DarkPalette());
     code = qMax(code, Shoot(QDir(dir).filePath(QStringLiteral("dark"))));
 
-    QApplication::setStyle(QStyleFactory::create(style));
+    QApplication::setStyle(framed ? new FrameStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+                                  : QStyleFactory::create(style));
     QApplication::setPalette(palette);
     QFont large = font;
     large.setPointSizeF(font.pointSizeF() * 1.5);

@@ -60,7 +60,12 @@ void RememberedState::setLastFolder(FileKind kind, const QString &folder) { stor
 
 QByteArray RememberedState::windowGeometry() const { return store_.value(kGeometryKey).toByteArray(); }
 
-void RememberedState::setWindowGeometry(const QByteArray &geometry) { store_.setValue(kGeometryKey, geometry); }
+void RememberedState::setWindowGeometry(const QByteArray &geometry)
+{
+    // Closing a window nobody moved leaves the settings file untouched.
+    if (geometry != windowGeometry())
+        store_.setValue(kGeometryKey, geometry);
+}
 
 bool OpenRecentDraft(WizardModel &model, RememberedState &state, const QString &path)
 {
