@@ -3,8 +3,19 @@
 namespace quorlin::preview {
 
 Clump::Clump(int side, QVector<int> *owner, int id, int clumping)
-    : side_(side), axes_(side), owner_(owner->data()), id_(id), clumping_(qBound(0, clumping, 1000))
+    : side_(side), axes_(side), around_{-side - 1, -side, -side + 1, -1, 1, side - 1, side, side + 1},
+      owner_(owner->data()), id_(id), clumping_(qBound(0, clumping, 1000))
 {}
+
+void Clump::restart(int id, int clumping)
+{
+    id_ = id;
+    clumping_ = qBound(0, clumping, 1000);
+    tiles_.clear();
+    for (std::vector<int> &bucket : buckets_)
+        bucket.clear();
+    waiting_ = 0;
+}
 
 // For a tile at least one step from the edge.
 int Clump::neighboursOwnedInside(int tile) const
@@ -43,8 +54,7 @@ void Clump::add(int tile)
     if (x >= 2 && y >= 2 && x < side_ - 2 && y < side_ - 2) {
         // Away from the edge: neither the tile's neighbours nor theirs
         // need a bounds check.
-        const int around[8] = {-side_ - 1, -side_, -side_ + 1, -1, 1, side_ - 1, side_, side_ + 1};
-        for (int step : around) {
+        for (int step : around_) {
             if (owner_[tile + step] == -1)
                 queue(tile + step, neighboursOwnedInside(tile + step));
         }

@@ -19,6 +19,8 @@ public:
     // free; regions growing together share it.
     Clump(int side, QVector<int> *owner, int id, int clumping);
 
+    // Starts again as an empty region `id`, keeping the memory it had.
+    void restart(int id, int clumping);
     // Counts `tile` as the region's (setting its owner) and queues its free neighbours.
     void add(int tile);
     // Takes one more free tile that `accept(tile)` allows; false when no
@@ -38,6 +40,7 @@ private:
 
     int side_;
     TileAxes axes_;
+    int around_[8]; // steps from a tile to its eight neighbours
     int *owner_; // the shared vector's cells; it never changes size
     int id_;
     int clumping_;

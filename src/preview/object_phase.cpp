@@ -2,7 +2,9 @@
 #include "preview/phases.h"
 #include "preview/styles.h"
 
+#include <array>
 #include <climits>
+#include <set>
 
 namespace quorlin::preview {
 
@@ -84,10 +86,13 @@ public:
         const qint64 allowed = qMin(looks_ + kLooksPerBlock, kLooksInAll);
         for (int set = 0; set < sets; ++set) {
             const int origin = rule.everyPlayer ? map_.result.playerOrigins.value(set, -1) : -1;
+            const Spot spot{origin, rule.nearest, rule.farthest, rule.terrain, rule.landId, rule.water};
             int failures = 0;
             for (int g = 0; g < rule.groups; ++g) {
-                if ((rule.everyPlayer && origin < 0) || failures >= giveUp || looks_ > allowed) {
+                if ((rule.everyPlayer && origin < 0) || failures >= giveUp || looks_ > allowed || full_.count(spot)) {
                     report.groups += rule.groups - g; // wanted, never tried
+                    if (rule.everyPlayer && failures >= giveUp && !anyFits(rule, origin))
+                        full_.insert(spot);
                     break;
                 }
                 ++report.groups;
@@ -123,6 +128,20 @@ private:
                 return false;
         }
         return true;
+    }
+
+    // Whether any tile within reach of the player's origin may still take
+    // an object of `rule`.
+    bool anyFits(const ObjectRule &rule, int origin)
+    {
+        const int reach = qMin(rule.farthest, map_.side), ox = grid_.x(origin), oy = grid_.y(origin);
+        for (int y = qMax(0, oy - reach); y <= qMin(map_.side - 1, oy + reach); ++y) {
+            for (int x = qMax(0, ox - reach); x <= qMin(map_.side - 1, ox + reach); ++x) {
+                if (fits(rule, origin, y * map_.side + x))
+                    return true;
+            }
+        }
+        return false;
     }
 
     int centre(const ObjectRule &rule, int origin)
@@ -181,8 +200,14 @@ private:
         return placed;
     }
 
+    // A place a player's objects may go: the origin and what `fits` asks of a tile.
+    using Spot = std::array<int, 6>;
+
     MapContext &map_;
     Grid &grid_;
+    // Places found full: tiles are only ever taken, so they stay full and a
+    // later block asking for the same place need not look again.
+    std::set<Spot> full_;
     QVector<quint8> keptAway_;
     QVector<bool> watery_;
     Random random_;

@@ -3,6 +3,7 @@
 #include "preview/phases.h"
 
 #include <memory>
+#include <vector>
 
 namespace quorlin::preview {
 
@@ -61,13 +62,26 @@ void PaintTerrains(MapContext &map)
     const QVector<quint8> nearPlayers = NearMask(grid, map.result.playerOrigins, kPlayerClearance - 1);
     QVector<int> owner(int(map.area), -1);
     QVector<qint16> painted(int(map.area), -1); // the terrain a block of this phase put there
+    // What the spacing test found for a tile, and for which block: the
+    // painted tiles change only between blocks, and a tile is often tested
+    // again as its neighbours join the patch.
+    std::vector<quint16> testedFor(size_t(map.area), 0);
+    std::vector<bool> spacedWell(size_t(map.area), false);
+    quint16 blockNumber = 0;
+    // Regions are kept from block to block with their memory.
+    std::vector<std::unique_ptr<Clump>> pool;
     for (const PlanBlock &block : map.plan.terrains) {
         const Patch patch = ReadPatch(map, block);
         if (patch.tiles <= 0)
             continue;
+        ++blockNumber;
         const qint16 *done = painted.constData();
         const quint8 *terrain = grid.terrain.constData(), *height = grid.height.constData();
         auto spaced = [&](int tile) {
+            if (testedFor[size_t(tile)] == blockNumber)
+                return bool(spacedWell[size_t(tile)]);
+            testedFor[size_t(tile)] = blockNumber;
+            spacedWell[size_t(tile)] = false;
             const int x = grid.x(tile), y = grid.y(tile), r = patch.spacing;
             for (int ny = qMax(0, y - r); ny <= qMin(map.side - 1, y + r); ++ny) {
                 for (int nx = qMax(0, x - r); nx <= qMin(map.side - 1, x + r); ++nx) {
@@ -76,6 +90,7 @@ void PaintTerrains(MapContext &map)
                         return false;
                 }
             }
+            spacedWell[size_t(tile)] = true;
             return true;
         };
         auto accept = [&](int tile) {
@@ -83,33 +98,40 @@ void PaintTerrains(MapContext &map)
                    && height[tile] >= patch.lowest && height[tile] <= patch.highest
                    && (patch.spacing == 0 || spaced(tile));
         };
-        std::vector<std::unique_ptr<Clump>> clumps;
         const int wanted = int(qMin<qint64>(patch.clumps, patch.tiles));
-        for (int c = 0, misses = 0; c < wanted && misses < 256;) {
+        int count = 0;
+        for (int misses = 0; count < wanted && misses < 256;) {
             const int tile = random.below(int(map.area));
-            if (owner[tile] == -1 && accept(tile)) {
-                clumps.push_back(std::make_unique<Clump>(map.side, &owner, c, patch.clumping));
-                clumps.back()->add(tile);
-                ++c;
+            if (owner.at(tile) == -1 && accept(tile)) {
+                if (size_t(count) == pool.size())
+                    pool.push_back(std::make_unique<Clump>(map.side, &owner, count, patch.clumping));
+                else
+                    pool[size_t(count)]->restart(count, patch.clumping);
+                pool[size_t(count)]->add(tile);
+                ++count;
                 misses = 0;
             } else {
                 ++misses;
             }
         }
-        const qint64 each = clumps.empty() ? 0 : patch.tiles / qint64(clumps.size());
+        const auto clumps = pool.begin(), end = pool.begin() + count;
+        const qint64 each = count == 0 ? 0 : patch.tiles / count;
         bool growing = true;
         while (growing) {
             growing = false;
-            for (auto &clump : clumps) {
-                if (clump->size() < each && clump->grow(random, accept))
+            for (auto clump = clumps; clump != end; ++clump) {
+                if ((*clump)->size() < each && (*clump)->grow(random, accept))
                     growing = true;
             }
         }
-        for (const auto &clump : clumps) {
-            for (int tile : clump->tiles()) {
-                owner[tile] = -1;
-                grid.terrain[tile] = quint8(patch.terrain);
-                painted[tile] = qint16(patch.terrain);
+        int *ownerOf = owner.data();
+        quint8 *terrainOf = grid.terrain.data();
+        qint16 *paintedOf = painted.data();
+        for (auto clump = clumps; clump != end; ++clump) {
+            for (int tile : (*clump)->tiles()) {
+                ownerOf[tile] = -1;
+                terrainOf[tile] = quint8(patch.terrain);
+                paintedOf[tile] = qint16(patch.terrain);
             }
         }
     }
