@@ -63,8 +63,8 @@ bool Time(const QString &script, const char *size, double target, int rounds)
     const double median = Median(wall);
     std::printf("full preview, %s (%d): median %.1f ms (CPU %.1f ms) of %d rounds; target %.0f ms: %s\n", size,
                 MapSizes()[index].side, median, Median(cpu), rounds, target, median <= target ? "ok" : "MISSED");
-    std::printf("  of which: reading the script %.1f ms, building the map %.1f ms, drawing %.1f ms\n",
-                Median(reading), Median(building), Median(drawing));
+    std::printf("  of which: reading the script %.1f ms, building the map %.1f ms, drawing %.1f ms\n", Median(reading),
+                Median(building), Median(drawing));
     return median <= target;
 }
 

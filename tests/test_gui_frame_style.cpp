@@ -57,7 +57,8 @@ private Q_SLOTS:
                 for (bool checkable : {false, true}) {
                     const int difference =
                         Difference(Render(fusion, title, checkable, window), Render(&ours, title, checkable, window));
-                    QVERIFY2(difference <= 3, qPrintable(QStringLiteral("%1, %2: %3").arg(title).arg(checkable).arg(difference)));
+                    QVERIFY2(difference <= 3,
+                             qPrintable(QStringLiteral("%1, %2: %3").arg(title).arg(checkable).arg(difference)));
                 }
             }
         }

@@ -41,7 +41,7 @@ private:
     int side_;
     TileAxes axes_;
     int around_[8]; // steps from a tile to its eight neighbours
-    int *owner_; // the shared vector's cells; it never changes size
+    int *owner_;    // the shared vector's cells; it never changes size
     int id_;
     int clumping_;
     std::vector<int> tiles_;

@@ -260,7 +260,8 @@ void BuildLands(MapContext &map)
                 continue;
             const int zone = start[i].zone;
             if (clump.grow(random, [&](int tile) {
-                    return WithinBorders(map, land[i], random, tile) && AwayFromOtherZones(map, zones, land[i], zone, tile);
+                    return WithinBorders(map, land[i], random, tile)
+                           && AwayFromOtherZones(map, zones, land[i], zone, tile);
                 })) {
                 zoneOf[clump.tiles().back()] = qint16(zone);
                 still.push_back(i);
