@@ -5,6 +5,7 @@
 // accepted one saves to a draft that opens again to the same bytes.
 
 #include "drafts/draft.h"
+#include "require.h"
 #include "wizard/wizard_model.h"
 
 #include <QByteArray>
@@ -25,14 +26,6 @@ QByteArray Encoded(const quorlin::WizardModel &model)
         std::abort();
     }
     return bytes;
-}
-
-void Require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
 }
 
 } // namespace

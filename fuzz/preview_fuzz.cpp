@@ -9,6 +9,7 @@
 #include "preview/map_sizes.h"
 #include "preview/preview_engine.h"
 #include "preview/script_plan.h"
+#include "require.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -16,18 +17,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-void Require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -7,6 +7,7 @@
 
 #include "lang/check.h"
 #include "lang/reader.h"
+#include "require.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,14 +20,6 @@
 using namespace quorlin::lang;
 
 namespace {
-
-void Require(bool condition, const char *what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken promise: %s\n", what);
-        std::abort();
-    }
-}
 
 void RequireInside(const Script &s, const Word &w)
 {

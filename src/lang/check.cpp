@@ -199,12 +199,7 @@ void Checker::ifGroup(const Node &node, const Place &place)
         }
         walk(branch.nodes, here);
     }
-    if (node.hasBlock)
-        if (const Node *command = FirstCommand(node)) {
-            Place body = place;
-            body.block = command;
-            walk(node.body, body);
-        }
+    sharedBlock(node, place);
 }
 
 void Checker::randomGroup(const Node &node, const Place &place)
@@ -229,12 +224,20 @@ void Checker::randomGroup(const Node &node, const Place &place)
             "percent-over-100", node.head,
             Ui::tr("这个 start_random 里的 percent_chance 加起来是 %1，超过了 100：请把它们改小，使总和不超过 100。")
                 .arg(total));
-    if (node.hasBlock)
-        if (const Node *command = FirstCommand(node)) {
-            Place body = place;
-            body.block = command;
-            walk(node.body, body);
-        }
+    sharedBlock(node, place);
+}
+
+// A block after a whole `if` or random group belongs to each command inside
+// it; it is checked as the first command's.
+void Checker::sharedBlock(const Node &node, const Place &place)
+{
+    if (!node.hasBlock)
+        return;
+    if (const Node *command = FirstCommand(node)) {
+        Place body = place;
+        body.block = command;
+        walk(node.body, body);
+    }
 }
 
 void Checker::unknown(const Node &node, const Place &place)

@@ -33,6 +33,7 @@ private:
     void directive(const Node &node, const Place &place);
     void ifGroup(const Node &node, const Place &place);
     void randomGroup(const Node &node, const Place &place);
+    void sharedBlock(const Node &node, const Place &place);
     void unknown(const Node &node, const Place &place);
     void duplicates(const std::vector<Node> &nodes, bool sectionLevel);
     void sectionPlace(const Node &node);

@@ -49,6 +49,21 @@ private:
     std::array<std::vector<int>, 9> buckets_;
 };
 
+// Grows the regions in [first, last) (pointers to Clump) in turns, a tile
+// each per turn, until each has `each` tiles or can grow no further.
+template <class Iterator, class Accept>
+void GrowInTurns(Iterator first, Iterator last, qint64 each, Random &random, Accept &&accept)
+{
+    bool growing = true;
+    while (growing) {
+        growing = false;
+        for (Iterator clump = first; clump != last; ++clump) {
+            if ((*clump)->size() < each && (*clump)->grow(random, accept))
+                growing = true;
+        }
+    }
+}
+
 template <class Accept>
 bool Clump::grow(Random &random, Accept &&accept)
 {

@@ -8,7 +8,6 @@ namespace quorlin::preview {
 
 namespace {
 
-constexpr int kMaxClumps = 4096;
 constexpr int kPlayerClearance = 9;
 
 // Gives each tile of the hills with ids in [first, last) its level: one at a
@@ -62,13 +61,7 @@ void BuildElevation(MapContext &map)
         const int base = grid.terrainId(block.word(QStringLiteral("base_terrain")));
         qint64 tiles = block.number(QStringLiteral("number_of_tiles"), 0, 0, int(map.area));
         int clumps = block.number(QStringLiteral("number_of_clumps"), 1, 1, kMaxClumps);
-        // Of the two ways to scale, the one written last counts.
-        const PlanAttribute *byGroups = block.find(QStringLiteral("set_scale_by_groups"));
-        const PlanAttribute *bySize = block.find(QStringLiteral("set_scale_by_size"));
-        if (byGroups && (!bySize || byGroups->line > bySize->line))
-            clumps = int(qBound<qint64>(1, map.scaled(clumps), qint64(kMaxClumps)));
-        else if (bySize)
-            tiles = qMin(map.scaled(tiles), map.area);
+        ScaleByMapSize(map, block, &tiles, &clumps);
         const int spacing = block.number(QStringLiteral("spacing"), 1, 1, 100);
         auto free = [&](int tile) {
             return grid.height[tile] == 0 && !nearPlayers[tile] && (!onBase || grid.terrain[tile] == base);
@@ -87,14 +80,7 @@ void BuildElevation(MapContext &map)
             }
         }
         const qint64 each = hills.empty() ? 0 : tiles / qint64(hills.size());
-        bool growing = true;
-        while (growing) {
-            growing = false;
-            for (auto &hill : hills) {
-                if (hill->size() < each && hill->grow(random, free))
-                    growing = true;
-            }
-        }
+        GrowInTurns(hills.begin(), hills.end(), each, random, free);
         if (nextId > first)
             Terrace(map, owner, first, nextId, top, spacing);
     }

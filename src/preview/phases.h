@@ -31,6 +31,13 @@ void PaintTerrains(MapContext &map);
 void BuildConnections(MapContext &map);
 void PlaceObjects(MapContext &map);
 
+// Most clumps a block of hills or terrain patches may grow.
+constexpr int kMaxClumps = 4096;
+// Applies a block's scaling to its tile and clump counts: `set_scale_by_groups`
+// scales the clumps and `set_scale_by_size` the tiles; of the two, the one
+// written last counts.
+void ScaleByMapSize(const MapContext &map, const PlanBlock &block, qint64 *tiles, int *clumps);
+
 // Tiles no farther than `radius` from any of `centres` (-1 entries left out)
 // marked 1, in time that does not grow with the number of centres.
 QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radius);

@@ -133,6 +133,16 @@ QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radi
     return mask;
 }
 
+void ScaleByMapSize(const MapContext &map, const PlanBlock &block, qint64 *tiles, int *clumps)
+{
+    const PlanAttribute *byGroups = block.find(QStringLiteral("set_scale_by_groups"));
+    const PlanAttribute *bySize = block.find(QStringLiteral("set_scale_by_size"));
+    if (byGroups && (!bySize || byGroups->line > bySize->line))
+        *clumps = int(qBound<qint64>(1, map.scaled(*clumps), qint64(kMaxClumps)));
+    else if (bySize)
+        *tiles = qMin(map.scaled(*tiles), map.area);
+}
+
 void Stamp(const Grid &grid, QVector<quint8> *mask, const QVector<int> &centres, int radius)
 {
     quint8 *m = mask->data();

@@ -9,7 +9,6 @@ namespace quorlin::preview {
 
 namespace {
 
-constexpr int kMaxClumps = 4096;
 constexpr int kMaxSpacing = 8;
 constexpr int kPlayerClearance = 13;
 
@@ -34,13 +33,7 @@ Patch ReadPatch(MapContext &map, const PlanBlock &block)
     else
         patch.tiles = map.area * block.number(QStringLiteral("land_percent"), 0, 0, 100) / 100;
     patch.clumps = block.number(QStringLiteral("number_of_clumps"), 1, 1, kMaxClumps);
-    // Of the two ways to scale, the one written last counts.
-    const PlanAttribute *byGroups = block.find(QStringLiteral("set_scale_by_groups"));
-    const PlanAttribute *bySize = block.find(QStringLiteral("set_scale_by_size"));
-    if (byGroups && (!bySize || byGroups->line > bySize->line))
-        patch.clumps = int(qBound<qint64>(1, map.scaled(patch.clumps), qint64(kMaxClumps)));
-    else if (bySize)
-        patch.tiles = qMin(map.scaled(patch.tiles), map.area);
+    ScaleByMapSize(map, block, &patch.tiles, &patch.clumps);
     patch.clumping = block.number(QStringLiteral("clumping_factor"), 20, -100, 100);
     patch.spacing = block.number(QStringLiteral("spacing_to_other_terrain_types"), 0, 0, kMaxSpacing);
     patch.avoidPlayers = block.has(QStringLiteral("set_avoid_player_start_areas"));
@@ -116,14 +109,7 @@ void PaintTerrains(MapContext &map)
         }
         const auto clumps = pool.begin(), end = pool.begin() + count;
         const qint64 each = count == 0 ? 0 : patch.tiles / count;
-        bool growing = true;
-        while (growing) {
-            growing = false;
-            for (auto clump = clumps; clump != end; ++clump) {
-                if ((*clump)->size() < each && (*clump)->grow(random, accept))
-                    growing = true;
-            }
-        }
+        GrowInTurns(clumps, end, each, random, accept);
         int *ownerOf = owner.data();
         quint8 *terrainOf = grid.terrain.data();
         qint16 *paintedOf = painted.data();
