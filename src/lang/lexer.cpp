@@ -89,6 +89,30 @@ bool Lexer::next(Word *out)
     return false;
 }
 
+const Word *Lookahead::peek(size_t k)
+{
+    while (ahead_.size() <= k && !ended_) {
+        Word word;
+        if (!lexer_.next(&word)) {
+            ended_ = true;
+        } else if (++counted_ > kMaxWords) {
+            ended_ = true;
+            problems_->error("script-too-large", word,
+                             Ui::tr("脚本的词太多（超过 %1 个），从这里往后没有检查。").arg(kMaxWords));
+        } else {
+            ahead_.push_back(word);
+        }
+    }
+    return k < ahead_.size() ? &ahead_[k] : nullptr;
+}
+
+Word Lookahead::take()
+{
+    const Word word = ahead_.front();
+    ahead_.pop_front();
+    return word;
+}
+
 QString DecodeScript(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);

@@ -3,6 +3,7 @@
 
 #include "lang/reader.h"
 
+#include <deque>
 #include <vector>
 
 namespace quorlin::lang {
@@ -31,6 +32,29 @@ private:
     int line_ = 1;
     int depth_ = 0; // of nested comments
     Word opener_;   // the outermost open comment's `/*`
+};
+
+// The lexer's words with a few of them looked at ahead, so that the reader
+// can tell a stray word before a block from the start of a new statement.
+// Stops after kMaxWords words, with a problem that says so.
+class Lookahead {
+public:
+    Lookahead(QStringView text, std::vector<Word> *comments, ProblemList *problems)
+        : lexer_(text, comments, problems), problems_(problems)
+    {}
+
+    // The word `k` places ahead (0: the next one); nullptr past the end.
+    // The pointer holds until that word is taken.
+    const Word *peek(size_t k = 0);
+    // Takes the next word; only after peek() has found one.
+    Word take();
+
+private:
+    Lexer lexer_;
+    ProblemList *problems_;
+    std::deque<Word> ahead_;
+    bool ended_ = false;
+    int counted_ = 0;
 };
 
 // Whether a word is or ends like a comment mark glued to other text
