@@ -45,7 +45,7 @@ void CliPreviewTest::drawsTheDefaultScriptAndAScriptFile()
     QCOMPARE(hand.exitCode, 0);
     const QImage square(path("hand.png"));
     QVERIFY(!square.isNull());
-    QVERIFY(QString::fromLocal8Bit(hand.err).contains(QStringLiteral("8 组中有 8 组没有放下")));
+    QVERIFY(QString::fromLocal8Bit(hand.err).contains(QStringLiteral("1 个中有 1 个没有放下（每位游戏者）")));
 }
 
 void CliPreviewTest::drawsTheFullestDraftDifferentlyPerSeed()
