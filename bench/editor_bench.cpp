@@ -134,10 +134,13 @@ double TimeHelp(ScriptEdit *edit)
     const QPoint point = edit->cursorRect(QTextCursor(block)).center() + QPoint(6, 0);
     std::printf("hovering \"%s\"\n", qPrintable(block.text().trimmed().section(QLatin1Char(' '), 0, 0)));
     QVector<double> cpu;
-    const QVector<double> hover = TimeAfterEdits(edit, &cpu, [&] {
-        QHelpEvent help(QEvent::ToolTip, point, edit->viewport()->mapToGlobal(point));
-        QApplication::sendEvent(edit->viewport(), &help);
-    }, [] {});
+    const QVector<double> hover = TimeAfterEdits(
+        edit, &cpu,
+        [&] {
+            QHelpEvent help(QEvent::ToolTip, point, edit->viewport()->mapToGlobal(point));
+            QApplication::sendEvent(edit->viewport(), &help);
+        },
+        [] {});
     Report("hovering a word (its meaning in the tooltip), wall clock", hover);
     Report("hovering a word, the thread's CPU time", cpu);
 
@@ -148,20 +151,20 @@ double TimeHelp(ScriptEdit *edit)
     edit->insertPlainText(QStringLiteral("\n  n"));
     QAbstractItemView *popup = edit->completer()->completer()->popup();
     cpu.clear();
-    const QVector<double> typed = TimeAfterEdits(edit, &cpu, [&] {
-        SendKey(edit, Qt::Key_U, QStringLiteral("u"));
-    }, [&] {
-        if (!popup->isVisible())
-            std::printf("the list did not open\n");
-        SendKey(popup, Qt::Key_Escape, QString());
-        SendKey(edit, Qt::Key_Backspace, QString());
-    });
+    const QVector<double> typed = TimeAfterEdits(
+        edit, &cpu, [&] { SendKey(edit, Qt::Key_U, QStringLiteral("u")); },
+        [&] {
+            if (!popup->isVisible())
+                std::printf("the list did not open\n");
+            SendKey(popup, Qt::Key_Escape, QString());
+            SendKey(edit, Qt::Key_Backspace, QString());
+        });
     Report("opening the completion list by typing, wall clock", typed);
     Report("opening the completion list by typing, the thread's CPU time", cpu);
     cpu.clear();
-    const QVector<double> asked = TimeAfterEdits(edit, &cpu, [&] {
-        SendKey(edit, Qt::Key_Space, QString(), Qt::ControlModifier);
-    }, [&] { SendKey(popup, Qt::Key_Escape, QString()); });
+    const QVector<double> asked = TimeAfterEdits(
+        edit, &cpu, [&] { SendKey(edit, Qt::Key_Space, QString(), Qt::ControlModifier); },
+        [&] { SendKey(popup, Qt::Key_Escape, QString()); });
     Report("opening the completion list with Ctrl+Space, wall clock", asked);
     Report("opening the completion list with Ctrl+Space, the thread's CPU time", cpu);
     edit->undo();

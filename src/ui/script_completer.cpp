@@ -105,8 +105,8 @@ QString WordBefore(QStringView line, int start)
 bool MakesName(const QString &before)
 {
     const lang::WordInfo *info = lang::FindWord(before);
-    return info && !info->args.empty() &&
-           (info->args[0].kind == lang::ArgKind::Name || info->args[0].kind == lang::ArgKind::File);
+    return info && !info->args.empty()
+           && (info->args[0].kind == lang::ArgKind::Name || info->args[0].kind == lang::ArgKind::File);
 }
 
 // A word that may become a name: not a number, an expression or a mark.
@@ -169,6 +169,7 @@ ScriptCompleter::ScriptCompleter(ScriptEdit *edit, std::function<lang::Dialect()
     view->setUniformRowHeights(true);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setTextElideMode(Qt::ElideRight);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     completer_->setPopup(view); // the completer owns it
     completer_->setModel(model_);
     completer_->setWidget(edit);
@@ -203,8 +204,8 @@ bool ScriptCompleter::keyBefore(QKeyEvent *event)
 void ScriptCompleter::keyAfter(QKeyEvent *event)
 {
     const QString text = event->text();
-    const bool typed = !text.isEmpty() && text.back().isPrint() &&
-                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool typed = !text.isEmpty() && text.back().isPrint()
+                       && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (typed && text.back().isSpace())
         completer_->popup()->hide();
     else if (isOpen())
@@ -225,8 +226,8 @@ void ScriptCompleter::show(bool asked)
     const QString before = WordBefore(line, span.start);
     // Opening by itself: only at the end of a word that may become a name,
     // two letters long, outside comments.
-    const bool worth = !cursor.hasSelection() && prefix.size() >= 2 && StartsName(prefix[0]) &&
-                       column == span.start + span.length && !MakesName(before) && !InComment(block, column);
+    const bool worth = !cursor.hasSelection() && prefix.size() >= 2 && StartsName(prefix[0])
+                       && column == span.start + span.length && !MakesName(before) && !InComment(block, column);
     if (!asked && !worth) {
         popup->hide();
         return;
@@ -246,8 +247,8 @@ void ScriptCompleter::show(bool asked)
     const QFontMetrics metrics(popup->font());
     int nameWidth = 0;
     for (int row = 0; row < qMin(found, 100); ++row)
-        nameWidth = qMax(nameWidth,
-                         metrics.horizontalAdvance(completer_->completionModel()->index(row, 0).data().toString()));
+        nameWidth =
+            qMax(nameWidth, metrics.horizontalAdvance(completer_->completionModel()->index(row, 0).data().toString()));
     auto *view = static_cast<QTreeView *>(popup);
     view->setColumnWidth(0, qMin(nameWidth, metrics.averageCharWidth() * 32) + 3 * metrics.averageCharWidth());
     const int width = qMin(metrics.averageCharWidth() * 90, edit_->viewport()->width());
@@ -283,8 +284,9 @@ void ScriptCompleter::rank(const QString &before, qsizetype wordStart)
         want.what = Want::Section;
     const lang::Dialect dialect = dialect_();
     // The words that fit first, then the rest, then those of a newer edition.
-    model_->set(std::move(own), outline,
-                [&](const Entry &e) { return e.dialect > dialect ? 2 : Fits(e, want) ? 0 : 1; });
+    model_->set(std::move(own), outline, [&](const Entry &e) {
+        return e.dialect > dialect ? 2 : Fits(e, want) ? 0 : 1;
+    });
 }
 
 void ScriptCompleter::insert(const QString &completion)

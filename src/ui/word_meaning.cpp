@@ -118,15 +118,15 @@ QString ConstantValue(const lang::ConstantInfo &constant) { return QString::numb
 
 QString ConstantMeaning(const lang::ConstantInfo &constant)
 {
-    return Title(constant.name, Ui::tr("内置常量（%1）").arg(GroupCaption(constant.group))) + QStringLiteral("<br>") +
-           (Ui::tr("值：") + ConstantValue(constant)).toHtmlEscaped() + QStringLiteral("<br>") +
-           Availability(constant.dialect).toHtmlEscaped();
+    return Title(constant.name, Ui::tr("内置常量（%1）").arg(GroupCaption(constant.group))) + QStringLiteral("<br>")
+           + (Ui::tr("值：") + ConstantValue(constant)).toHtmlEscaped() + QStringLiteral("<br>")
+           + Availability(constant.dialect).toHtmlEscaped();
 }
 
 QString LabelMeaning(const lang::LabelInfo &label)
 {
-    return Title(label.label, Ui::tr("内置 if 标签")) + QStringLiteral("<br><i>%1</i><br>").arg(Escaped(label.meaning)) +
-           Availability(label.dialect).toHtmlEscaped();
+    return Title(label.label, Ui::tr("内置 if 标签")) + QStringLiteral("<br><i>%1</i><br>").arg(Escaped(label.meaning))
+           + Availability(label.dialect).toHtmlEscaped();
 }
 
 // A #const's value, with the number behind it when it names a constant.
@@ -204,8 +204,7 @@ QString BriefOf(const lang::LabelInfo &label) { return Ui::tr("if 标签 · ") +
 QString BriefOf(const ScriptOutline::Name &name)
 {
     switch (name.kind) {
-    case ScriptOutline::NameKind::Const:
-        return Ui::tr("本文件的常量 · %1 · 第 %2 行").arg(name.value).arg(name.line);
+    case ScriptOutline::NameKind::Const: return Ui::tr("本文件的常量 · %1 · 第 %2 行").arg(name.value).arg(name.line);
     case ScriptOutline::NameKind::Define: return Ui::tr("本文件的 if 标签 · 第 %1 行").arg(name.line);
     case ScriptOutline::NameKind::Group: return Ui::tr("本文件的对象组 · 第 %1 行").arg(name.line);
     }
