@@ -50,6 +50,9 @@ private:
     CompletionModel *model_;
     QCompleter *completer_;
     bool asked_ = false; // the open list was asked for, not offered
+    // The last word typed that matched nothing, and where it starts.
+    QString fruitless_;
+    qsizetype fruitlessAt_ = -1;
 };
 
 } // namespace quorlin
