@@ -187,7 +187,9 @@ bool ScriptCompleter::isOpen() const { return completer_->popup()->isVisible(); 
 
 bool ScriptCompleter::keyBefore(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Space && event->modifiers().testFlag(Qt::ControlModifier)) {
+    // Alt+/ for those whose input method takes Ctrl+Space.
+    if ((event->key() == Qt::Key_Space && event->modifiers().testFlag(Qt::ControlModifier))
+        || (event->key() == Qt::Key_Slash && event->modifiers().testFlag(Qt::AltModifier))) {
         offer();
         return true;
     }
