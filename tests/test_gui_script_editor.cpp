@@ -276,9 +276,9 @@ void ScriptEditorTest::completionOffersAndInserts()
     QVERIFY(!popup->isVisible());
     QCOMPARE(edit->document()->findBlockByNumber(5).text(), QStringLiteral("create_object gol"));
 
-    // Tab takes the chosen row too, replacing the whole word.
+    // Alt+/ asks too; Tab takes the chosen row, replacing the whole word.
     TypeAt(edit, 5, 16, QString());
-    QTest::keyClick(edit, Qt::Key_Space, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Slash, Qt::AltModifier);
     const QString first = rows->index(0, 0).data().toString();
     QVERIFY(first.startsWith(QLatin1String("GO")));
     QTest::keyClick(popup, Qt::Key_Tab);

@@ -1,5 +1,6 @@
 #include "ui/script_completer.h"
 
+#include "core/ui_text.h"
 #include "lang/vocabulary.h"
 #include "ui/script_edit.h"
 #include "ui/script_outline.h"
@@ -164,6 +165,7 @@ ScriptCompleter::ScriptCompleter(ScriptEdit *edit, std::function<lang::Dialect()
 {
     auto *view = new QTreeView;
     view->setObjectName(QStringLiteral("CompletionList"));
+    view->setAccessibleName(Ui::tr("可选的词"));
     view->header()->hide();
     view->setRootIsDecorated(false);
     view->setUniformRowHeights(true);
@@ -185,7 +187,9 @@ bool ScriptCompleter::isOpen() const { return completer_->popup()->isVisible(); 
 
 bool ScriptCompleter::keyBefore(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Space && event->modifiers().testFlag(Qt::ControlModifier)) {
+    // Alt+/ for those whose input method takes Ctrl+Space.
+    if ((event->key() == Qt::Key_Space && event->modifiers().testFlag(Qt::ControlModifier))
+        || (event->key() == Qt::Key_Slash && event->modifiers().testFlag(Qt::AltModifier))) {
         offer();
         return true;
     }
@@ -228,15 +232,22 @@ void ScriptCompleter::show(bool asked)
     // two letters long, outside comments.
     const bool worth = !cursor.hasSelection() && prefix.size() >= 2 && StartsName(prefix[0])
                        && column == span.start + span.length && !MakesName(before) && !InComment(block, column);
-    if (!asked && !worth) {
+    const qsizetype wordStart = block.position() + span.start;
+    // Typing on at the end of a word that matched nothing matches nothing.
+    const bool fruitless = !isOpen() && wordStart == fruitlessAt_ && prefix.startsWith(fruitless_);
+    if (!asked && (!worth || fruitless)) {
         popup->hide();
         return;
     }
     if (!isOpen() || asked != asked_)
-        rank(before, block.position() + span.start);
+        rank(before, wordStart);
     asked_ = asked;
     completer_->setCompletionPrefix(prefix);
     const int found = completer_->completionCount();
+    if (found == 0 && !asked) {
+        fruitless_ = prefix;
+        fruitlessAt_ = wordStart;
+    }
     if (found == 0 || (!asked && found == 1 && completer_->currentCompletion() == prefix)) {
         popup->hide();
         return;
@@ -252,9 +263,9 @@ void ScriptCompleter::show(bool asked)
     auto *view = static_cast<QTreeView *>(popup);
     view->setColumnWidth(0, qMin(nameWidth, metrics.averageCharWidth() * 32) + 3 * metrics.averageCharWidth());
     const int width = qMin(metrics.averageCharWidth() * 90, edit_->viewport()->width());
-    QTextCursor wordStart(block);
-    wordStart.setPosition(block.position() + span.start);
-    QRect at = edit_->cursorRect(wordStart);
+    QTextCursor startCursor(block);
+    startCursor.setPosition(wordStart);
+    QRect at = edit_->cursorRect(startCursor);
     at.moveTopLeft(at.topLeft() + edit_->viewport()->geometry().topLeft());
     at.setWidth(width + popup->verticalScrollBar()->sizeHint().width());
     completer_->complete(at);

@@ -18,7 +18,7 @@ class ScriptEdit;
 // labels and the file's own names (#const, #define, object groups), each
 // with a line of its meaning. It opens by itself once a word has two letters
 // (never inside a comment, for a number, or where a new name is being made
-// up) and on Ctrl+Space. The words that fit the place come first: the
+// up) and on Ctrl+Space or Alt+/. The words that fit the place come first: the
 // attributes of the enclosing command's block, the commands of the section,
 // labels after `if`, constants where the word before takes one; then all
 // the rest, and words of a newer edition than the one checked against last.
@@ -50,6 +50,9 @@ private:
     CompletionModel *model_;
     QCompleter *completer_;
     bool asked_ = false; // the open list was asked for, not offered
+    // The last word typed that matched nothing, and where it starts.
+    QString fruitless_;
+    qsizetype fruitlessAt_ = -1;
 };
 
 } // namespace quorlin
