@@ -11,11 +11,11 @@ namespace quorlin::lang {
 class ProblemList;
 
 // Hands out the words outside comments one at a time, so that no list of
-// all the words is ever held. Outermost comment openers go to `comments`;
+// all the words is ever held. Outermost comments go to `comments`;
 // unclosed and stray comment marks and words glued to one go to `problems`.
 class Lexer {
 public:
-    Lexer(QStringView text, std::vector<Word> *comments, ProblemList *problems);
+    Lexer(QStringView text, std::vector<Comment> *comments, ProblemList *problems);
 
     // The next word outside comments; false at the end of the text, where an
     // unclosed comment is told of.
@@ -25,13 +25,14 @@ private:
     bool nextWord(Word *word);
 
     QStringView text_;
-    std::vector<Word> *comments_;
+    std::vector<Comment> *comments_;
     ProblemList *problems_;
     qsizetype at_ = 0;
     qsizetype lineStart_ = 0;
     int line_ = 1;
     int depth_ = 0; // of nested comments
     Word opener_;   // the outermost open comment's `/*`
+    bool recorded_ = false; // whether that comment went into comments_
 };
 
 // The lexer's words with a few of them looked at ahead, so that the reader
@@ -39,7 +40,7 @@ private:
 // Stops after kMaxWords words, with a problem that says so.
 class Lookahead {
 public:
-    Lookahead(QStringView text, std::vector<Word> *comments, ProblemList *problems)
+    Lookahead(QStringView text, std::vector<Comment> *comments, ProblemList *problems)
         : lexer_(text, comments, problems), problems_(problems)
     {}
 

@@ -46,11 +46,26 @@ qsizetype OpenParentheses(QStringView w)
     return depth;
 }
 
-// The kinds of word a #const may stand for by holding its number.
-bool MayBeAliased(const WordInfo &info)
+// `>`, `<=`, `==` and the like: no word of the language.
+bool IsComparison(QStringView w)
 {
-    return info.kind == WordKind::Command || info.kind == WordKind::Attribute || info.kind == WordKind::TopLevel;
+    if (w.isEmpty() || w.size() > 2)
+        return false;
+    for (QChar c : w)
+        if (c != u'<' && c != u'>' && c != u'=' && c != u'!')
+            return false;
+    return true;
 }
+
+// `$height`, `#REPEAT(4)`: words of a preprocessor, not of the game.
+bool IsForeign(QStringView w, bool startsLine)
+{
+    if (w.size() > 1 && w[0] == u'$')
+        return w[1].isLetter() || w[1] == u'_' || w[1] == u'{';
+    return startsLine && w.size() > 1 && w[0] == u'#' && (w[1].isUpper() || w[1] == u'_');
+}
+
+constexpr size_t kForeignKept = 8;
 
 // At most this many stray words between a command and its block are
 // passed over to reach the block.
@@ -100,6 +115,8 @@ private:
     {
         before_ = last_;
         last_ = words_.take();
+        if (last_.text.startsWith(u'$') && script_.foreign.size() < kForeignKept && IsForeign(last_.text, false))
+            script_.foreign.push_back(last_);
         return last_;
     }
 
@@ -166,6 +183,8 @@ private:
             return closeBrace(word);
         const WordInfo *info = wordOf(word.text);
         if (!info) {
+            if (script_.foreign.size() < kForeignKept && IsForeign(word.text, before_.line != word.line))
+                script_.foreign.push_back(word);
             Node node = Make(NodeKind::Unknown, word);
             node.args = takeRestOfLine(word);
             // A block of its own: blocks never nest, so one still open lacks its `}`.
@@ -199,14 +218,36 @@ private:
         }
     }
 
+    // After an if's label, on its line: an operator and the value it
+    // compares with, or a value alone.
+    std::vector<Word> takeComparison(const Word &label)
+    {
+        std::vector<Word> words;
+        bool operand = true; // a value may follow the label or an operator
+        while (const Word *next = peek()) {
+            if (next->line != label.line || Is(*next, "{") || Is(*next, "}") || wordOf(next->text))
+                break;
+            if (IsComparison(next->text)) {
+                words.push_back(take());
+                operand = true;
+            } else if (operand && (LooksNumeric(next->text) || !words.empty())) {
+                words.push_back(wholeArgument());
+                operand = false;
+            } else {
+                break;
+            }
+        }
+        return words;
+    }
+
     // `#const NAME VALUE`: NAME stands for the word whose number VALUE is,
     // or for what the name VALUE stands for, and else for no word.
     void alias(QStringView name, QStringView value)
     {
-        bool number = false;
-        const int id = value.toInt(&number);
-        const WordInfo *word = number ? FindWordById(id) : aliases_.value(value.toString());
-        if (word && MayBeAliased(*word))
+        const WordInfo *word = WordOfNumber(value);
+        if (!word && !aliases_.isEmpty())
+            word = aliases_.value(value.toString());
+        if (word)
             aliases_.insert(name.toString(), word);
         else if (!aliases_.isEmpty())
             aliases_.remove(name.toString());
@@ -392,7 +433,9 @@ private:
                 frames_.push_back({Frame::Beyond, &nodes(), nullptr, word, isIf});
                 return;
             }
-            node.branches.push_back(Branch{isIf ? word : Word(), args.empty() ? Word() : args[0], {}});
+            node.branches.push_back(Branch{isIf ? word : Word(), args.empty() ? Word() : args[0], {}, {}});
+            if (isIf && !args.empty())
+                node.branches.back().compared = takeComparison(args[0]);
             nodes().push_back(std::move(node));
             Node *owner = &nodes().back();
             frames_.push_back({isIf ? Frame::IfBranch : Frame::RandomBranch, &owner->branches.back().nodes, owner,
@@ -426,7 +469,9 @@ private:
         if (ofIf && Is(owner->branches.back().keyword, "else"))
             problems_.error("flow-after-else", word,
                             Ui::tr("“%1”写在了 else 后面，永远不会被选中：请把它移到 else 前面。").arg(word.text));
-        owner->branches.push_back(Branch{word, args.empty() ? Word() : args[0], {}});
+        owner->branches.push_back(Branch{word, args.empty() ? Word() : args[0], {}, {}});
+        if (Is(word, "elseif") && !args.empty())
+            owner->branches.back().compared = takeComparison(args[0]);
         frames_.back().nodes = &owner->branches.back().nodes;
     }
 

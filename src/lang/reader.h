@@ -28,7 +28,8 @@
 //              args = its name and value or file
 //   If         head = `if`; branches, one per `if`, `elseif` and `else`:
 //              keyword = that word, condition = the label after `if`/`elseif`
-//              (none for `else`), nodes = what the branch holds; end = `endif`
+//              (none for `else`), nodes = what the branch holds; end = `endif`;
+//              compared = the words of a comparison after the label
 //   Random     head = `start_random`; branches, one per `percent_chance`:
 //              keyword = `percent_chance`, condition = its percent, nodes; a
 //              first branch with no keyword holds what stands between
@@ -106,13 +107,28 @@ struct Branch {
     Word keyword;
     Word condition;
     std::vector<Node> nodes;
+    // Words after an if's or elseif's label on its line that make it read
+    // like a comparison (`if LENGTH > 220`, `elseif LENGTH 200`): the game
+    // only asks whether the label is defined.
+    std::vector<Word> compared;
+};
+
+// An outermost comment: its `/*` and the offset just past its last `*/`
+// (the text's end when it is never closed).
+struct Comment {
+    Word open;
+    qsizetype end = 0;
 };
 
 struct Script {
     QString text;               // what the words view
     std::vector<Node> nodes;    // the tree described above
-    std::vector<Word> comments; // each `/*` that opens an outermost comment, for the editor and the checks
+    std::vector<Comment> comments; // each outermost comment, for the editor and the checks
     QVector<Problem> problems;  // what reading found: unmatched braces, flow words and comments
+    // The first few words of someone's own preprocessor (a line that starts
+    // with a `#` word the game does not have, a `$name`): a text with them
+    // is the source such a tool turns into a script.
+    std::vector<Word> foreign;
 };
 
 constexpr int kMaxNesting = 64;

@@ -124,6 +124,17 @@ const WordInfo *FindWord(QStringView word) { return TheTables().wordIndex.value(
 const ConstantInfo *FindConstant(QStringView name) { return TheTables().constantIndex.value(name); }
 const LabelInfo *FindLabel(QStringView label) { return TheTables().labelIndex.value(label); }
 const WordInfo *FindWordById(int id) { return TheTables().idIndex.value(id); }
+
+const WordInfo *WordOfNumber(QStringView value)
+{
+    bool number = false;
+    const int id = value.toInt(&number);
+    const WordInfo *word = number ? FindWordById(id) : nullptr;
+    const bool mayStand = word
+                          && (word->kind == WordKind::Command || word->kind == WordKind::Attribute
+                              || word->kind == WordKind::TopLevel);
+    return mayStand ? word : nullptr;
+}
 const QStringList &AllNames() { return TheTables().names; }
 
 WordKind KindOfWord(QStringView word)

@@ -77,6 +77,11 @@ const LabelInfo *FindLabel(QStringView label);
 // The word whose internal number is `id`; nullptr when no word has it.
 const WordInfo *FindWordById(int id);
 
+// The word that a name defined by `#const NAME VALUE` stands for when it is
+// written alone: the command, attribute or section-level word whose
+// internal number VALUE is (`#const L 32`: create_land); nullptr otherwise.
+const WordInfo *WordOfNumber(QStringView value);
+
 // Every word, constant and label of the tables, for suggestions.
 const QStringList &AllNames();
 
