@@ -99,6 +99,10 @@ void Checker::argument(const Word &head, ArgKind kind, const Word &arg, const Wo
     case ArgKind::Int:
     case ArgKind::Percent: return integer(head, kind, arg, info, lone, place);
     case ArgKind::Constant:
+        // The game's effects take an object, technology or resource by its
+        // number as well as by its name.
+        if (info && info->kind == WordKind::TopLevel && info->args.size() >= 3 && IsWholeNumber(arg.text))
+            return;
         if (LooksLikeNumber(arg.text) || IsExpression(arg.text))
             return problems_.error("name-expected", arg,
                                    Ui::tr("“%1”后面需要常量名（例如 GRASS），不是数字“%2”：请改成常量名，或先用 "

@@ -40,6 +40,17 @@ int Distance(QStringView a, QStringView b, int limit)
     return row[size_t(b.size())];
 }
 
+// Whether the shorter of two words is the longer with letters left out.
+bool KeepsLetters(QStringView a, QStringView b)
+{
+    if (a.size() > b.size())
+        std::swap(a, b);
+    qsizetype i = 0;
+    for (qsizetype j = 0; j < b.size() && i < a.size(); ++j)
+        i += a[i] == b[j];
+    return i == a.size();
+}
+
 struct Pool {
     QStringList names;
     QHash<QString, QString> byLowerCase;
@@ -80,15 +91,20 @@ QString Suggest(QStringView word, NamePool which, const QStringList &own)
     // Labels are long words of a few parts: a word short of a whole syllable
     // (GIANT_MAP for GIGANTIC_MAP) is still close.
     int limit = std::clamp(int(word.size()) / (which == NamePool::Labels ? 3 : 4), 1, 3);
+    // Of names equally near, one that keeps every letter of the word in order
+    // (GIGANTIC_MAP for GIANT_MAP, not TINY_MAP) is the likelier.
     QString best;
+    bool bestKeeps = false;
     for (const QStringList *names : {&own, &pool.names}) {
         for (const QString &name : *names) {
             const int d = Distance(word, name, limit);
-            if (d <= limit) {
+            if (d > limit)
+                continue;
+            const bool keeps = KeepsLetters(word, name);
+            if (best.isEmpty() || d < limit || (keeps && !bestKeeps)) {
                 best = name;
-                limit = d - 1;
-                if (limit < 1)
-                    return best;
+                bestKeeps = keeps;
+                limit = d;
             }
         }
     }
