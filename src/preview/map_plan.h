@@ -45,9 +45,10 @@ struct Skipped {
 
 struct MapPlan {
     QString baseTerrain = QStringLiteral("GRASS");
-    QVector<PlanBlock> lands;                                          // create_player_lands, create_land
-    QVector<PlanBlock> elevations;                                     // create_elevation
-    bool hasCliffs = false;                                            // a <CLIFF_GENERATION> section was written
+    int baseTerrainLine = 0;       // where base_terrain was written, 0 when it was not
+    QVector<PlanBlock> lands;      // create_player_lands, create_land
+    QVector<PlanBlock> elevations; // create_elevation
+    bool hasCliffs = false;        // a <CLIFF_GENERATION> section was written
     PlanBlock cliffs{QStringLiteral("<CLIFF_GENERATION>"), {}, 0, {}}; // its top-level words as attributes
     QVector<PlanBlock> terrains;                                       // create_terrain
     QVector<PlanBlock> connections;                                    // create_connect_*

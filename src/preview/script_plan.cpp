@@ -136,6 +136,7 @@ private:
             plan_.cliffs.attributes.append({head, arguments(node), line});
         } else if (head == QLatin1String("base_terrain") && section_ == QLatin1String("<LAND_GENERATION>")) {
             plan_.baseTerrain = arguments(node).value(0, plan_.baseTerrain);
+            plan_.baseTerrainLine = line;
         } else if (head != QLatin1String("random_placement")) {
             // Players stand on a circle, which is what random_placement asks.
             skip(node);
