@@ -185,8 +185,7 @@ QImage DrawPreview(const PreviewResult &result, bool square, bool withText)
 
 PreviewResult BuildScriptPreview(const QString &script, const PreviewOptions &options)
 {
-    const QString label = QString::fromLatin1(MapSizes().value(options.sizeIndex, MapSizes().first()).label);
-    return BuildPreview(PlanScript(script, label, options.seed), options);
+    return BuildPreview(PlanScript(script, options), options);
 }
 
 QStringList PreviewNotes(const PreviewResult &result) { return PreviewWarnings(result) + SkippedLines(result); }

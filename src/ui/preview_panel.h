@@ -49,11 +49,13 @@ protected:
 private:
     void display(const PreviewMap &map, const PreviewJob &job);
     void describeTile(int tile);
+    void offerTeams();
 
     WizardModel &model_;
     PreviewRunner runner_;
     QComboBox *size_;
     QSpinBox *players_;
+    QComboBox *teams_;
     QCheckBox *square_;
     PreviewView *view_;
     QLabel *caption_;
