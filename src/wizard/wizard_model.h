@@ -120,6 +120,9 @@ public:
 
     Dialogs *dialogs() const { return dialogs_; }
 
+    // Puts a note on the status line, for what a view knows of a change.
+    void note(const QString &text) { Q_EMIT status(text); }
+
 Q_SIGNALS:
     // Something the window shows has changed.
     void changed();
