@@ -66,14 +66,15 @@ int main(int argc, char **argv)
     s.setText(QStringLiteral("Combo15"), QStringLiteral("lava"));
     s.setText(QStringLiteral("Text10"), QStringLiteral("20"));
     int marked = 0;
-    const double judge = Report("judging every field in use", Time([&](int) { marked = int(JudgeFields(s, 0).size()); }));
+    const double judge =
+        Report("judging every field in use", Time([&](int) { marked = int(JudgeFields(s, 0).size()); }));
     std::printf("  (%d fields judged)\n", marked);
 
     QLineEdit edit;
     edit.show();
     const FieldMark on{QStringLiteral("Text6"), QStringLiteral("“abc”不是数字。"), QString(), QStringLiteral("tip")};
-    const double show = Report("showing or taking away one mark",
-                               Time([&](int i) { ShowMark(&edit, i % 2 ? on : FieldMark()); }));
+    const double show =
+        Report("showing or taking away one mark", Time([&](int i) { ShowMark(&edit, i % 2 ? on : FieldMark()); }));
 
     ScriptedDialogs dialogs;
     WizardModel model(&dialogs);

@@ -44,8 +44,8 @@ private slots:
 void FieldMarksTest::nothingIsMarkedAtStartUp()
 {
     // With every frame open, as a designer who ticks everything sees it.
-    const Settings s = With({"Check35=1", "Check4=1", "Check37=1", "Check23=1", "Check24=1", "Label55=黄金",
-                             "Text16=2", "Text17=2", "Combo6=1", "Combo7=3"});
+    const Settings s = With({"Check35=1", "Check4=1", "Check37=1", "Check23=1", "Check24=1", "Label55=黄金", "Text16=2",
+                             "Text17=2", "Combo6=1", "Combo7=3"});
     QStringList marked;
     for (const FieldMark &m : JudgeFields(s, 0))
         if (m.marked())
@@ -62,6 +62,7 @@ void FieldMarksTest::marks_data()
     QTest::addColumn<QString>("held");
 
     const QStringList elevation{"Check23=1"}, cliffs{"Check24=1"};
+    // clang-format off
     // Nonsense reads 0 in one field, leaves its line out in another, goes in as typed in a third.
     QTest::newRow("abc reads 0") << QStringList{"Text2=abc"} << "Text2" << "“abc”不是数字" << "number_of_clumps  0";
     QTest::newRow("abc drops the line") << QStringList{"Text6=abc"} << "Text6" << "不是数字" << "";
@@ -110,6 +111,7 @@ void FieldMarksTest::marks_data()
     QTest::newRow("blanks around") << QStringList{"Text2= 7 "} << "Text2" << "" << "";
     QTest::newRow("0 groups is none") << QStringList{"Text15=0"} << "Text15" << "" << "";
     QTest::newRow("blank lowest height") << QStringList{"Combo7=3"} << "Combo6" << "" << "";
+    // clang-format on
 }
 
 void FieldMarksTest::marks()
@@ -134,8 +136,8 @@ void FieldMarksTest::marks()
 void FieldMarksTest::fieldsNotInUseAreNotJudged()
 {
     // A cleared box, a closed frame, the terrain list not shown, groups not written.
-    const Settings s = With({"Check35=0", "Text16=abc", "Check23=0", "Text8=abc", "Option6=true", "Combo4=lava",
-                             "Text15=0", "Text7=abc"});
+    const Settings s = With(
+        {"Check35=0", "Text16=abc", "Check23=0", "Text8=abc", "Option6=true", "Combo4=lava", "Text15=0", "Text7=abc"});
     for (const char *field : {"Text16", "Text8", "Combo4", "Text7"})
         QVERIFY2(MarkOf(s, QString::fromLatin1(field)).field == QLatin1String("absent"), field);
     QVERIFY(MarkOf(s, "Combo5").field == QLatin1String("Combo5"));
@@ -148,6 +150,7 @@ void FieldMarksTest::units_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("problem");
     QTest::addColumn<QString>("tip");
+    // clang-format off
     QTest::newRow("a name") << "黄金" << "" << "脚本中写作：GOLD";
     QTest::newRow("an elite name") << "精锐日本武士" << "" << "脚本中写作：ELITE_SAMURAI";
     QTest::newRow("a unit number") << " 12 " << "" << "脚本中写作：12";
@@ -156,6 +159,7 @@ void FieldMarksTest::units_data()
     QTest::newRow("a fraction") << "1.5" << "不是 0 以上的整数" << "#const  X1  1.5\ncreate_object  X1";
     QTest::newRow("below zero") << "-5" << "不是 0 以上的整数" << "#const  X1  -5";
     QTest::newRow("nothing chosen") << "" << "" << "";
+    // clang-format on
 }
 
 void FieldMarksTest::units()

@@ -32,9 +32,9 @@ void LayersTest::includesPointDown()
          {QStringLiteral("editors"), QStringLiteral("script"), QStringLiteral("lang"), QStringLiteral("core"),
           QStringLiteral("names")}},
     };
-    const QStringList all = {QStringLiteral("wizard"), QStringLiteral("fields"),  QStringLiteral("editors"), QStringLiteral("drafts"),
-                             QStringLiteral("script"), QStringLiteral("lang"),    QStringLiteral("preview"),
-                             QStringLiteral("core"),   QStringLiteral("names")};
+    const QStringList all = {QStringLiteral("wizard"),  QStringLiteral("fields"), QStringLiteral("editors"),
+                             QStringLiteral("drafts"),  QStringLiteral("script"), QStringLiteral("lang"),
+                             QStringLiteral("preview"), QStringLiteral("core"),   QStringLiteral("names")};
     const QHash<QString, QStringList> top = {{QStringLiteral("ui"), all},
                                              {QStringLiteral("app"), all + QStringList{QStringLiteral("ui")}}};
     auto known = [&](const QString &layer) { return uses.contains(layer) || top.contains(layer); };

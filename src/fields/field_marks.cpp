@@ -233,7 +233,7 @@ QVector<FieldMark> JudgeFields(const Settings &s, qint64 xn)
         const HeldLine line = held.line(row.source, row.keyword);
         FieldMark mark{field, {}, line.text, {}};
         QStringList problems = row.kind == Judged::Terrain ? QStringList{TerrainProblem(text, line)}
-                                                            : NumberProblems(row, Read(text), text, line);
+                                                           : NumberProblems(row, Read(text), text, line);
         problems << pairs.value(field);
         problems.removeAll(QString());
         mark.problem = problems.join(QString());

@@ -102,8 +102,10 @@ void ShowMark(QWidget *control, const FieldMark &mark)
     control->setToolTip(own.isEmpty() || mark.tip.isEmpty() ? own + mark.tip : own + QLatin1Char('\n') + mark.tip);
 
     QLineEdit *edit = EditOf(control);
-    auto *action = edit ? edit->findChild<QAction *>(QString::fromLatin1(kMarkName), Qt::FindDirectChildrenOnly) : nullptr;
-    auto *badge = edit ? nullptr : control->findChild<Badge *>(QString::fromLatin1(kMarkName), Qt::FindDirectChildrenOnly);
+    auto *action =
+        edit ? edit->findChild<QAction *>(QString::fromLatin1(kMarkName), Qt::FindDirectChildrenOnly) : nullptr;
+    auto *badge =
+        edit ? nullptr : control->findChild<Badge *>(QString::fromLatin1(kMarkName), Qt::FindDirectChildrenOnly);
     if (!mark.marked()) {
         if (action)
             action->setVisible(false);

@@ -6,8 +6,9 @@ namespace quorlin {
 
 // The unit picker's search field. Typing offers every list entry one of whose
 // search keys (display name, script constant, everyday names) contains the
-// text, from all categories at once, each with its category ("剑士 — 兵营单位"). A pick is reported by where the entry stands, so a name
-// in two lists, or twice in one, gives two different picks.
+// text, from all categories at once, each with its category ("剑士 — 兵营单位").
+// A pick is reported by where the entry stands, so a name in two lists, or
+// twice in one, gives two different picks.
 class UnitSearch : public QLineEdit {
     Q_OBJECT
 public:
