@@ -39,7 +39,6 @@ double Median(std::vector<double> values)
 bool Time(const QString &script, const char *size, double target, int rounds)
 {
     const int index = MapSizeIndex(QString::fromLatin1(size));
-    const QString label = QString::fromLatin1(MapSizes()[index].label);
     std::vector<double> wall, cpu, reading, building, drawing;
     for (int round = 0; round < rounds; ++round) {
         PreviewOptions options;
@@ -49,7 +48,7 @@ bool Time(const QString &script, const char *size, double target, int rounds)
         QElapsedTimer timer;
         timer.start();
         const double cpuStart = CpuMs();
-        const MapPlan plan = PlanScript(script, label, options.seed);
+        const MapPlan plan = PlanScript(script, options);
         const double planned = timer.nsecsElapsed() / 1e6;
         const PreviewResult result = BuildPreview(plan, options);
         const double built = timer.nsecsElapsed() / 1e6;

@@ -29,10 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     options.seed = size;
     const QString script =
         quorlin::lang::DecodeScript(QByteArray(reinterpret_cast<const char *>(data) + 2, int(size - 2)));
-    const MapPlan plan = PlanScript(script, QString::fromLatin1(MapSizes()[options.sizeIndex].label), options.seed);
+    const MapPlan plan = PlanScript(script, options);
     const PreviewResult result = BuildPreview(plan, options);
     const Grid &grid = result.grid;
-    Require(grid.side == MapSizes()[options.sizeIndex].side, "the grid has the map's size");
+    Require(grid.side == (plan.side > 0 ? plan.side : MapSizes()[options.sizeIndex].side),
+            "the grid has the map's size");
     Require(result.playerOrigins.size() == options.players, "one origin entry per player");
     QSet<int> origins;
     for (int origin : result.playerOrigins) {

@@ -3,7 +3,6 @@
 
 #include "preview/map_sizes.h"
 #include "preview/preview_engine.h"
-#include "preview/script_plan.h"
 
 using namespace quorlin::preview;
 
@@ -38,7 +37,7 @@ MapPlan Sample()
     plan.lands << B("create_player_lands", {}, {A("terrain_type", {"GRASS"}), A("land_percent", {"60"})});
     plan.terrains << B("create_terrain", {"FOREST"},
                        {A("base_terrain", {"GRASS"}), A("land_percent", {"10"}), A("number_of_clumps", {"6"})});
-    plan.hasCliffs = true;
+    plan.sections << B("<CLIFF_GENERATION>", {}, {});
     plan.objects << B("create_object", {"GOLD"},
                       {A("number_of_objects", {"5"}), A("group_placement_radius", {"2"}),
                        A("set_place_for_every_player"), A("min_distance_to_players", {"12"}),
@@ -64,7 +63,6 @@ private slots:
     void objectsKeepTheirDistanceFromTheirPlayer();
     void baseTerrainAloneCoversTheMap();
     void absurdNumbersStayBounded();
-    void scriptBecomesThePlan();
 };
 
 void PreviewTest::sameSeedSameMapAndSeedsDiffer()
@@ -227,42 +225,6 @@ void PreviewTest::absurdNumbersStayBounded()
     QVERIFY(result.objects.size() <= result.grid.tiles());
     QCOMPARE(result.skipped.value(0).line, 42);
     QCOMPARE(QSet<int>(result.playerOrigins.begin(), result.playerOrigins.end()).size(), 8);
-}
-
-// Branches taken by size and #define, #const numbers, one random branch,
-// and what is left out listed with its line.
-void PreviewTest::scriptBecomesThePlan()
-{
-    const QString script = QStringLiteral("#const WIDE 12\n"
-                                          "#define RICH\n"
-                                          "<PLAYER_SETUP>\nrandom_placement\nnomad_resources\n"
-                                          "<LAND_GENERATION>\nbase_terrain DESERT\n"
-                                          "create_player_lands {\n"
-                                          "if TINY_MAP base_size 2 elseif RICH base_size WIDE else base_size 9 endif\n"
-                                          "}\n"
-                                          "<CLIFF_GENERATION>\n"
-                                          "<OBJECTS_GENERATION>\n"
-                                          "start_random percent_chance 50 create_object GOLD { }\n"
-                                          "percent_chance 50 create_object STONE { } end_random\n"
-                                          "create_object RELIC { frobnicate 3 }\n");
-    QSet<QString> drawn;
-    for (quint64 seed = 1; seed <= 16; ++seed) {
-        const MapPlan plan = PlanScript(script, QStringLiteral("MEDIUM_MAP"), seed);
-        QCOMPARE(plan.baseTerrain, QStringLiteral("DESERT"));
-        QCOMPARE(plan.lands.size(), 1);
-        QCOMPARE(plan.lands[0].number(QStringLiteral("base_size"), 0, 0, 99), 12);
-        QVERIFY(plan.hasCliffs);
-        QCOMPARE(plan.objects.size(), 2);
-        drawn << plan.objects[0].args.value(0);
-        QCOMPARE(plan.objects[1].args.value(0), QStringLiteral("RELIC"));
-        QCOMPARE(plan.skipped.size(), 2);
-        QCOMPARE(plan.skipped[0].line, 5);
-        QCOMPARE(plan.skipped[1].line, 15); // frobnicate, an unknown word
-        QCOMPARE(PlanScript(script, QStringLiteral("MEDIUM_MAP"), seed).objects[0].args, plan.objects[0].args);
-    }
-    QCOMPARE(drawn, (QSet<QString>{"GOLD", "STONE"}));
-    QCOMPARE(PlanScript(script, QStringLiteral("TINY_MAP"), 1).lands[0].number(QStringLiteral("base_size"), 0, 0, 99),
-             2);
 }
 
 QTEST_GUILESS_MAIN(PreviewTest)

@@ -16,11 +16,12 @@ constexpr int kDirections[8][2] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1
 
 void BuildCliffs(MapContext &map)
 {
-    if (!map.plan.hasCliffs)
+    const PlanBlock *section = map.plan.section(QStringLiteral("<CLIFF_GENERATION>"));
+    if (!section)
         return;
     Random random = map.random(3);
     Grid &grid = map.grid;
-    const PlanBlock &plan = map.plan.cliffs;
+    const PlanBlock &plan = *section;
     const int fewest = plan.number(QStringLiteral("min_number_of_cliffs"), 3, 0, kMaxCliffs);
     const int most = plan.number(QStringLiteral("max_number_of_cliffs"), 8, 0, kMaxCliffs);
     const int shortest = plan.number(QStringLiteral("min_length_of_cliff"), 5, 1, kMaxSegments);

@@ -23,6 +23,15 @@ int PlanBlock::number(const QString &name, int fallback, int low, int high, int 
     return int(qBound(qlonglong(low), value, qlonglong(high)));
 }
 
+const PlanBlock *MapPlan::section(const QString &header) const
+{
+    for (const PlanBlock &block : sections) {
+        if (block.command == header)
+            return &block;
+    }
+    return nullptr;
+}
+
 QString PlanBlock::word(const QString &name, const QString &fallback) const
 {
     const PlanAttribute *attribute = find(name);

@@ -11,8 +11,10 @@
 namespace quorlin::preview {
 
 // One attribute inside a block, or one word at the top of a section:
-// `land_percent 40` is {"land_percent", {"40"}}. Numbers come as text, with
-// named constants already put in their place.
+// `land_percent 40` is {"land_percent", {"40"}}. Arguments come as text,
+// worked out as the game reads them: numbers with #const names, rnd and
+// arithmetic evaluated; terrains and objects by their built-in names, also
+// when the script names them by number.
 struct PlanAttribute {
     QString name;
     QStringList args;
@@ -36,23 +38,33 @@ struct PlanBlock {
 };
 
 // Something the preview leaves out (a word) or could not read (a message
-// that says why), with its line.
+// that says why), with its line; or, with `overCap`, that many blocks of the
+// command `what` from that line on that the preview's cap left out.
 struct Skipped {
     int line = 0;
     QString what;
     bool unread = false;
+    int overCap = 0;
 };
 
 struct MapPlan {
-    QString baseTerrain = QStringLiteral("GRASS");
-    QVector<PlanBlock> lands;                                          // create_player_lands, create_land
-    QVector<PlanBlock> elevations;                                     // create_elevation
-    bool hasCliffs = false;                                            // a <CLIFF_GENERATION> section was written
-    PlanBlock cliffs{QStringLiteral("<CLIFF_GENERATION>"), {}, 0, {}}; // its top-level words as attributes
-    QVector<PlanBlock> terrains;                                       // create_terrain
-    QVector<PlanBlock> connections;                                    // create_connect_*
-    QVector<PlanBlock> objects;                                        // create_object
-    QVector<Skipped> skipped;                                          // found while reading the script
+    QString baseTerrain = QStringLiteral("GRASS"); // <LAND_GENERATION>'s base_terrain
+    int side = 0;                                  // override_map_size: the map's side; 0 for the chosen size's
+    int players = 2;                               // the players the script was read for
+    QVector<int> teams;                            // their teams, as LobbyTeams numbers them (0: none)
+    // The top-level words of each section written, one block per header
+    // (`command` is the header; "" for words before the first) in the order
+    // first written; a header written twice gathers the words of both.
+    QVector<PlanBlock> sections;
+    QVector<PlanBlock> lands;       // create_player_lands, create_land
+    QVector<PlanBlock> elevations;  // create_elevation
+    QVector<PlanBlock> terrains;    // create_terrain
+    QVector<PlanBlock> connections; // create_connect_*
+    QVector<PlanBlock> objects;     // create_object
+    QVector<Skipped> skipped;       // found while reading the script
+
+    // The section of that header, or nullptr when the script has none.
+    const PlanBlock *section(const QString &header) const;
 };
 
 } // namespace quorlin::preview

@@ -10,6 +10,7 @@ struct MapSize {
     const char *option;  // as the command line takes it
     const char *caption; // as the window shows it, through Ui::tr
     const char *label;   // what a script tests with `if`
+    const char *newer;   // the same size on the newer scale of labels (MAPSIZE_…)
     int side;            // tiles along an edge
 };
 

@@ -82,6 +82,8 @@ public:
         report.style = ObjectStyle(report.name);
         rule.water = report.style.water;
         const int sets = rule.everyPlayer ? map_.players : 1;
+        report.grouped = block.has(QStringLiteral("number_of_groups"));
+        report.sets = sets;
         const int giveUp = rule.everyPlayer ? kPlayerFailuresInARow : kFailuresInARow;
         const qint64 allowed = qMin(looks_ + kLooksPerBlock, kLooksInAll);
         for (int set = 0; set < sets; ++set) {

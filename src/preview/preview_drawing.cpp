@@ -136,8 +136,7 @@ QImage DrawPreview(const PreviewResult &result, bool square, bool withText)
 
 ScriptPreview PreviewScript(const QString &script, const PreviewOptions &options, bool square, bool withText)
 {
-    const QString label = QString::fromLatin1(MapSizes().value(options.sizeIndex, MapSizes().first()).label);
-    const PreviewResult result = BuildPreview(PlanScript(script, label, options.seed), options);
+    const PreviewResult result = BuildPreview(PlanScript(script, options), options);
     return {DrawPreview(result, square, withText), PreviewWarnings(result) + SkippedLines(result)};
 }
 

@@ -1,5 +1,6 @@
 #include "preview/preview_engine.h"
 
+#include "preview/lobby_labels.h"
 #include "preview/map_sizes.h"
 #include "preview/phases.h"
 
@@ -26,6 +27,13 @@ const QHash<QString, QStringList> &Simulated()
         QStringLiteral("default_terrain_replacement"), QStringLiteral("replace_terrain"),
         QStringLiteral("terrain_cost"), QStringLiteral("terrain_size")};
     static const QHash<QString, QStringList> table = {
+        {QString(), {}},
+        {QStringLiteral("<PLAYER_SETUP>"), {QStringLiteral("random_placement")}},
+        {QStringLiteral("<LAND_GENERATION>"), {QStringLiteral("base_terrain")}},
+        {QStringLiteral("<ELEVATION_GENERATION>"), {}},
+        {QStringLiteral("<TERRAIN_GENERATION>"), {}},
+        {QStringLiteral("<CONNECTION_GENERATION>"), {}},
+        {QStringLiteral("<OBJECTS_GENERATION>"), {}},
         {QStringLiteral("create_player_lands"), lands},
         {QStringLiteral("create_land"), lands},
         {QStringLiteral("create_elevation"), {
@@ -60,17 +68,18 @@ const QHash<QString, QStringList> &Simulated()
 }
 // clang-format on
 
-// Lists the blocks and attributes of `blocks` that the phases leave out.
+// Lists the blocks and attributes of `blocks` that the phases leave out; a
+// section is never left out, only the words in it.
 void ListUnsimulated(const QVector<PlanBlock> &blocks, QVector<Skipped> *skipped)
 {
     for (const PlanBlock &block : blocks) {
         const auto known = Simulated().constFind(block.command);
-        if (known == Simulated().constEnd()) {
+        if (known == Simulated().constEnd() && !block.command.startsWith(QLatin1Char('<'))) {
             skipped->append({block.line, block.command});
             continue;
         }
         for (const PlanAttribute &attribute : block.attributes) {
-            if (!known->contains(attribute.name))
+            if (known == Simulated().constEnd() || !known->contains(attribute.name))
                 skipped->append({attribute.line, attribute.name});
         }
     }
@@ -80,8 +89,9 @@ void ListUnsimulated(const QVector<PlanBlock> &blocks, QVector<Skipped> *skipped
 
 int MapContext::team(int player) const
 {
-    const int teams = result.options.teams;
-    return teams > 0 ? player % teams : player;
+    // A player without a team is a team alone; team numbers stay below theirs.
+    const int team = result.options.teams.value(player);
+    return team > 0 ? team : 10 + player;
 }
 
 QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radius)
@@ -170,10 +180,11 @@ PreviewResult BuildPreview(const MapPlan &whole, const PreviewOptions &options)
         trimmed = whole;
         for (QVector<PlanBlock> *blocks :
              {&trimmed.lands, &trimmed.elevations, &trimmed.terrains, &trimmed.connections, &trimmed.objects}) {
-            for (int i = kMaxBlocksPerPhase; i < blocks->size(); ++i)
-                trimmed.skipped.append({blocks->at(i).line, blocks->at(i).command});
-            if (blocks->size() > kMaxBlocksPerPhase)
+            if (blocks->size() > kMaxBlocksPerPhase) {
+                const PlanBlock &first = blocks->at(kMaxBlocksPerPhase);
+                trimmed.skipped.append({first.line, first.command, false, int(blocks->size()) - kMaxBlocksPerPhase});
                 blocks->resize(kMaxBlocksPerPhase);
+            }
         }
     }
     const MapPlan &plan = tooMany ? trimmed : whole;
@@ -181,15 +192,14 @@ PreviewResult BuildPreview(const MapPlan &whole, const PreviewOptions &options)
     result.options = options;
     result.options.sizeIndex = qBound(0, options.sizeIndex, int(MapSizes().size()) - 1);
     result.options.players = qBound(1, options.players, 8);
-    result.options.teams = qBound(0, options.teams, 8);
-    const int side = MapSizes()[result.options.sizeIndex].side;
+    result.options.teams = LobbyTeams(result.options);
+    const int side = plan.side > 0 ? plan.side : MapSizes()[result.options.sizeIndex].side;
     result.grid.reset(side, plan.baseTerrain);
     result.skipped = plan.skipped;
     for (const QVector<PlanBlock> *blocks :
          {&plan.lands, &plan.elevations, &plan.terrains, &plan.connections, &plan.objects})
         ListUnsimulated(*blocks, &result.skipped);
-    if (plan.hasCliffs)
-        ListUnsimulated({plan.cliffs}, &result.skipped);
+    ListUnsimulated(plan.sections, &result.skipped);
     std::stable_sort(result.skipped.begin(), result.skipped.end(),
                      [](const Skipped &a, const Skipped &b) { return a.line < b.line; });
 

@@ -13,9 +13,14 @@ namespace quorlin::preview {
 struct PreviewOptions {
     int sizeIndex = 2; // into MapSizes()
     int players = 2;   // 1 to 8
-    int teams = 0;     // 0: everyone alone; else player i plays in team i % teams
+    // The team each player chose in the lobby (1 to 4), index 0 for player 1;
+    // 0 or none: no team. A team of one player is no team.
+    QVector<int> teams;
     quint64 seed = 1;
 };
+
+// Most seeds one contact sheet draws side by side.
+constexpr int kMaxSheetSeeds = 25;
 
 // One cell per tile, row by row (tile = y * side + x); x grows to the
 // south-east and y to the south-west, so tile 0 is the north corner.
@@ -71,9 +76,11 @@ struct ObjectBlockReport {
     int line = 0;
     QString name;
     Style style;          // how its objects look, looked up once per block
-    int groups = 0;       // groups wanted
+    int groups = 0;       // groups wanted, over all sets
     int groupsPlaced = 0; // groups with at least one object standing
     int objects = 0;      // objects standing
+    bool grouped = false; // number_of_groups was written; else each group is one object
+    int sets = 1;         // the players when each gets a set of its own, else 1
 };
 
 struct PreviewResult {

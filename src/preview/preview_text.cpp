@@ -6,18 +6,61 @@
 
 namespace quorlin::preview {
 
+namespace {
+
+// What a block of each command is called in a note.
+QString BlockNoun(const QString &command)
+{
+    // clang-format off
+    static const struct { const char *command; const char *noun; } kNouns[] = {
+        {"create_player_lands", QT_TRANSLATE_NOOP("Quorlin", "陆地")},
+        {"create_land",         QT_TRANSLATE_NOOP("Quorlin", "陆地")},
+        {"create_elevation",    QT_TRANSLATE_NOOP("Quorlin", "高地")},
+        {"create_terrain",      QT_TRANSLATE_NOOP("Quorlin", "地形")},
+        {"create_object",       QT_TRANSLATE_NOOP("Quorlin", "单位")},
+    };
+    // clang-format on
+    for (const auto &row : kNouns) {
+        if (command == QLatin1String(row.command))
+            return Ui::tr(row.noun);
+    }
+    return command.startsWith(QLatin1String("create_connect_")) ? Ui::tr("连接") : command + QLatin1Char(' ');
+}
+
+} // namespace
+
 QString PreviewCaption(quint64 seed) { return Ui::tr("近似预览 · 种子 %1").arg(seed); }
 
 QStringList PreviewWarnings(const PreviewResult &result)
 {
+    // By what is counted (objects, groups) and whether the count is each
+    // player's.
+    // clang-format off
+    static const char *const kMissing[2][3] = {
+        {QT_TRANSLATE_NOOP("Quorlin", "第 %1 行 %2：%3 个中有 %4 个没有放下"),
+         QT_TRANSLATE_NOOP("Quorlin", "第 %1 行 %2：%3 个中有 %4 个没有放下（每位游戏者）"),
+         QT_TRANSLATE_NOOP("Quorlin", "第 %1 行 %2：%3 个中有 %4 个没有放下（%5 位游戏者合计）")},
+        {QT_TRANSLATE_NOOP("Quorlin", "第 %1 行 %2：%3 组中有 %4 组没有放下"),
+         QT_TRANSLATE_NOOP("Quorlin", "第 %1 行 %2：%3 组中有 %4 组没有放下（每位游戏者）"),
+         QT_TRANSLATE_NOOP("Quorlin", "第 %1 行 %2：%3 组中有 %4 组没有放下（%5 位游戏者合计）")},
+    };
+    // clang-format on
     QStringList lines;
     for (const ObjectBlockReport &block : result.objectBlocks) {
-        if (block.groupsPlaced < block.groups)
-            lines << Ui::tr("第 %1 行 %2：%3 组中有 %4 组没有放下")
-                         .arg(block.line)
-                         .arg(block.name)
-                         .arg(block.groups)
-                         .arg(block.groups - block.groupsPlaced);
+        int wanted = block.groups, missing = block.groups - block.groupsPlaced;
+        if (missing <= 0)
+            continue;
+        int form = 0;
+        if (block.sets > 1) {
+            const bool even = wanted % block.sets == 0 && missing % block.sets == 0;
+            form = even ? 1 : 2;
+            if (even) {
+                wanted /= block.sets;
+                missing /= block.sets;
+            }
+        }
+        QString line = Ui::tr(kMissing[block.grouped][form]).arg(block.line).arg(block.name).arg(wanted).arg(missing);
+        lines << (form == 2 ? line.arg(block.sets) : line);
     }
     return lines;
 }
@@ -29,6 +72,13 @@ QStringList SkippedLines(const PreviewResult &result)
     QHash<QString, QPair<int, int>> seen; // word -> first line, count
     QStringList lines;
     for (const Skipped &skipped : result.skipped) {
+        if (skipped.overCap > 0) {
+            lines << Ui::tr("第 %1 行起 %2 个%3块超出预览上限，没有画出")
+                         .arg(skipped.line)
+                         .arg(skipped.overCap)
+                         .arg(BlockNoun(skipped.what));
+            continue;
+        }
         if (skipped.unread) {
             lines << Ui::tr("第 %1 行：%2").arg(skipped.line).arg(skipped.what);
             continue;

@@ -1,14 +1,21 @@
-// From a script's text to the plan the preview builds: the branches of `if`
-// taken for the map's size and the names #define'd, one branch of each
-// random group drawn with the seed, #const names put in place of numbers,
-// and what the preview leaves out listed with its line.
+// From a script's text to the plan the preview builds, read as the game
+// reads it: the branches of `if` taken for the lobby's labels (the map's
+// size, the players and teams) and the names #define'd, one branch of each
+// random group drawn with the seed, commands written by number, numbers
+// worked out (#const, rnd, arithmetic), terrains and objects named by number
+// turned into their names, `override_map_size`, and what the preview cannot
+// read listed with its line.
 #pragma once
 
 #include "preview/map_plan.h"
+#include "preview/preview_result.h"
 
 namespace quorlin::preview {
 
-// `sizeLabel` is what the script's `if` tests for the map's size ("MEDIUM_MAP").
-MapPlan PlanScript(const QString &text, const QString &sizeLabel, quint64 seed);
+MapPlan PlanScript(const QString &text, const PreviewOptions &options);
+
+// The sides `override_map_size` may set.
+constexpr int kMinOverrideSide = 36;
+constexpr int kMaxOverrideSide = 480;
 
 } // namespace quorlin::preview
