@@ -1,5 +1,7 @@
 #include "preview/styles.h"
 
+#include <QtGlobal>
+
 #include <iterator>
 
 namespace quorlin::preview {
@@ -11,6 +13,10 @@ struct StyleRow {
     quint32 rgb;
     bool water;
 };
+
+// The object classes, each named once for the table below and the legend.
+constexpr quint32 kGold = 0xFFC700, kStone = 0x919191, kRelic = 0xFFFFFF, kFood = 0xA5C46C, kTree = 0x0B4A0B,
+                  kOther = 0xD0D0D0;
 
 // First match wins, so the narrower names come first.
 // clang-format off
@@ -34,32 +40,32 @@ constexpr StyleRow kTerrains[] = {
 };
 
 constexpr StyleRow kObjects[] = {
-    {"GOLD",      0xFFC700, false},
-    {"STONE",     0x919191, false},
-    {"RELIC",     0xFFFFFF, false},
-    {"FISHING",   0xD0D0D0, true},
-    {"FISH",      0xA5C46C, true},
-    {"MARLIN",    0xA5C46C, true},
-    {"DOLPHIN",   0xA5C46C, true},
-    {"SHIP",      0xD0D0D0, true},
-    {"GALLEY",    0xD0D0D0, true},
-    {"DOCK",      0xD0D0D0, true},
-    {"BOAT",      0xD0D0D0, true},
-    {"FORAGE",    0xA5C46C, false},
-    {"BERR",      0xA5C46C, false},
-    {"DEER",      0xA5C46C, false},
-    {"BOAR",      0xA5C46C, false},
-    {"SHEEP",     0xA5C46C, false},
-    {"TURKEY",    0xA5C46C, false},
-    {"COW",       0xA5C46C, false},
-    {"PIG",       0xA5C46C, false},
-    {"LLAMA",     0xA5C46C, false},
-    {"ZEBRA",     0xA5C46C, false},
-    {"OSTRICH",   0xA5C46C, false},
-    {"GOAT",      0xA5C46C, false},
-    {"JAVELINA",  0xA5C46C, false},
-    {"ELEPHANT",  0xA5C46C, false},
-    {"TREE",      0x0B4A0B, false},
+    {"GOLD",      kGold,  false},
+    {"STONE",     kStone, false},
+    {"RELIC",     kRelic, false},
+    {"FISHING",   kOther, true},
+    {"FISH",      kFood,  true},
+    {"MARLIN",    kFood,  true},
+    {"DOLPHIN",   kFood,  true},
+    {"SHIP",      kOther, true},
+    {"GALLEY",    kOther, true},
+    {"DOCK",      kOther, true},
+    {"BOAT",      kOther, true},
+    {"FORAGE",    kFood,  false},
+    {"BERR",      kFood,  false},
+    {"DEER",      kFood,  false},
+    {"BOAR",      kFood,  false},
+    {"SHEEP",     kFood,  false},
+    {"TURKEY",    kFood,  false},
+    {"COW",       kFood,  false},
+    {"PIG",       kFood,  false},
+    {"LLAMA",     kFood,  false},
+    {"ZEBRA",     kFood,  false},
+    {"OSTRICH",   kFood,  false},
+    {"GOAT",      kFood,  false},
+    {"JAVELINA",  kFood,  false},
+    {"ELEPHANT",  kFood,  false},
+    {"TREE",      kTree,  false},
 };
 // clang-format on
 
@@ -79,8 +85,19 @@ Style Find(const StyleRow (&rows)[N], const QString &name, quint32 fallback)
 
 Style TerrainStyle(const QString &terrain) { return Find(kTerrains, terrain, 0x808080); }
 
-Style ObjectStyle(const QString &object) { return Find(kObjects, object, 0xD0D0D0); }
+Style ObjectStyle(const QString &object) { return Find(kObjects, object, kOther); }
 
 quint32 PlayerColour(int player) { return kPlayers[qBound(1, player, int(std::size(kPlayers))) - 1]; }
+
+const QVector<LegendRow> &Legend()
+{
+    static const QVector<LegendRow> rows{
+        {QT_TRANSLATE_NOOP("Quorlin", "金矿"), kGold},        {QT_TRANSLATE_NOOP("Quorlin", "石矿"), kStone},
+        {QT_TRANSLATE_NOOP("Quorlin", "食物"), kFood},        {QT_TRANSLATE_NOOP("Quorlin", "树"), kTree},
+        {QT_TRANSLATE_NOOP("Quorlin", "遗迹"), kRelic},       {QT_TRANSLATE_NOOP("Quorlin", "其他"), kOther},
+        {QT_TRANSLATE_NOOP("Quorlin", "悬崖"), kCliffColour},
+    };
+    return rows;
+}
 
 } // namespace quorlin::preview

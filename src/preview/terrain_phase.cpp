@@ -113,10 +113,12 @@ void PaintTerrains(MapContext &map)
         int *ownerOf = owner.data();
         quint8 *terrainOf = grid.terrain.data();
         qint16 *paintedOf = painted.data();
+        qint32 *lineOf = grid.terrainLine.data();
         for (auto clump = clumps; clump != end; ++clump) {
             for (int tile : (*clump)->tiles()) {
                 ownerOf[tile] = -1;
                 terrainOf[tile] = quint8(patch.terrain);
+                lineOf[tile] = block.line;
                 paintedOf[tile] = qint16(patch.terrain);
             }
         }
