@@ -10,18 +10,6 @@ namespace quorlin::lang {
 
 namespace {
 
-// A whole number as the game reads it: an optional sign and digits.
-bool IsWholeNumber(QStringView w)
-{
-    qsizetype i = (w.startsWith(u'-') || w.startsWith(u'+')) ? 1 : 0;
-    if (i == w.size())
-        return false;
-    for (; i < w.size(); ++i)
-        if (!w[i].isDigit() || w[i].unicode() > u'9')
-            return false;
-    return true;
-}
-
 // Arithmetic and rnd(a,b), which only the modern dialect reads.
 bool IsExpression(QStringView w) { return w.startsWith(u'(') || w.startsWith(QLatin1String("rnd(")); }
 
@@ -49,6 +37,28 @@ bool LooksLikeName(QStringView w)
 bool MayBeNegative(QStringView word) { return word == QLatin1String("resource_delta"); }
 
 } // namespace
+
+bool IsWholeNumber(QStringView w)
+{
+    qsizetype i = (w.startsWith(u'-') || w.startsWith(u'+')) ? 1 : 0;
+    if (i == w.size())
+        return false;
+    for (; i < w.size(); ++i)
+        if (!w[i].isDigit() || w[i].unicode() > u'9')
+            return false;
+    return true;
+}
+
+NumberRange ArgumentRange(ArgKind kind, const WordInfo *lone)
+{
+    const bool percent = kind == ArgKind::Percent;
+    NumberRange range{percent ? 0 : INT_MIN, percent ? 100 : INT_MAX};
+    if (lone) {
+        range.min = lone->min.value_or(MayBeNegative(lone->word) ? range.min : 0);
+        range.max = lone->max.value_or(range.max);
+    }
+    return range;
+}
 
 bool LooksLikeNumber(QStringView w)
 {
@@ -159,13 +169,9 @@ void Checker::integer(const Word &head, ArgKind kind, const Word &arg, const Wor
                                Ui::tr("“%1”后面需要整数，“%2”不是数字：请改成整数。").arg(head.text, w));
     }
     // Numbers past 32 bits are read where a word sets no limit.
-    qlonglong min = kind == ArgKind::Percent ? 0 : LLONG_MIN, max = kind == ArgKind::Percent ? 100 : LLONG_MAX;
-    if (lone && info) {
-        // Counts and distances without a lower limit in the tables are not
-        // negative; the few words that take a negative value say so there.
-        min = info->min ? qlonglong(*info->min) : MayBeNegative(head.text) ? min : 0;
-        max = info->max ? qlonglong(*info->max) : max;
-    }
+    const NumberRange range = ArgumentRange(kind, lone ? info : nullptr);
+    const qlonglong min = range.min == INT_MIN ? LLONG_MIN : range.min;
+    const qlonglong max = range.max == INT_MAX ? LLONG_MAX : range.max;
     bool ok = false;
     const qlonglong value = w.toLongLong(&ok);
     if (ok ? value >= min && value <= max : (w.startsWith(u'-') ? min == LLONG_MIN : max == LLONG_MAX))
