@@ -96,6 +96,8 @@ QImage DrawPreview(const PreviewResult &result, bool square, bool withText)
 
     const int dot = qMax(2, k);
     for (const PlacedObject &object : result.objects) {
+        if (!result.objectBlocks.value(object.block).style.drawn)
+            continue;
         const QPointF at = toPicture.map(QPointF(grid.x(object.tile) + 0.5, grid.y(object.tile) + 0.5));
         painter.fillRect(QRectF(at.x() - dot / 2.0, at.y() - dot / 2.0, dot, dot), ObjectColour(result, object));
     }
