@@ -18,6 +18,8 @@ private slots:
     void initTestCase() { QVERIFY(dir_.isValid()); }
     void drawsTheDefaultScriptAndAScriptFile();
     void drawsTheFullestDraftDifferentlyPerSeed();
+    void teamsChooseTheScriptsBranch();
+    void contactSheetDrawsEachSeed();
     void refusesBadCommandLines_data();
     void refusesBadCommandLines();
     void unreadableInputAndUnwritableOutput();
@@ -66,6 +68,41 @@ void CliPreviewTest::drawsTheFullestDraftDifferentlyPerSeed()
     }
 }
 
+// Four players in two teams (the players follow from the teams) make
+// 2_TEAM_GAME true.
+void CliPreviewTest::teamsChooseTheScriptsBranch()
+{
+    QFile script(path("teams.rms"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("<LAND_GENERATION>\nif 2_TEAM_GAME base_terrain WATER else base_terrain DESERT endif\n");
+    script.close();
+    for (const char *teams : {"1,1,2,2", "1,2,3,0"}) {
+        const QString png = path("teams.png");
+        QCOMPARE(Preview({path("teams.rms"), "--teams", teams, "--square", "--output", png}).exitCode, 0);
+        QCOMPARE(QImage(png).pixel(20, 20), qstrcmp(teams, "1,1,2,2") == 0 ? 0xFF305DB6u : 0xFFE8B478u);
+    }
+}
+
+// Nine seeds in three rows of three, each the map its seed draws alone.
+void CliPreviewTest::contactSheetDrawsEachSeed()
+{
+    QCOMPARE(Preview({"--seeds", "1-9", "--output", path("sheet.png")}).exitCode, 0);
+    const QImage sheet(path("sheet.png"));
+    for (const int seed : {1, 5, 9}) {
+        const QString png = path("seed.png");
+        QCOMPARE(Preview({"--seed", QString::number(seed), "--output", png}).exitCode, 0);
+        const QImage alone(png);
+        // Drawn alone, the map is the picture above its caption; on the sheet,
+        // each map and its caption stand 8 pixels apart.
+        const QSize map(alone.width(), 168 * (480 / 168) + 16);
+        QCOMPARE(sheet.width(), 3 * map.width() + 4 * 8);
+        const int row = (seed - 1) / 3, column = (seed - 1) % 3;
+        const int cellHeight = (sheet.height() - 4 * 8) / 3;
+        QCOMPARE(sheet.copy(8 + column * (map.width() + 8), 8 + row * (cellHeight + 8), map.width(), map.height()),
+                 alone.copy(QRect(QPoint(0, 0), map)));
+    }
+}
+
 void CliPreviewTest::refusesBadCommandLines_data()
 {
     QTest::addColumn<QStringList>("options");
@@ -74,6 +111,12 @@ void CliPreviewTest::refusesBadCommandLines_data()
     QTest::newRow("nine players") << QStringList{"--players", "9", "--output", "x.png"};
     QTest::newRow("file and draft") << QStringList{"a.rms", "--draft", "b.qlx", "--output", "x.png"};
     QTest::newRow("unknown option") << QStringList{"--round", "--output", "x.png"};
+    QTest::newRow("teams for 4, players 3") << QStringList{"--players", "3", "--teams", "1,1,2,2", "--output", "x.png"};
+    QTest::newRow("team 5") << QStringList{"--teams", "1,5", "--output", "x.png"};
+    QTest::newRow("teams not numbers") << QStringList{"--teams", "1,,2", "--output", "x.png"};
+    QTest::newRow("seed and seeds") << QStringList{"--seed", "1", "--seeds", "1-9", "--output", "x.png"};
+    QTest::newRow("seeds backwards") << QStringList{"--seeds", "9-1", "--output", "x.png"};
+    QTest::newRow("too many seeds") << QStringList{"--seeds", "1-26", "--output", "x.png"};
 }
 
 void CliPreviewTest::refusesBadCommandLines()

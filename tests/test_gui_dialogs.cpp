@@ -45,11 +45,10 @@ class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
     void saveQuestion();
-    void openQuestion();
     void messages();
     void qtWordsAreChinese();
     void scriptFileDialog();
-    void draftFileDialogRemembersTheLastName();
+    void draftFileDialogStartsOnTheProposedFile();
 };
 
 void DialogsTest::saveQuestion()
@@ -57,47 +56,30 @@ void DialogsTest::saveQuestion()
     QtDialogs dialogs;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;
-    QAbstractButton *defaultButton = nullptr, *yes = nullptr;
-    int shown = 0;
+    QStringList buttons;
+    QAbstractButton *defaultButton = nullptr, *save = nullptr;
     WhenShown<QMessageBox>([&](QMessageBox *box) {
         icon = box->icon();
         title = box->windowTitle();
+        buttons = ShownButtons(box);
         defaultButton = box->defaultButton();
-        yes = box->button(QMessageBox::Yes);
-        shown = ShownButtons(box).size();
-        box->button(QMessageBox::No)->click();
+        save = box->button(QMessageBox::Save);
+        box->button(QMessageBox::Discard)->click();
     });
-    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("是否保存所作的修改？"), false, Answer::Yes),
-             Answer::No);
+    QCOMPARE(dialogs.askToSave(QStringLiteral("注意"), QStringLiteral("脚本有尚未保存的内容。")), Answer::No);
     QCOMPARE(icon, QMessageBox::Warning);
     QCOMPARE(title, QStringLiteral("注意"));
-    QCOMPARE(shown, 2);
-    QCOMPARE(defaultButton, yes);
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("不保存(&N)"), QStringLiteral("保存(&S)"), QStringLiteral("取消")}));
+    QCOMPARE(defaultButton, save);
 
-    // Escape is no answer at all, never a No.
+    // Escape is no answer at all, never the one that lets work go; Enter saves.
     WhenShown<QMessageBox>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
-    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("是否保存所作的修改？"), false, Answer::Yes),
-             Answer::Cancel);
+    QCOMPARE(dialogs.askToSave(QStringLiteral("注意"), QStringLiteral("？")), Answer::Cancel);
     WhenShown<QMessageBox>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); });
-    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("是否保存所作的修改？"), false, Answer::Yes),
-             Answer::Yes);
-}
-
-void DialogsTest::openQuestion()
-{
-    QtDialogs dialogs;
-    int shown = 0;
-    WhenShown<QMessageBox>([&](QMessageBox *box) {
-        shown = ShownButtons(box).size();
-        QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true,
-                         Answer::No),
-             Answer::No);
-    QCOMPARE(shown, 3);
+    QCOMPARE(dialogs.askToSave(QStringLiteral("注意"), QStringLiteral("？")), Answer::Yes);
     WhenShown<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Cancel)->click(); });
-    QCOMPARE(dialogs.ask(QStringLiteral("注意"), QStringLiteral("？"), true, Answer::No), Answer::Cancel);
+    QCOMPARE(dialogs.askToSave(QStringLiteral("注意"), QStringLiteral("？")), Answer::Cancel);
 }
 
 void DialogsTest::messages()
@@ -128,10 +110,10 @@ void DialogsTest::qtWordsAreChinese()
     QStringList buttons;
     WhenShown<QMessageBox>([&](QMessageBox *box) {
         buttons = ShownButtons(box);
-        box->button(QMessageBox::No)->click();
+        box->button(QMessageBox::Ok)->click();
     });
-    dialogs.ask(QStringLiteral("注意"), QStringLiteral("是否保存所作的修改？"), false, Answer::Yes);
-    QCOMPARE(buttons, QStringList({QStringLiteral("是(&Y)"), QStringLiteral("否(&N)")}));
+    dialogs.message(QStringLiteral("错误"), QStringLiteral("？"), MessageIcon::Error);
+    QCOMPARE(buttons, QStringList({QStringLiteral("确定")}));
 }
 
 void DialogsTest::scriptFileDialog()
@@ -141,7 +123,9 @@ void DialogsTest::scriptFileDialog()
     QStringList filters;
     QString suffix;
     bool confirms = false;
+    QString proposed;
     WhenShown<QFileDialog>([&](QFileDialog *d) {
+        proposed = QFileInfo(d->selectedFiles().value(0)).fileName();
         filters = d->nameFilters();
         suffix = d->defaultSuffix();
         confirms = !d->testOption(QFileDialog::DontConfirmOverwrite);
@@ -149,17 +133,18 @@ void DialogsTest::scriptFileDialog()
         d->selectFile(QStringLiteral("map"));
         QMetaObject::invokeMethod(d, "accept");
     });
-    const QString chosen = dialogs.saveFileName(FileKind::Script);
+    const QString chosen = dialogs.saveFileName(FileKind::Script, QStringLiteral("地图.rms"));
+    QCOMPARE(proposed, QStringLiteral("地图.rms"));
     QCOMPARE(filters, QStringList{QStringLiteral("随机地图脚本文件(*.rms)")});
     QCOMPARE(suffix, QStringLiteral("rms"));
     QVERIFY(confirms);                                         // replacing a file is asked about
     QCOMPARE(chosen, dir.filePath(QStringLiteral("map.rms"))); // a bare name gets ".rms"
 
     WhenShown<QFileDialog>([](QFileDialog *d) { d->reject(); });
-    QCOMPARE(dialogs.saveFileName(FileKind::Script), QString());
+    QCOMPARE(dialogs.saveFileName(FileKind::Script, QString()), QString());
 }
 
-void DialogsTest::draftFileDialogRemembersTheLastName()
+void DialogsTest::draftFileDialogStartsOnTheProposedFile()
 {
     QTemporaryDir dir;
     QtDialogs dialogs;
@@ -170,16 +155,16 @@ void DialogsTest::draftFileDialogRemembersTheLastName()
         d->selectFile(QStringLiteral("work"));
         QMetaObject::invokeMethod(d, "accept");
     });
-    const QString saved = dialogs.saveFileName(FileKind::Draft);
+    const QString saved = dialogs.saveFileName(FileKind::Draft, QString());
     QCOMPARE(filters, QStringList{QStringLiteral("随机地图草稿(*.qlx)")});
     QCOMPARE(saved, dir.filePath(QStringLiteral("work.qlx")));
 
     QFile file(saved);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    // The open dialog offers the name chosen last; accepting it as it is opens that file.
+    // A whole path proposed, folder and all: accepting it as it is opens that file.
     WhenShown<QFileDialog>([](QFileDialog *d) { QMetaObject::invokeMethod(d, "accept"); });
-    QCOMPARE(dialogs.openFileName(FileKind::Draft), saved);
+    QCOMPARE(dialogs.openFileName(FileKind::Draft, saved), saved);
 }
 
 QTEST_MAIN(DialogsTest)

@@ -1,6 +1,7 @@
 // The script page and the ways out of the program: editing the script, saving
-// it, and the save question of the exit button and the close box. Nothing typed
-// may be lost without an explicit No.
+// it, and the one save question of the exit button and the close box, which
+// names all that is unsaved. Nothing typed may be lost without an explicit
+// "不保存".
 #include "test_gui_support.h"
 #include "test_script_support.h"
 
@@ -46,6 +47,9 @@ private slots:
     void scriptGbkCannotHoldIsRefused();
     void unsavedScriptAsks_data();
     void unsavedScriptAsks();
+    void draftAndScriptAskOnce_data();
+    void draftAndScriptAskOnce();
+    void scriptPageSavesTheDraft();
     void savedScriptLeavesUntilTheNextKeystroke();
     void draftNamedAtStart();
 
@@ -144,7 +148,8 @@ void ExitTest::changedSettingsAsk()
 
     QCOMPARE(Leave(w, way), closes);
     QCOMPARE(w.dialogs.questions.size(), 1);
-    QVERIFY(w.dialogs.questions.first().withCancel);
+    QCOMPARE(w.dialogs.questions.first().text,
+             QStringLiteral("设置和已添加的项目有改动，尚未保存为草稿。退出会丢失这些改动。要先保存草稿吗？"));
     QCOMPARE(!path.isEmpty() && QFile::exists(path), answer == Answer::Yes && closes);
     QCOMPARE(w.model.lands().count(), 1);
 }
@@ -159,11 +164,26 @@ void ExitTest::titleMarksUnsavedChanges()
     w.dialogs.fileNames << path;
     w.click("Command15");
     QCOMPARE(w.window.windowTitle(), QStringLiteral("地图.qlx — Quorlin"));
-    QCOMPARE(w.get<QLabel>("StatusLine")->text(), QStringLiteral("已保存：地图.qlx"));
+    auto *status = w.get<QLabel>("StatusLine");
+    QCOMPARE(status->text(), QStringLiteral("已保存：地图.qlx"));
     w.click("Check1");
     QCOMPARE(w.window.windowTitle(), QStringLiteral("地图.qlx* — Quorlin"));
-    w.click("Check1"); // back as saved: nothing left to save
+    QCOMPARE(status->text(), QString()); // no longer true
+    w.click("Check1");                   // back as saved: nothing left to save
     QCOMPARE(w.window.windowTitle(), QStringLiteral("地图.qlx — Quorlin"));
+
+    // The script page's file joins the title once it has one.
+    w.goTo(5);
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("地图.qlx — Quorlin"));
+    QCOMPARE(w.model.proposedName(FileKind::Script), QStringLiteral("地图.rms"));
+    w.dialogs.fileNames << dir_.filePath(QStringLiteral("地图.rms"));
+    w.click("CmdGo");
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("地图.qlx · 地图.rms — Quorlin"));
+    QCOMPARE(status->text(), QStringLiteral("已保存：地图.rms（GBK）"));
+    QTest::keyClicks(w.get("Txt"), "x");
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("地图.qlx · 地图.rms* — Quorlin"));
+    QCOMPARE(status->text(), QString());
+    QTest::keyClick(w.get("Txt"), Qt::Key_Backspace); // as saved again
     QVERIFY(Leave(w, Way::ExitButton));
     QVERIFY(w.dialogs.questions.isEmpty());
 }
@@ -263,9 +283,7 @@ void ExitTest::unsavedScriptAsks()
     QCOMPARE(w.dialogs.questions.size(), 1);
     const auto &q = w.dialogs.questions.first();
     QCOMPARE(q.title, QStringLiteral("注意"));
-    QCOMPARE(q.text, QStringLiteral("是否保存所作的修改？"));
-    QVERIFY(!q.withCancel);
-    QCOMPARE(q.defaultAnswer, Answer::Yes);
+    QCOMPARE(q.text, QStringLiteral("脚本有尚未保存的内容。退出会丢失这些内容。要先保存脚本吗？"));
     QCOMPARE(!path.isEmpty() && QFile::exists(path), written);
     QCOMPARE(int(w.dialogs.messages.size()), errors);
     if (errors)
@@ -278,6 +296,82 @@ void ExitTest::unsavedScriptAsks()
         QVERIFY(w.get("Pic(5)")->isVisible());
         QCOMPARE(w.get<QPlainTextEdit>("Txt")->toPlainText(), QString(script).replace("\r\n", "\n"));
     }
+}
+
+void ExitTest::draftAndScriptAskOnce_data()
+{
+    QTest::addColumn<bool>("scriptSaved"); // before leaving, so that only the draft is at stake
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QString>("draftFile"); // what each save dialog returns; empty is a cancel
+    QTest::addColumn<QString>("scriptFile");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<int>("errors");
+    const QString draft = QStringLiteral("both.qlx"), script = QStringLiteral("both.rms");
+    const QString bad = QStringLiteral("no/such/folder/both.qlx");
+    QTest::addRow("both, save") << false << Answer::Yes << draft << script << true << 0;
+    QTest::addRow("both, draft dialog cancelled") << false << Answer::Yes << QString() << script << false << 0;
+    QTest::addRow("both, script dialog cancelled") << false << Answer::Yes << draft << QString() << false << 0;
+    QTest::addRow("both, draft save failed") << false << Answer::Yes << bad << script << false << 1;
+    QTest::addRow("both, discard") << false << Answer::No << draft << script << true << 0;
+    QTest::addRow("both, cancel") << false << Answer::Cancel << draft << script << false << 0;
+    QTest::addRow("draft on the script page, save") << true << Answer::Yes << draft << QString() << true << 0;
+    QTest::addRow("draft on the script page, discard") << true << Answer::No << draft << QString() << true << 0;
+    QTest::addRow("draft on the script page, cancel") << true << Answer::Cancel << draft << QString() << false << 0;
+}
+
+void ExitTest::draftAndScriptAskOnce()
+{
+    QFETCH(bool, scriptSaved);
+    QFETCH(Answer, answer);
+    QFETCH(QString, draftFile);
+    QFETCH(QString, scriptFile);
+    QFETCH(bool, closes);
+    QFETCH(int, errors);
+    QTemporaryDir dir;
+    Wizard w;
+    w.click("Check1"); // settings no draft holds
+    w.goTo(5);
+    if (scriptSaved) {
+        w.dialogs.fileNames << dir.filePath(QStringLiteral("first.rms"));
+        w.click("CmdGo");
+    }
+    const QString draft = draftFile.isEmpty() ? QString() : dir.filePath(draftFile);
+    const QString script = scriptFile.isEmpty() ? QString() : dir.filePath(scriptFile);
+    w.dialogs.answers << answer;
+    w.dialogs.fileNames << draft << script;
+
+    QCOMPARE(Leave(w, Way::CloseBox), closes);
+    QCOMPARE(w.dialogs.questions.size(), 1);
+    const QString text = w.dialogs.questions.first().text;
+    QVERIFY2(text.contains(QStringLiteral("草稿")) && text.contains(QStringLiteral("脚本")) != scriptSaved,
+             qPrintable(text));
+    const bool saving = answer == Answer::Yes;
+    const bool draftWritten = saving && !draft.isEmpty() && errors == 0;
+    QCOMPARE(QFile::exists(draft), draftWritten);
+    QCOMPARE(QFile::exists(script), saving && draftWritten && !script.isEmpty());
+    QCOMPARE(int(w.dialogs.messages.size()), errors);
+    QCOMPARE(w.model.isModified(), !draftWritten);
+    if (!closes && draftWritten) {
+        // What is left is asked about alone.
+        w.dialogs.answers << Answer::Cancel;
+        QVERIFY(!Leave(w, Way::ExitButton));
+        QCOMPARE(w.dialogs.questions.last().text,
+                 QStringLiteral("脚本有尚未保存的内容。退出会丢失这些内容。要先保存脚本吗？"));
+    }
+}
+
+void ExitTest::scriptPageSavesTheDraft()
+{
+    Wizard w;
+    w.click("Check1");
+    w.goTo(5);
+    const QString draft = dir_.filePath(QStringLiteral("from-script-page.qlx"));
+    w.dialogs.fileNames << draft;
+    QTest::keyClick(w.get("Txt"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(QFile::exists(draft));
+    QVERIFY(!w.model.isModified());
+    QVERIFY(!w.model.isSaved()); // the script is another file
+    QCOMPARE(w.model.proposedName(FileKind::Script), QStringLiteral("from-script-page.rms"));
 }
 
 void ExitTest::savedScriptLeavesUntilTheNextKeystroke()

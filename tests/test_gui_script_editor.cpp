@@ -1,12 +1,17 @@
 // The script page's editor: colouring with nested comments, problems shown
-// as underlines and list rows, going to a problem, and live checks that
-// never publish what an older text had.
+// as underlines and list rows, going to a problem, live checks that never
+// publish what an older text had, and what the editor knows of the
+// language: the meaning of a word under the mouse, and completion.
+#include "lang/vocabulary.h"
 #include "ui/problem_list.h"
+#include "ui/script_completer.h"
 #include "ui/script_edit.h"
 #include "ui/script_editor.h"
 #include "ui/script_highlighter.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -50,6 +55,30 @@ QTextCharFormat FormatAt(const QTextDocument &doc, int line, int column)
     return {};
 }
 
+// A point of the viewport over the character at a line and column (from 0).
+QPoint PointAt(const ScriptEdit *edit, int line, int column)
+{
+    QTextCursor cursor(edit->document()->findBlockByNumber(line));
+    cursor.setPosition(cursor.position() + column);
+    return edit->cursorRect(cursor).center() + QPoint(2, 0);
+}
+
+// Puts the cursor at a line and column (from 0) and types there.
+void TypeAt(ScriptEdit *edit, int line, int column, const QString &keys)
+{
+    QTextCursor cursor(edit->document()->findBlockByNumber(line));
+    cursor.setPosition(cursor.position() + column);
+    edit->setTextCursor(cursor);
+    QTest::keyClicks(edit, keys);
+}
+
+const QString kKnownScript = QStringLiteral("#const MY_GOLD GOLD\n"
+                                            "<OBJECTS_GENERATION>\n"
+                                            "create_object_group HERD { }\n"
+                                            "create_object MY_GOLD {  } /* GOLD */\n"
+                                            "if TINY_MAP #const MY_GOLD 3 endif\n"
+                                            "create_object \n");
+
 } // namespace
 
 class ScriptEditorTest : public QObject {
@@ -58,6 +87,9 @@ private slots:
     void commentsNestAcrossLines();
     void problemsBecomeUnderlinesAndRows();
     void aStaleResultIsDropped();
+    void hoverTellsWhatAWordMeans();
+    void completionOffersAndInserts();
+    void noListInCommentsOrNumbers();
 };
 
 void ScriptEditorTest::commentsNestAcrossLines()
@@ -159,6 +191,118 @@ void ScriptEditorTest::aStaleResultIsDropped()
     firstMayEnd.release();
     QTRY_COMPARE(spy.size(), 1);
     QCOMPARE(spy[0][0].value<QVector<Problem>>()[0].message, QStringLiteral("new2"));
+}
+
+void ScriptEditorTest::hoverTellsWhatAWordMeans()
+{
+    // The checker finds one problem, on the command of line 4.
+    ScriptEditor editor([](const QString &, lang::Dialect) {
+        return QVector<Problem>{{QStringLiteral("x"), Severity::Error, 4, 1, 13, QStringLiteral("问题<在此>")}};
+    });
+    editor.resize(700, 400);
+    editor.show();
+    ScriptEdit *edit = editor.edit();
+    edit->setPlainText(kKnownScript);
+    editor.liveCheck()->checkNow();
+    QTRY_VERIFY(!edit->extraSelections().isEmpty());
+
+    // A word of the tables: its kind, place and doc; a place in <…> stays text.
+    const QString command = edit->meaningAt(PointAt(edit, 3, 3));
+    QVERIFY(command.contains(QStringLiteral("命令")));
+    QVERIFY(command.contains(QStringLiteral("&lt;OBJECTS_GENERATION&gt;")));
+    QVERIFY(command.contains(lang::FindWord(u"create_object")->doc.toHtmlEscaped()));
+    // The problem's message and the meaning share the tooltip.
+    const QString tip = edit->toolTipAt(PointAt(edit, 3, 3));
+    QVERIFY(tip.startsWith(QStringLiteral("问题&lt;在此&gt;<hr>")) && tip.endsWith(command));
+
+    // A constant of the tables: its value and group; an if label: its meaning.
+    const QString gold = edit->meaningAt(PointAt(edit, 0, 17));
+    QVERIFY(gold.contains(QStringLiteral("值：66")) && gold.contains(QStringLiteral("对象")));
+    QVERIFY(edit->meaningAt(PointAt(edit, 4, 5)).contains(lang::FindLabel(u"TINY_MAP")->meaning));
+
+    // The file's own #const, defined twice: the first value, resolved, and its line.
+    const QString mine = edit->meaningAt(PointAt(edit, 3, 16));
+    QVERIFY2(mine.contains(QStringLiteral("GOLD（= 66），第 1 行 #const")), qPrintable(mine));
+    QVERIFY(mine.contains(QStringLiteral("共定义了 2 次")));
+    QVERIFY(edit->meaningAt(PointAt(edit, 2, 21)).contains(QStringLiteral("第 3 行 create_object_group")));
+
+    // Nothing in a comment, beside the end of a line, or for a brace.
+    QVERIFY(edit->meaningAt(PointAt(edit, 3, 30)).isEmpty());
+    QVERIFY(edit->meaningAt(PointAt(edit, 1, 19) + QPoint(40, 0)).isEmpty());
+    QVERIFY(edit->meaningAt(PointAt(edit, 2, 25)).isEmpty());
+    // Edits are seen at once: the outline follows the text.
+    edit->setPlainText(QStringLiteral("#define WET\nif WET endif"));
+    QVERIFY(edit->meaningAt(PointAt(edit, 1, 4)).contains(QStringLiteral("第 1 行 #define")));
+}
+
+void ScriptEditorTest::completionOffersAndInserts()
+{
+    ScriptEditor editor([](const QString &, lang::Dialect) { return QVector<Problem>{}; });
+    editor.resize(700, 400);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    ScriptEdit *edit = editor.edit();
+    edit->setPlainText(kKnownScript);
+    QCompleter *completer = edit->completer()->completer();
+    QAbstractItemView *popup = completer->popup();
+
+    // In create_object's block, its attributes come first, with their meaning.
+    TypeAt(edit, 3, 24, QStringLiteral("n"));
+    QVERIFY(!popup->isVisible()); // one letter is not enough
+    QTest::keyClicks(edit, QStringLiteral("um"));
+    QVERIFY(popup->isVisible());
+    const QAbstractItemModel *rows = completer->completionModel();
+    QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("number_of_groups"));
+    QCOMPARE(rows->index(1, 0).data().toString(), QStringLiteral("number_of_objects"));
+    QCOMPARE(rows->index(2, 0).data().toString(), QStringLiteral("number_of_clumps")); // another block's
+    QVERIFY(rows->index(1, 1).data().toString().contains(lang::FindWord(u"number_of_objects")->doc));
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(edit->document()->findBlockByNumber(3).text(),
+             QStringLiteral("create_object MY_GOLD { number_of_objects } /* GOLD */"));
+
+    // Ctrl+Space after create_object offers the file's names first, then
+    // constants; case does not matter; Escape closes the list.
+    TypeAt(edit, 5, 14, QString());
+    QTest::keyClick(edit, Qt::Key_Space, Qt::ControlModifier);
+    QVERIFY(popup->isVisible());
+    QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("HERD"));
+    QCOMPARE(rows->index(1, 0).data().toString(), QStringLiteral("MY_GOLD"));
+    QVERIFY(rows->index(1, 1).data().toString().contains(QStringLiteral("第 1 行")));
+    QTest::keyClicks(edit, QStringLiteral("gol"));
+    QCOMPARE(rows->index(0, 0).data().toString(), QStringLiteral("GOLD"));
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(edit->document()->findBlockByNumber(5).text(), QStringLiteral("create_object gol"));
+
+    // Alt+/ asks too; Tab takes the chosen row, replacing the whole word.
+    TypeAt(edit, 5, 16, QString());
+    QTest::keyClick(edit, Qt::Key_Slash, Qt::AltModifier);
+    const QString first = rows->index(0, 0).data().toString();
+    QVERIFY(first.startsWith(QLatin1String("GO")));
+    QTest::keyClick(popup, Qt::Key_Tab);
+    QCOMPARE(edit->document()->findBlockByNumber(5).text(), QStringLiteral("create_object ") + first);
+}
+
+void ScriptEditorTest::noListInCommentsOrNumbers()
+{
+    ScriptEditor editor([](const QString &, lang::Dialect) { return QVector<Problem>{}; });
+    editor.resize(700, 400);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    ScriptEdit *edit = editor.edit();
+    edit->setPlainText(QStringLiteral("/* a\n\n*/\n<LAND_GENERATION>\n\n"));
+    QAbstractItemView *popup = edit->completer()->completer()->popup();
+    TypeAt(edit, 1, 0, QStringLiteral("create_la"));
+    QVERIFY(!popup->isVisible()); // a comment opened on the line before
+    TypeAt(edit, 0, 4, QStringLiteral(" */ crea"));
+    QVERIFY(popup->isVisible()); // closed on the same line
+    QTest::keyClick(popup, Qt::Key_Escape);
+    TypeAt(edit, 4, 0, QStringLiteral("create_land { land_percent 40"));
+    QVERIFY(!popup->isVisible()); // a number, and a blank closes the list
+    TypeAt(edit, 5, 0, QStringLiteral("#const NEW"));
+    QVERIFY(!popup->isVisible()); // a name being made up
 }
 
 QTEST_MAIN(ScriptEditorTest)

@@ -69,16 +69,16 @@ void RememberedStateTest::recentDraftOpensAsAChosenOne()
     QVERIFY(dialogs.messages.first().text.contains(gone));
     QCOMPARE(state.recentDrafts(), QStringList{kept});
 
-    // An existing one asks what "打开草稿" asks, and No keeps the work here.
+    // An existing one asks what "打开草稿" asks, and Cancel keeps the work here.
     model.setSlider(QStringLiteral("Slider1"), 10);
-    dialogs.answers = {Answer::No, Answer::Yes};
+    dialogs.answers = {Answer::Cancel, Answer::No};
     QVERIFY(!OpenRecentDraft(model, state, kept));
     QCOMPARE(model.settings().slider(QStringLiteral("Slider1")), 10);
     QVERIFY(OpenRecentDraft(model, state, kept));
     QCOMPARE(model.settings().slider(QStringLiteral("Slider1")), 60);
     QCOMPARE(dialogs.questions.size(), 2);
     QCOMPARE(dialogs.questions.first().text, dialogs.questions.last().text);
-    QVERIFY(dialogs.questions.first().text.contains(QStringLiteral("打开一个草稿")));
+    QVERIFY(dialogs.questions.first().text.contains(QStringLiteral("打开草稿会替换")));
 }
 
 QTEST_GUILESS_MAIN(RememberedStateTest)

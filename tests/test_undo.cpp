@@ -108,13 +108,36 @@ void UndoTest::draftOpenIsOneStepAndMarksTheWork()
     QVERIFY(m.openDraftFile(path));
     QVERIFY(!m.isModified());
     QCOMPARE(m.units().count(), 1);
-    m.undo(); // the whole draft goes at once
+    m.undo(); // the whole draft goes at once, and its name with it
     QCOMPARE(m.units().count(), 0);
     QCOMPARE(m.settings().check(S("Check24")), 0);
     QCOMPARE(m.settings().check(S("Check1")), 1);
     QVERIFY(m.isModified());
+    QCOMPARE(m.draftPath(), QString()); // so the next save cannot land on a.qlx unasked
     m.redo();
     QVERIFY(!m.isModified());
+    QCOMPARE(m.draftPath(), path);
+
+    // Settings from another draft come back with that draft's name and saved state.
+    const QString old = dir.filePath(S("old.qlx"));
+    WizardModel n(&dialogs);
+    n.setCheck(S("Check1"), 1);
+    dialogs.fileNames << old;
+    QVERIFY(n.saveDraft());
+    QVERIFY(n.openDraftFile(path));
+    n.undo();
+    QCOMPARE(n.draftPath(), old);
+    QVERIFY(!n.isModified());
+    QCOMPARE(n.proposedName(FileKind::Draft), old);
+    // A save is no step: undoing a change made before it keeps the file.
+    n.redo();
+    n.setCheck(S("Check2"), 0);
+    const QString later = dir.filePath(S("later.qlx"));
+    dialogs.fileNames << later;
+    QVERIFY(n.saveDraft());
+    n.undo();
+    QCOMPARE(n.draftPath(), later);
+    QVERIFY(n.isModified());
 
     // A draft that cannot be read is no step at all.
     QVERIFY(!m.openDraftFile(dir.filePath(S("missing.qlx"))));

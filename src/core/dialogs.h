@@ -14,12 +14,16 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual void message(const QString &title, const QString &text, MessageIcon icon) = 0;
-    // A question titled `title` with Yes and No (and Cancel when `withCancel`).
-    // Cancel is also the answer when the question is closed without one.
-    virtual Answer ask(const QString &title, const QString &text, bool withCancel, Answer defaultAnswer) = 0;
-    // A file name, or an empty string when the dialog was cancelled.
-    virtual QString saveFileName(FileKind kind) = 0;
-    virtual QString openFileName(FileKind kind) = 0;
+    // The one question the wizard asks: what to do with unsaved work, titled
+    // `title`, with "保存" (Yes, the default), "不保存" (No: let it go) and
+    // "取消" (Cancel: keep it and stay). Cancel is also the answer when the
+    // question is closed without one.
+    virtual Answer askToSave(const QString &title, const QString &text) = 0;
+    // A file name, or an empty string when the dialog was cancelled. The
+    // dialog starts on `proposed` when there is one: a whole path, or a bare
+    // name in the folder this kind's dialog showed last.
+    virtual QString saveFileName(FileKind kind, const QString &proposed) = 0;
+    virtual QString openFileName(FileKind kind, const QString &proposed) = 0;
 };
 
 } // namespace quorlin

@@ -53,6 +53,29 @@ QString FromGbk(const QByteArray &bytes)
     return decoder.decode(bytes);
 }
 
+DecodedText DecodeText(const QByteArray &bytes)
+{
+    static const QByteArray bom("\xEF\xBB\xBF");
+    QStringDecoder utf8(QStringDecoder::Utf8); // drops a leading mark
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return {FromGbk(bytes), TextEncoding::Gbk};
+    if (bytes.startsWith(bom))
+        return {text, TextEncoding::Utf8WithBom};
+    const bool ascii = std::all_of(text.cbegin(), text.cend(), IsAscii);
+    return {text, ascii ? TextEncoding::Gbk : TextEncoding::Utf8};
+}
+
+QByteArray EncodeText(QStringView text, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Gbk: return ToGbk(text);
+    case TextEncoding::Utf8: return text.toUtf8();
+    case TextEncoding::Utf8WithBom: return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    }
+    return ToGbk(text);
+}
+
 GbkReader::GbkReader() = default;
 GbkReader::~GbkReader() = default;
 

@@ -10,6 +10,24 @@
 
 namespace quorlin {
 
+// How a text file's bytes stand for its text: GBK, the code page the game
+// reads and the wizard writes, or UTF-8, as scripts written by hand often
+// are, with or without a byte-order mark in front.
+enum class TextEncoding { Gbk, Utf8, Utf8WithBom };
+
+struct DecodedText {
+    QString text;
+    TextEncoding encoding = TextEncoding::Gbk;
+};
+
+// The one rule for reading a script file, whoever reads it: bytes that are
+// valid UTF-8 are UTF-8 (a leading byte-order mark is not part of the
+// text), anything else is GBK. Plain ASCII is the same bytes in both and
+// counts as GBK, the game's own, unless a byte-order mark says UTF-8.
+DecodedText DecodeText(const QByteArray &bytes);
+// The bytes of `text` in `encoding`, the mark in front when it had one.
+QByteArray EncodeText(QStringView text, TextEncoding encoding);
+
 // The text in the GBK code page; characters it cannot hold become its
 // replacement character.
 QByteArray ToGbk(QStringView text);

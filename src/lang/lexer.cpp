@@ -3,8 +3,6 @@
 #include "core/text_files.h"
 #include "lang/problem_list.h"
 
-#include <QStringDecoder>
-
 namespace quorlin::lang {
 
 namespace {
@@ -89,13 +87,6 @@ bool Lexer::next(Word *out)
     return false;
 }
 
-QString DecodeScript(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return FromGbk(bytes);
-}
+QString DecodeScript(const QByteArray &bytes) { return DecodeText(bytes).text; }
 
 } // namespace quorlin::lang

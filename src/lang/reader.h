@@ -106,8 +106,8 @@ Script ReadScript(const QString &text);
 // The one problem of a text longer than kMaxScriptChars, which is not read.
 Problem ScriptTooLarge();
 
-// A script file's bytes as text: valid UTF-8 (with or without a byte-order
-// mark) is read as UTF-8, anything else as GBK.
+// A script file's bytes as text, by the rule of core's DecodeText: valid
+// UTF-8 (with or without a byte-order mark) is read as UTF-8, anything else as GBK.
 QString DecodeScript(const QByteArray &bytes);
 
 } // namespace quorlin::lang

@@ -12,8 +12,6 @@ namespace {
 const char *const kStandardGame[] = {"RANDOM_MAP", "DEFAULT_RESOURCES", "DARK_AGE_START", "FIXED_POSITIONS",
                                      "TEAM_POSITIONS"};
 
-constexpr int kMaxTeams = 4;
-
 } // namespace
 
 QVector<int> LobbyTeams(const PreviewOptions &options)
@@ -33,6 +31,15 @@ QVector<int> LobbyTeams(const PreviewOptions &options)
             number[chosen] = ++next;
         teams[p] = number[chosen];
     }
+    return teams;
+}
+
+QVector<int> EvenTeams(int players, int count)
+{
+    QVector<int> teams;
+    count = qBound(1, count, kMaxTeams);
+    for (int p = 0; count > 1 && p < players; ++p)
+        teams << p * count / players + 1;
     return teams;
 }
 

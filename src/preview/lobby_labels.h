@@ -16,4 +16,12 @@ QSet<QString> LobbyLabels(const PreviewOptions &options);
 // without one.
 QVector<int> LobbyTeams(const PreviewOptions &options);
 
+// The most teams a lobby has.
+constexpr int kMaxTeams = 4;
+
+// `players` in lobby order split into `count` teams as evenly as can be,
+// team-mates next to each other (4 players in 2 teams: 1, 1, 2, 2); none
+// for fewer than 2 teams.
+QVector<int> EvenTeams(int players, int count);
+
 } // namespace quorlin::preview

@@ -19,6 +19,9 @@ struct PreviewOptions {
     quint64 seed = 1;
 };
 
+// Most seeds one contact sheet draws side by side.
+constexpr int kMaxSheetSeeds = 25;
+
 // One cell per tile, row by row (tile = y * side + x); x grows to the
 // south-east and y to the south-west, so tile 0 is the north corner.
 struct Grid {

@@ -30,6 +30,9 @@ QString ScriptFileText(const QString &text)
     return file;
 }
 
-QByteArray ScriptFileBytes(const QString &text) { return ToGbk(ScriptFileText(text)); }
+QByteArray ScriptFileBytes(const QString &text, TextEncoding encoding)
+{
+    return EncodeText(ScriptFileText(text), encoding);
+}
 
 } // namespace quorlin

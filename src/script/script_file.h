@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text_files.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,7 +11,8 @@ namespace quorlin {
 // used) and one final CR LF.
 QString ScriptFileText(const QString &text);
 
-// The bytes of a script file: its text in GBK, without a byte-order mark.
-QByteArray ScriptFileBytes(const QString &text);
+// The bytes of a script file: its text in GBK, without a byte-order mark, as
+// the wizard writes every script; or in the encoding of the file it came from.
+QByteArray ScriptFileBytes(const QString &text, TextEncoding encoding = TextEncoding::Gbk);
 
 } // namespace quorlin

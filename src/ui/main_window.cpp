@@ -107,7 +107,7 @@ void MainWindow::buildPage(int n)
     case 4: page = new ElevationPage(kit); break;
     default: {
         auto *script = new ScriptPage(kit);
-        script->saveButton()->setToolTip(QStringLiteral("Ctrl+S"));
+        script->saveButton()->setToolTip(Ui::tr("Ctrl+S（Ctrl+Shift+S 保存草稿）"));
         connect(script->saveButton(), &QPushButton::clicked, this, [this] { model_.saveScript(); });
         page = script;
         break;
@@ -168,12 +168,17 @@ void MainWindow::buildNextPageWhenIdle()
 
 UnitPicker *MainWindow::picker() const { return picker_; }
 
-QString MainWindow::TitleFor(const QString &draftPath, bool modified)
+QString MainWindow::TitleFor(const QString &draftPath, bool modified, const QString &scriptPath, bool scriptModified)
 {
-    if (draftPath.isEmpty() && !modified)
+    const auto marked = [](const QString &name, bool unsaved) { return unsaved ? name + QLatin1Char('*') : name; };
+    QStringList names;
+    if (!draftPath.isEmpty() || modified)
+        names << marked(draftPath.isEmpty() ? Ui::tr("未命名") : QFileInfo(draftPath).fileName(), modified);
+    if (!scriptPath.isEmpty())
+        names << marked(QFileInfo(scriptPath).fileName(), scriptModified);
+    if (names.isEmpty())
         return QStringLiteral("Quorlin");
-    const QString name = draftPath.isEmpty() ? Ui::tr("未命名") : QFileInfo(draftPath).fileName();
-    return name + (modified ? QStringLiteral("*") : QString()) + QStringLiteral(" — Quorlin");
+    return names.join(QStringLiteral(" · ")) + QStringLiteral(" — Quorlin");
 }
 
 QWidget *MainWindow::buttonBar()
@@ -246,12 +251,14 @@ void MainWindow::addKeys()
     key({QKeySequence(Qt::ALT | Qt::Key_Right)}, [=] { pressIfOffered("Command2"); });
     key({QKeySequence(Qt::ALT | Qt::Key_Left)}, [=] { pressIfOffered("Command1"); });
     key({QKeySequence::Save}, [=] { pressIfOffered(model_.page() == WizardModel::kLastPage ? "CmdGo" : "Command15"); });
+    // The draft, from any page: on the script page no button offers it.
+    key({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { model_.saveDraft(); });
     key({QKeySequence::Open}, [=] { pressIfOffered("Command16"); });
 }
 
 void MainWindow::follow()
 {
-    const QString title = TitleFor(model_.draftPath(), model_.isModified());
+    const QString title = TitleFor(model_.draftPath(), model_.isModified(), model_.scriptPath(), !model_.isSaved());
     if (windowTitle() != title)
         setWindowTitle(title);
     if (recent_)

@@ -50,8 +50,10 @@ public:
     // shrinking by its width where the screen allows.
     void showPreview(bool on);
 
-    // "地图.qlx* — Quorlin": the draft's name and whether it has unsaved changes.
-    static QString TitleFor(const QString &draftPath, bool modified);
+    // "地图.qlx* · map.rms — Quorlin": the draft's name and whether it has
+    // unsaved changes, then the script page's file and whether it has.
+    static QString TitleFor(const QString &draftPath, bool modified, const QString &scriptPath = QString(),
+                            bool scriptModified = false);
 
 protected:
     bool event(QEvent *event) override;

@@ -1,6 +1,8 @@
 #include "ui/preview_command.h"
 
 #include "core/text_files.h"
+#include "core/ui_text.h"
+#include "preview/contact_sheet.h"
 #include "preview/preview_drawing.h"
 
 #include <QBuffer>
@@ -17,6 +19,24 @@ void Say(const QString &line)
     std::fputc('\n', stderr);
 }
 
+// The notes of a contact sheet: a line every seed has once, the others
+// with their seed.
+QStringList SheetNotes(const QVector<quint64> &seeds, const QVector<QStringList> &notes)
+{
+    QStringList lines;
+    for (const QString &line : notes.value(0)) {
+        if (std::all_of(notes.begin(), notes.end(), [&](const QStringList &seed) { return seed.contains(line); }))
+            lines << line;
+    }
+    for (int i = 0; i < notes.size(); ++i) {
+        for (const QString &line : notes[i]) {
+            if (!lines.contains(line))
+                lines << Ui::tr("种子 %1：%2").arg(seeds[i]).arg(line);
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 int RunPreviewCommand(int argc, char *argv[], const PreviewRequest &request)
@@ -26,15 +46,27 @@ int RunPreviewCommand(int argc, char *argv[], const PreviewRequest &request)
     preview::PreviewOptions options;
     options.sizeIndex = request.sizeIndex;
     options.players = request.players;
+    options.teams = request.teams;
     options.seed = request.seed;
-    const preview::ScriptPreview picture = preview::PreviewScript(request.script, options, request.square, true);
-    for (const QString &line : picture.notes)
+    QImage image;
+    QStringList notes;
+    if (request.seeds.isEmpty()) {
+        const preview::ScriptPreview picture = preview::PreviewScript(request.script, options, request.square, true);
+        image = picture.image;
+        notes = picture.notes;
+    } else {
+        const preview::ContactSheet sheet =
+            preview::PreviewSeeds(request.script, options, request.seeds, request.square);
+        image = sheet.image;
+        notes = SheetNotes(request.seeds, sheet.notes);
+    }
+    for (const QString &line : notes)
         Say(QStringLiteral("quorlin: ") + line);
 
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    picture.image.save(&buffer, "PNG");
+    image.save(&buffer, "PNG");
     QString error;
     if (!WriteFileAtomically(request.output, png, &error)) {
         Say(QStringLiteral("quorlin: cannot write %1: %2").arg(request.output, error));

@@ -1,6 +1,7 @@
 #include "ui/preview_panel.h"
 
 #include "core/ui_text.h"
+#include "preview/lobby_labels.h"
 #include "preview/map_sizes.h"
 #include "preview/preview_text.h"
 #include "wizard/wizard_model.h"
@@ -16,6 +17,7 @@
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -29,8 +31,8 @@ constexpr int kPanelWidth = 380;
 } // namespace
 
 PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
-    : QWidget(parent), model_(model), size_(new QComboBox), players_(new QSpinBox), square_(new QCheckBox),
-      picture_(new QLabel), caption_(new QLabel), notes_(new QPlainTextEdit)
+    : QWidget(parent), model_(model), size_(new QComboBox), players_(new QSpinBox), teams_(new QComboBox),
+      square_(new QCheckBox), picture_(new QLabel), caption_(new QLabel), notes_(new QPlainTextEdit)
 {
     setObjectName(QStringLiteral("PreviewPanel"));
     setFixedWidth(kPanelWidth);
@@ -45,6 +47,13 @@ PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
     players_->setSuffix(Ui::tr(" 人"));
     players_->setToolTip(Ui::tr("游戏者人数"));
     players_->setAccessibleName(players_->toolTip()); // a screen reader's name for a box without a label
+    teams_->addItem(Ui::tr("无队伍"));
+    for (int count = 2; count <= preview::kMaxTeams; ++count)
+        teams_->addItem(Ui::tr("%1 队").arg(count));
+    teams_->setObjectName(QStringLiteral("PreviewTeams"));
+    teams_->setToolTip(Ui::tr("队伍：游戏者按顺序平均分队"));
+    teams_->setAccessibleName(Ui::tr("队伍"));
+    offerTeams();
     auto *again = new QPushButton(Ui::tr("换一张"));
     again->setObjectName(QStringLiteral("PreviewAgain"));
     square_->setText(Ui::tr("方形"));
@@ -61,6 +70,7 @@ PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
     auto *controls = new QHBoxLayout;
     controls->addWidget(size_);
     controls->addWidget(players_);
+    controls->addWidget(teams_);
     controls->addWidget(again);
     controls->addWidget(square_);
     auto *column = new QVBoxLayout(this);
@@ -72,7 +82,11 @@ PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
 
     connect(&model_, &WizardModel::changed, this, &PreviewPanel::refresh);
     connect(size_, &QComboBox::currentIndexChanged, this, &PreviewPanel::refresh);
-    connect(players_, &QSpinBox::valueChanged, this, &PreviewPanel::refresh);
+    connect(players_, &QSpinBox::valueChanged, this, [this] {
+        offerTeams();
+        refresh();
+    });
+    connect(teams_, &QComboBox::currentIndexChanged, this, &PreviewPanel::refresh);
     connect(square_, &QCheckBox::toggled, this, &PreviewPanel::refresh);
     connect(again, &QPushButton::clicked, this, [this] {
         seed_ = QRandomGenerator::global()->bounded(1, 1000000);
@@ -101,16 +115,29 @@ void PreviewPanel::refresh()
     job.script = model_.page() == WizardModel::kLastPage ? model_.script() : model_.assemble();
     job.options.sizeIndex = size_->currentIndex();
     job.options.players = players_->value();
+    job.options.teams = preview::EvenTeams(players_->value(), teams_->currentIndex() + 1);
     job.options.seed = seed_;
     job.square = square_->isChecked();
     // A change elsewhere (a selection, the page) may leave the script as it was.
     if (asked_ && job.script == last_.script && job.square == last_.square
         && job.options.sizeIndex == last_.options.sizeIndex && job.options.players == last_.options.players
-        && job.options.seed == last_.options.seed)
+        && job.options.teams == last_.options.teams && job.options.seed == last_.options.seed)
         return;
     asked_ = true;
     last_ = job;
     runner_.request(job);
+}
+
+// As many teams as there are pairs of players; a choice no longer possible
+// falls back to the most teams that are.
+void PreviewPanel::offerTeams()
+{
+    auto *items = qobject_cast<QStandardItemModel *>(teams_->model());
+    const int most = qMax(1, players_->value() / 2);
+    for (int i = 1; i < teams_->count(); ++i)
+        items->item(i)->setEnabled(i + 1 <= most);
+    if (teams_->currentIndex() + 1 > most)
+        teams_->setCurrentIndex(most - 1);
 }
 
 bool PreviewPanel::settle(int timeoutMs)

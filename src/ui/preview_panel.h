@@ -41,11 +41,13 @@ protected:
 private:
     void display(const preview::ScriptPreview &picture, const PreviewJob &job);
     void fit();
+    void offerTeams();
 
     WizardModel &model_;
     PreviewRunner runner_;
     QComboBox *size_;
     QSpinBox *players_;
+    QComboBox *teams_;
     QCheckBox *square_;
     QLabel *picture_;
     QLabel *caption_;

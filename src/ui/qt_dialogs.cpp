@@ -22,16 +22,6 @@ QMessageBox::Icon IconOf(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButton ButtonOf(Answer answer)
-{
-    switch (answer) {
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    }
-    return QMessageBox::NoButton;
-}
-
 } // namespace
 
 void QtDialogs::message(const QString &title, const QString &text, MessageIcon icon)
@@ -40,25 +30,26 @@ void QtDialogs::message(const QString &title, const QString &text, MessageIcon i
     box.exec();
 }
 
-Answer QtDialogs::ask(const QString &title, const QString &text, bool withCancel, Answer defaultAnswer)
+Answer QtDialogs::askToSave(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
-    // Escape and the close box must not count as an answer: on a plain Yes/No
-    // box they would mean No, and No may throw work away. A cancel button
-    // stands for them; it is shown only where the question offers it.
-    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
-    cancel->setVisible(withCancel);
-    box.setEscapeButton(cancel);
-    box.setDefaultButton(ButtonOf(defaultAnswer));
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    parent_);
+    // The buttons say what they do; Escape and the close box are Cancel,
+    // never the answer that lets the work go.
+    box.button(QMessageBox::Save)->setText(Ui::tr("保存(&S)"));
+    box.button(QMessageBox::Discard)->setText(Ui::tr("不保存(&N)"));
+    box.button(QMessageBox::Cancel)->setText(Ui::tr("取消"));
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Save: return Answer::Yes;
+    case QMessageBox::Discard: return Answer::No;
     default: return Answer::Cancel;
     }
 }
 
-QString QtDialogs::fileName(FileKind kind, bool save)
+QString QtDialogs::fileName(FileKind kind, bool save, const QString &proposed)
 {
     const bool draft = kind == FileKind::Draft;
     QFileDialog dialog(parent_);
@@ -69,20 +60,19 @@ QString QtDialogs::fileName(FileKind kind, bool save)
     // Replacing an existing file, script or draft, is confirmed by the dialog's own question.
     if (state_ && !state_->lastFolder(kind).isEmpty())
         dialog.setDirectory(state_->lastFolder(kind));
-    if (draft && !lastDraft_.isEmpty())
-        dialog.selectFile(lastDraft_);
+    // A whole path names its folder too; a bare name stays in the folder above.
+    if (!proposed.isEmpty())
+        dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     const QString chosen = dialog.selectedFiles().constFirst();
     if (state_)
         state_->setLastFolder(kind, QFileInfo(chosen).absolutePath());
-    if (draft)
-        lastDraft_ = chosen;
     return chosen;
 }
 
-QString QtDialogs::saveFileName(FileKind kind) { return fileName(kind, true); }
+QString QtDialogs::saveFileName(FileKind kind, const QString &proposed) { return fileName(kind, true, proposed); }
 
-QString QtDialogs::openFileName(FileKind kind) { return fileName(kind, false); }
+QString QtDialogs::openFileName(FileKind kind, const QString &proposed) { return fileName(kind, false, proposed); }
 
 } // namespace quorlin

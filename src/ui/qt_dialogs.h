@@ -20,16 +20,15 @@ public:
     void rememberIn(RememberedState *state) { state_ = state; }
 
     void message(const QString &title, const QString &text, MessageIcon icon) override;
-    Answer ask(const QString &title, const QString &text, bool withCancel, Answer defaultAnswer) override;
-    QString saveFileName(FileKind kind) override;
-    QString openFileName(FileKind kind) override;
+    Answer askToSave(const QString &title, const QString &text) override;
+    QString saveFileName(FileKind kind, const QString &proposed) override;
+    QString openFileName(FileKind kind, const QString &proposed) override;
 
 private:
-    QString fileName(FileKind kind, bool save);
+    QString fileName(FileKind kind, bool save, const QString &proposed);
 
     QPointer<QWidget> parent_;
     RememberedState *state_ = nullptr;
-    QString lastDraft_; // the draft dialog offers the name chosen last, in either direction
 };
 
 } // namespace quorlin

@@ -8,17 +8,22 @@
 #include "ui/main_window.h"
 #include "ui/preview_panel.h"
 #include "ui/recent_drafts_button.h"
+#include "ui/script_completer.h"
 #include "ui/script_edit.h"
 #include "ui/script_editor.h"
 #include "ui/unit_picker.h"
 #include "wizard/remembered_state.h"
 #include "wizard/wizard_model.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -30,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolTip>
 #include <cstdio>
 
 namespace quorlin {
@@ -116,6 +122,59 @@ void PlantSlips(MainWindow &window)
         edit->verticalScrollBar()->setValue(section.blockNumber());
 }
 
+// The window with a window of its own (a tooltip, a list) drawn over it
+// where it stands.
+bool SaveWithOverlay(QWidget *window, QWidget *over, const QString &path)
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QPixmap picture = window->grab();
+    if (over && over->isVisible()) {
+        QPainter painter(&picture);
+        const QPoint at = over->mapToGlobal(QPoint()) - window->mapToGlobal(QPoint());
+        painter.drawPixmap(at, over->grab());
+    }
+    return Saved(picture.save(path), path);
+}
+
+// The script page helping with the language: the meaning of a word under
+// the mouse, and the completion list for a word begun in a block.
+bool ShootHelp(MainWindow &window, const QDir &out)
+{
+    auto *editor = window.findChild<ScriptEditor *>();
+    if (!editor)
+        return false;
+    ScriptEdit *edit = editor->edit();
+    const QTextCursor word = edit->document()->find(QStringLiteral("land_percent"));
+    if (word.isNull())
+        return false;
+    QTextCursor start(word);
+    start.setPosition(word.selectionStart() + 3);
+    const QPoint point = edit->cursorRect(start).center();
+    QHelpEvent help(QEvent::ToolTip, point, edit->viewport()->mapToGlobal(point));
+    QCoreApplication::sendEvent(edit->viewport(), &help);
+    QWidget *tip = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("qtooltip_label") && top->isVisible())
+            tip = top;
+    bool ok = SaveWithOverlay(&window, tip, out.filePath(QStringLiteral("script_hover.png")));
+    QToolTip::hideText();
+
+    QTextCursor end(word.block());
+    end.movePosition(QTextCursor::EndOfBlock);
+    edit->setTextCursor(end);
+    edit->setFocus();
+    edit->insertPlainText(QStringLiteral("\n  b"));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(edit, &press);
+    QAbstractItemView *list = edit->completer()->completer()->popup();
+    ok = SaveWithOverlay(&window, list, out.filePath(QStringLiteral("script_completion.png"))) && ok;
+    list->hide();
+    edit->undo();
+    edit->undo();
+    return ok;
+}
+
 int Shoot(const QString &dir)
 {
     if (!QDir().mkpath(dir)) {
@@ -156,6 +215,7 @@ int Shoot(const QString &dir)
     }
     PlantSlips(window);
     ok = Save(&window, out.filePath(QStringLiteral("page%1.png").arg(WizardModel::kLastPage))) && ok;
+    ok = ShootHelp(window, out) && ok;
 
     // The preview beside the first page, for every map size (without
     // remembering it as shown).

@@ -1,5 +1,9 @@
 #include "ui/script_edit.h"
 
+#include "ui/script_completer.h"
+#include "ui/word_meaning.h"
+
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QTextBlock>
@@ -42,6 +46,7 @@ ScriptEdit::ScriptEdit(QWidget *parent) : QPlainTextEdit(parent), gutter_(new Li
         else
             gutter_->update(0, rect.y(), gutter_->width(), rect.height());
     });
+    connect(document(), &QTextDocument::contentsChanged, this, [this] { outlineStale_ = true; });
     updateGutterWidth();
 }
 
@@ -131,11 +136,56 @@ QString ScriptEdit::problemAt(const QPoint &viewportPoint) const
     return {};
 }
 
+const ScriptOutline &ScriptEdit::outline() const
+{
+    if (outlineStale_) {
+        outline_ = ScriptOutline::Scan(toPlainText());
+        outlineStale_ = false;
+    }
+    return outline_;
+}
+
+QString ScriptEdit::meaningAt(const QPoint &viewportPoint) const
+{
+    const QTextCursor at = cursorForPosition(viewportPoint);
+    const QTextBlock block = at.block();
+    const QString line = block.text();
+    const WordSpan span = WordAt(line, at.positionInBlock());
+    if (span.length == 0 || InComment(block, span.start))
+        return {};
+    // Only over the word itself, not beside the end of its line.
+    QTextCursor edge(block);
+    edge.setPosition(block.position() + span.start);
+    const int left = cursorRect(edge).left();
+    edge.setPosition(block.position() + span.start + span.length);
+    if (viewportPoint.x() < left || viewportPoint.x() > cursorRect(edge).right())
+        return {};
+    return MeaningOf(QStringView(line).sliced(span.start, span.length), outline());
+}
+
+QString ScriptEdit::toolTipAt(const QPoint &viewportPoint) const
+{
+    const QString problem = problemAt(viewportPoint);
+    const QString meaning = meaningAt(viewportPoint);
+    if (meaning.isEmpty() || problem.isEmpty())
+        return meaning.isEmpty() ? problem : meaning;
+    return problem.toHtmlEscaped() + QStringLiteral("<hr>") + meaning;
+}
+
+void ScriptEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (completer_ && completer_->keyBefore(event))
+        return;
+    QPlainTextEdit::keyPressEvent(event);
+    if (completer_)
+        completer_->keyAfter(event);
+}
+
 bool ScriptEdit::viewportEvent(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        const QString message = problemAt(help->pos());
+        const QString message = toolTipAt(help->pos());
         if (message.isEmpty())
             QToolTip::hideText();
         else

@@ -3,8 +3,10 @@
 #include "core/ui_text.h"
 
 #include "ui/problem_list.h"
+#include "ui/script_completer.h"
 #include "ui/script_edit.h"
 #include "ui/script_highlighter.h"
+#include "ui/word_meaning.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -15,19 +17,6 @@
 #include <QVBoxLayout>
 
 namespace quorlin {
-
-namespace {
-
-// The editions of the language, as the dialect box offers them.
-// clang-format off
-const struct { lang::Dialect dialect; const char *name; } kDialects[] = {
-    {lang::Dialect::Classic, QT_TRANSLATE_NOOP("Quorlin", "经典版")},
-    {lang::Dialect::Patched, QT_TRANSLATE_NOOP("Quorlin", "补丁版")},
-    {lang::Dialect::Modern,  QT_TRANSLATE_NOOP("Quorlin", "新版")},
-};
-// clang-format on
-
-} // namespace
 
 ScriptEditor::ScriptEditor(CheckFunction check, QWidget *parent)
     : QWidget(parent), edit_(new ScriptEdit), highlighter_(new ScriptHighlighter(edit_->document())),
@@ -40,14 +29,15 @@ ScriptEditor::ScriptEditor(CheckFunction check, QWidget *parent)
     edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     highlighter_->useBackground(edit_->palette().color(QPalette::Base));
+    edit_->setCompleter(new ScriptCompleter(edit_, [this] { return live_->dialect(); }));
 
     summary_->setObjectName(QStringLiteral("ProblemSummary"));
     summary_->setAccessibleName(Ui::tr("检查结果"));
     summary_->setText(ProblemList::Summary({}));
     dialect_->setObjectName(QStringLiteral("DialectBox"));
     dialect_->setAccessibleName(Ui::tr("语法版本"));
-    for (const auto &row : kDialects)
-        dialect_->addItem(Ui::tr(row.name), int(row.dialect));
+    for (lang::Dialect dialect : {lang::Dialect::Classic, lang::Dialect::Patched, lang::Dialect::Modern})
+        dialect_->addItem(DialectCaption(dialect), int(dialect));
     auto *dialectLabel = new QLabel(Ui::tr("语法版本："));
     dialectLabel->setBuddy(dialect_);
 

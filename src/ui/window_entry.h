@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QVector>
 
 namespace quorlin {
 
@@ -26,7 +27,9 @@ struct PreviewRequest {
     QString script;    // the script's text
     int sizeIndex = 2; // into the preview's map sizes
     int players = 2;
+    QVector<int> teams; // each player's team, 0 for none; empty: no teams
     quint64 seed = 1;
+    QVector<quint64> seeds; // when not empty: a contact sheet of these seeds instead
     bool square = false;
     QString output; // the PNG to write
 };

@@ -2,7 +2,20 @@
 
 namespace quorlin {
 
-void History::record(const Project &before, const QString &mergeKey)
+namespace {
+
+// Moves the newest state of `from` out, leaving `current` in `to` in its place.
+History::State Move(QVector<History::State> &from, QVector<History::State> &to, const Project &current,
+                    const DraftFile &file)
+{
+    History::State next = from.takeLast();
+    to.append({current, next.draft ? std::optional<DraftFile>(file) : std::nullopt});
+    return next;
+}
+
+} // namespace
+
+void History::record(const State &before, const QString &mergeKey)
 {
     redo_.clear();
     const bool merge = !mergeKey.isEmpty() && mergeKey == lastKey_ && !undo_.isEmpty();
@@ -14,18 +27,16 @@ void History::record(const Project &before, const QString &mergeKey)
         undo_.removeFirst();
 }
 
-Project History::undo(const Project &current)
+History::State History::undo(const Project &current, const DraftFile &file)
 {
     lastKey_.clear();
-    redo_.append(current);
-    return undo_.takeLast();
+    return Move(undo_, redo_, current, file);
 }
 
-Project History::redo(const Project &current)
+History::State History::redo(const Project &current, const DraftFile &file)
 {
     lastKey_.clear();
-    undo_.append(current);
-    return redo_.takeLast();
+    return Move(redo_, undo_, current, file);
 }
 
 } // namespace quorlin

@@ -21,15 +21,50 @@ QString Failure() { return Ui::tr("错误"); }
 
 QString FileName(const QString &path) { return QFileInfo(path).fileName(); }
 
+// How the status line names a script file's encoding.
+QString EncodingName(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Gbk: return QStringLiteral("GBK");
+    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
+    case TextEncoding::Utf8WithBom: return Ui::tr("UTF-8，带 BOM");
+    }
+    return QString();
+}
+
+// "map.rms（UTF-8）"
+QString ScriptNote(const QString &path, TextEncoding encoding)
+{
+    return Ui::tr("%1（%2）").arg(FileName(path), EncodingName(encoding));
+}
+
+// A bare name like `path`'s with the other kind's extension: the dialog puts it
+// in the folder it showed last for that kind.
+QString Renamed(const QString &path, const char *suffix)
+{
+    return path.isEmpty() ? QString() : QFileInfo(path).completeBaseName() + QLatin1String(suffix);
+}
+
 } // namespace
+
+QString WizardModel::proposedName(FileKind kind) const
+{
+    if (kind == FileKind::Draft)
+        return !draft_.path.isEmpty() ? draft_.path : Renamed(scriptFile_.path, ".qlx");
+    return !scriptFile_.path.isEmpty() ? scriptFile_.path : Renamed(draft_.path, ".rms");
+}
 
 bool WizardModel::saveScript()
 {
     if (!dialogs_)
         return false;
+    // Unchanged since it was read, the file goes out as it came in, whatever
+    // its line ends, final line and bytes that were no text at all.
+    const bool asRead = !scriptFile_.path.isEmpty() && script_ == scriptFile_.text;
     // GBK would turn such a character into "?" in the file without a word.
     QString character;
-    const int line = FirstNonGbkLine(script_, &character);
+    const bool gbk = !asRead && scriptFile_.encoding == TextEncoding::Gbk;
+    const int line = gbk ? FirstNonGbkLine(script_, &character) : 0;
     if (line > 0) {
         report(Attention(),
                Ui::tr("脚本第 %1 行中含有 GBK 无法表示的字符“%2”，脚本文件无法保存它，所以没有保存。请先删去它。")
@@ -38,16 +73,18 @@ bool WizardModel::saveScript()
                MessageIcon::Warning);
         return false;
     }
-    const QString path = dialogs_->saveFileName(FileKind::Script);
+    const QString path = dialogs_->saveFileName(FileKind::Script, proposedName(FileKind::Script));
     if (path.isEmpty())
         return false;
+    const QByteArray bytes = asRead ? scriptFile_.bytes : ScriptFileBytes(script_, scriptFile_.encoding);
     QString error;
-    if (!WriteFileAtomically(path, ScriptFileBytes(script_), &error)) {
+    if (!WriteFileAtomically(path, bytes, &error)) {
         report(Failure(), Ui::tr("无法保存脚本文件“%1”：%2").arg(path, error), MessageIcon::Error);
         return false;
     }
+    scriptFile_ = {path, scriptFile_.encoding, script_, bytes};
     saved_ = true;
-    Q_EMIT status(Ui::tr("已保存：%1").arg(FileName(path)));
+    note(Ui::tr("已保存：%1").arg(ScriptNote(path, scriptFile_.encoding)), FileKind::Script);
     notify();
     return true;
 }
@@ -56,7 +93,7 @@ bool WizardModel::settle(const QString &question, const std::function<bool()> &s
 {
     if (!dialogs_)
         return true;
-    switch (dialogs_->ask(Attention(), question, true, Answer::Yes)) {
+    switch (dialogs_->askToSave(Attention(), question)) {
     case Answer::Yes: return save(); // a cancelled or failed save keeps the work here
     case Answer::No: return true;
     case Answer::Cancel: return false;
@@ -66,22 +103,24 @@ bool WizardModel::settle(const QString &question, const std::function<bool()> &s
 
 bool WizardModel::mayExit()
 {
-    if (page_ != kLastPage) {
-        // Settings and added items live only here until a draft holds them.
-        if (!isModified())
-            return true;
-        return settle(Ui::tr("设置和已添加的项目有改动，尚未保存为草稿。退出前要保存草稿吗？"),
-                      [this] { return saveDraft(); });
-    }
-    if (saved_ || !dialogs_)
+    // Settings and added items live only here until a draft holds them, the
+    // script page's text until a file does; one question names all of it.
+    const bool draft = isModified();
+    const bool script = page_ == kLastPage && !saved_;
+    if (!draft && !script)
         return true;
-    const Answer answer = dialogs_->ask(Attention(), Ui::tr("是否保存所作的修改？"), false, Answer::Yes);
-    if (answer == Answer::No)
-        return true;
-    // A question closed without an answer (Escape, its close box) keeps the program open.
-    if (answer == Answer::Cancel)
-        return false;
-    return saveScript();
+    const QString scriptName =
+        scriptFile_.path.isEmpty() ? Ui::tr("脚本") : Ui::tr("脚本“%1”").arg(FileName(scriptFile_.path));
+    QString question;
+    if (draft && script)
+        question = Ui::tr("设置和已添加的项目有改动，尚未保存为草稿；%1也有尚未保存的内容。退出会丢失这些内容。"
+                          "要先保存草稿和脚本吗？")
+                       .arg(scriptName);
+    else if (draft)
+        question = Ui::tr("设置和已添加的项目有改动，尚未保存为草稿。退出会丢失这些改动。要先保存草稿吗？");
+    else
+        question = Ui::tr("%1有尚未保存的内容。退出会丢失这些内容。要先保存脚本吗？").arg(scriptName);
+    return settle(question, [this, draft, script] { return (!draft || saveDraft()) && (!script || saveScript()); });
 }
 
 bool WizardModel::saveDraftTo(const QString &path, QString *error) const
@@ -96,7 +135,7 @@ bool WizardModel::saveDraft()
 {
     if (!dialogs_)
         return false;
-    const QString path = dialogs_->saveFileName(FileKind::Draft);
+    const QString path = dialogs_->saveFileName(FileKind::Draft, proposedName(FileKind::Draft));
     if (path.isEmpty())
         return false;
     QByteArray bytes;
@@ -110,23 +149,25 @@ bool WizardModel::saveDraft()
         return false;
     }
     markDraft(path);
-    Q_EMIT status(Ui::tr("已保存：%1").arg(FileName(path)));
+    note(Ui::tr("已保存：%1").arg(FileName(path)), FileKind::Draft);
     notify();
     return true;
 }
 
 bool WizardModel::mayOpenDraft()
 {
-    return dialogs_
-           && dialogs_->ask(Attention(), Ui::tr("确实要放弃正在编辑的脚本，打开一个草稿吗？"), true, Answer::No)
-                  == Answer::Yes;
+    // Only what no draft holds yet is at stake; opening can be undone anyway.
+    return !isModified()
+           || settle(Ui::tr("设置和已添加的项目有改动，尚未保存为草稿。打开草稿会替换这些改动（按 Ctrl+Z 可以撤销）。"
+                            "要先保存草稿吗？"),
+                     [this] { return saveDraft(); });
 }
 
 bool WizardModel::openDraft()
 {
-    if (!mayOpenDraft())
+    if (!dialogs_ || !mayOpenDraft())
         return false;
-    const QString path = dialogs_->openFileName(FileKind::Draft);
+    const QString path = dialogs_->openFileName(FileKind::Draft, draft_.path);
     if (path.isEmpty())
         return false;
     return openDraftFile(path);
@@ -138,7 +179,7 @@ bool WizardModel::openDraftFile(const QString &path)
 {
     QString error;
     if (openDraftFrom(path, &error)) {
-        Q_EMIT status(Ui::tr("已打开：%1").arg(FileName(path)));
+        note(Ui::tr("已打开：%1").arg(FileName(path)));
         return true;
     }
     report(Failure(), Ui::tr("无法打开草稿“%1”：%2\n没有做任何更改。").arg(path, error), MessageIcon::Error);
@@ -164,13 +205,21 @@ bool WizardModel::openScriptFile(const QString &path)
     }
     while (page_ < kLastPage)
         next();
-    // Saved again unchanged, the file comes out byte for byte as it was read.
-    QString text = FromGbk(bytes);
+    // Read as the checker reads it; kept with its bytes, so that saved again
+    // unchanged it comes out byte for byte as it was read, and with its
+    // encoding for when it has changed. The text has CR LF line ends, as the
+    // editor gives back, and no final one, which saving adds.
+    const DecodedText decoded = DecodeText(bytes);
+    QString text = decoded.text;
     if (text.endsWith(QLatin1String("\r\n")))
         text.chop(2);
-    setScript(text);
-    saved_ = true; // it is on disk as it stands
-    Q_EMIT status(Ui::tr("已打开：%1").arg(FileName(path)));
+    else if (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
+    text = ScriptFileText(text);
+    text.chop(2);
+    scriptFile_ = {path, decoded.encoding, text, bytes};
+    setScript(text); // which is what its file holds: saved
+    note(Ui::tr("已打开：%1").arg(ScriptNote(path, decoded.encoding)));
     notify();
     return true;
 }

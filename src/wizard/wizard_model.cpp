@@ -47,13 +47,19 @@ public:
     {
         if (model_.stepDepth_++ == 0) {
             model_.stepBefore_ = model_.project_;
+            model_.stepFile_ = model_.draft_;
             model_.stepKey_ = mergeKey;
         }
     }
     ~Step()
     {
-        if (--model_.stepDepth_ == 0 && model_.project_ != model_.stepBefore_)
-            model_.history_.record(model_.stepBefore_, model_.stepKey_);
+        if (--model_.stepDepth_ != 0)
+            return;
+        const bool refiled = model_.draft_ != model_.stepFile_;
+        if (refiled || model_.project_ != model_.stepBefore_)
+            model_.history_.record(
+                {model_.stepBefore_, refiled ? std::optional<DraftFile>(model_.stepFile_) : std::nullopt},
+                model_.stepKey_);
     }
     Step(const Step &) = delete;
     Step &operator=(const Step &) = delete;
@@ -62,7 +68,8 @@ private:
     WizardModel &model_;
 };
 
-WizardModel::WizardModel(Dialogs *dialogs, QObject *parent) : QObject(parent), dialogs_(dialogs), draftState_(project_)
+WizardModel::WizardModel(Dialogs *dialogs, QObject *parent)
+    : QObject(parent), dialogs_(dialogs), draft_{QString(), project_}
 {}
 
 void WizardModel::restore(const Project &state)
@@ -75,11 +82,19 @@ void WizardModel::restore(const Project &state)
     project_.xn = state.xn;
 }
 
+void WizardModel::restore(const History::State &state)
+{
+    restore(state.project);
+    // Settings from before a draft was opened belong to the file they had.
+    if (state.draft)
+        draft_ = *state.draft;
+}
+
 void WizardModel::undo()
 {
     if (!canUndo())
         return;
-    restore(history_.undo(project_));
+    restore(history_.undo(project_, draft_));
     notify();
 }
 
@@ -87,18 +102,29 @@ void WizardModel::redo()
 {
     if (!canRedo())
         return;
-    restore(history_.redo(project_));
+    restore(history_.redo(project_, draft_));
     notify();
 }
 
 void WizardModel::markDraft(const QString &path)
 {
-    draftPath_ = path;
-    draftState_ = project_;
+    draft_ = {path, project_};
     Q_EMIT draftFiled(path);
 }
 
-void WizardModel::notify() { Q_EMIT changed(); }
+void WizardModel::note(const QString &text, std::optional<FileKind> saved)
+{
+    savedNote_ = saved;
+    Q_EMIT status(text);
+}
+
+void WizardModel::notify()
+{
+    const bool stale = (savedNote_ == FileKind::Draft && isModified()) || (savedNote_ == FileKind::Script && !saved_);
+    if (stale)
+        note(QString());
+    Q_EMIT changed();
+}
 
 bool WizardModel::announce(bool accepted)
 {
@@ -258,7 +284,7 @@ void WizardModel::restoreDefaults()
 {
     Step step(*this);
     RestoreDefaults(project_.settings);
-    Q_EMIT status(Ui::tr("已恢复默认设置。按 Ctrl+Z 可以撤销。"));
+    note(Ui::tr("已恢复默认设置。按 Ctrl+Z 可以撤销。"));
 }
 
 bool WizardModel::isEnabled(const QString &name) const
@@ -302,6 +328,7 @@ void WizardModel::next()
     if (page_ >= kLastPage)
         return;
     if (page_ == 4) {
+        scriptFile_ = ScriptFile(); // a new script, written as the wizard writes every one
         setScript(assemble());
         builtScript_ = script_;
     }
@@ -321,6 +348,7 @@ void WizardModel::back()
                        [this] { return saveScript(); }))
             return;
         page_ = 0;
+        scriptFile_ = ScriptFile();
         setScript(QString());
     } else {
         --page_;
@@ -331,7 +359,8 @@ void WizardModel::back()
 void WizardModel::setScript(const QString &text)
 {
     script_ = text;
-    saved_ = false;
+    // Typed back to what its file holds, it needs no saving.
+    saved_ = !scriptFile_.path.isEmpty() && text == scriptFile_.text;
     notify();
 }
 
@@ -376,6 +405,9 @@ bool WizardModel::openDraftFrom(const QString &path, QString *error)
             *error = Ui::tr("文件太大，不是草稿");
         return false;
     }
+    // One step with the file it came from, so that undoing it brings back
+    // the file the settings before it belonged to.
+    Step step(*this);
     if (!applyDraft(bytes, error))
         return false;
     markDraft(path);

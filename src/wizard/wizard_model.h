@@ -5,6 +5,7 @@
 #include "core/outcome.h"
 #include "core/project.h"
 #include "core/settings.h"
+#include "core/text_files.h"
 #include "wizard/history.h"
 
 #include <QObject>
@@ -79,9 +80,17 @@ public:
     QString assemble() const;
 
     // Asks for a file name and saves the script; true when it was written.
+    // A script opened from a file goes back in that file's encoding, byte for
+    // byte when it is unchanged; any other is written in GBK.
     bool saveScript();
-    // Whether the program may end now, asking to save an unsaved script first.
-    // Only an explicit No, or a save that succeeded, lets it end.
+    // The file the script page's text came from or was saved to last (empty
+    // for a script just built), and the encoding it is saved in.
+    QString scriptPath() const { return scriptFile_.path; }
+    TextEncoding scriptEncoding() const { return scriptFile_.encoding; }
+    // Whether the program may end now. With anything unsaved (settings not
+    // kept in a draft, the script page's text not in a file) it asks one
+    // question that names what; only "不保存", or saving everything named,
+    // lets it end.
     bool mayExit();
 
     // Undo and redo of the user's changes on pages 0 to 4: values, adds,
@@ -94,8 +103,11 @@ public:
 
     // The draft saved or opened last (empty before the first), and whether
     // anything has changed since.
-    QString draftPath() const { return draftPath_; }
-    bool isModified() const { return project_ != draftState_; }
+    QString draftPath() const { return draft_.path; }
+    bool isModified() const { return project_ != draft_.saved; }
+    // The name a save dialog of that kind starts with: the file the work came
+    // from or went to last, else one after the other kind's file; or none.
+    QString proposedName(FileKind kind) const;
 
     // Drafts through the file dialog, with the question before opening.
     bool saveDraft();
@@ -110,8 +122,9 @@ public:
     // Opens a draft already chosen (dropped on the window, picked from the
     // recent ones) as openDraft() does, with the same question first.
     bool askAndOpenDraft(const QString &path);
-    // Shows a script file (GBK) on the script page, ready to edit and save;
-    // one that cannot be read is reported and changes nothing.
+    // Shows a script file on the script page, ready to edit and save, read
+    // as the checker reads it (UTF-8 or GBK); one that cannot be read is
+    // reported and changes nothing.
     bool openScriptFile(const QString &path);
 
     // Puts the draft's values in place; used by the draft reader once the
@@ -134,9 +147,13 @@ private:
     class Step;
     friend class Step;
     void restore(const Project &state);
+    void restore(const History::State &state);
     void markDraft(const QString &path);
     // Asks what to do with unsaved work: true to go on (saved, or No), false to stay.
     bool settle(const QString &question, const std::function<bool()> &save);
+    // The status line's note; a note that something was saved is taken back
+    // once that thing changes again.
+    void note(const QString &text, std::optional<FileKind> saved = std::nullopt);
     // Whether the work here may give way to a draft: the question before opening one.
     bool mayOpenDraft();
 
@@ -152,15 +169,25 @@ private:
     int page_ = 0;
     QString script_;
     bool saved_ = false;
+    // The script's file: where it is, its encoding, and the text and bytes it
+    // held when read or written, so that an unchanged script is saved as it was.
+    struct ScriptFile {
+        QString path;
+        TextEncoding encoding = TextEncoding::Gbk;
+        QString text;
+        QByteArray bytes;
+    };
+    ScriptFile scriptFile_;
+    std::optional<FileKind> savedNote_;
     std::optional<QString> date_;
     QString builtScript_; // the script as the last build made it, before hand edits
 
     History history_;
     int stepDepth_ = 0;
     Project stepBefore_;
+    DraftFile stepFile_;
     QString stepKey_;
-    QString draftPath_;
-    Project draftState_;
+    DraftFile draft_;
 };
 
 } // namespace quorlin
