@@ -122,12 +122,15 @@ void BuildElevation(MapContext &map)
             continue;
         const bool onBase = block.has(QStringLiteral("base_terrain"));
         const int base = grid.terrainId(block.word(QStringLiteral("base_terrain")));
+        const bool onLayer = block.has(QStringLiteral("base_layer"));
+        const qint16 layer = qint16(onLayer ? grid.terrainId(block.word(QStringLiteral("base_layer"))) : -1);
         qint64 tiles = block.number(QStringLiteral("number_of_tiles"), 0, 0, int(map.area));
         int clumps = block.number(QStringLiteral("number_of_clumps"), 1, 1, kMaxClumps);
         ScaleByMapSize(map, block, &tiles, &clumps);
         const int spacing = block.number(QStringLiteral("spacing"), 1, 1, 100);
         auto free = [&](int tile) {
-            return grid.height[tile] == 0 && !nearPlayers[tile] && (!onBase || grid.terrain[tile] == base);
+            return grid.height[tile] == 0 && !nearPlayers[tile] && (!onBase || grid.terrain[tile] == base)
+                   && (!onLayer || grid.layer[tile] == layer);
         };
         std::vector<std::unique_ptr<Clump>> hills;
         const int first = nextId;

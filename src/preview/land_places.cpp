@@ -122,8 +122,9 @@ int PositionTile(const MapContext &map, const PlanBlock &block)
 {
     const int x = block.number(QStringLiteral("land_position"), 50, 0, 100, 0);
     const int y = block.number(QStringLiteral("land_position"), 50, 0, 100, 1);
-    const int column = qMin(y * map.side / 100, map.side - 1);
-    const int row = qBound(0, map.side - 1 - x * map.side / 100, map.side - 1);
+    // 0 and 99 are the two ends of each axis.
+    const int column = qMin(y * (map.side - 1) / 99, map.side - 1);
+    const int row = map.side - 1 - qMin(x * (map.side - 1) / 99, map.side - 1);
     return row * map.side + column;
 }
 
@@ -132,7 +133,7 @@ int FreeSpot(const MapContext &map, Random &random, const QVector<quint8> &taken
     const int margin = map.side / 8, n = map.side - 1;
     const int x0 = qMax(margin, box[0]), x1 = qMin(n - margin, n - box[1]);
     const int y0 = qMax(margin, box[2]), y1 = qMin(n - margin, n - box[3]);
-    const int limit = qMax(1, map.side / 4);
+    const int limit = map.side;
     int best = -1, bestDistance = -1;
     for (int attempt = 0; attempt < 12; ++attempt) {
         const int x = x0 <= x1 ? random.between(x0, x1) : n / 2;
