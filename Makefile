@@ -30,7 +30,7 @@ export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 endif
 
 .PHONY: all deps fuzz-deps configure build run test install uninstall desktop-caches package bench bench-check \
-  bench-editor bench-startup bench-window bench-preview fuzz fuzz-preview fuzz-script screenshots clean
+  bench-editor bench-startup bench-window bench-preview bench-layout fuzz fuzz-preview fuzz-script screenshots clean
 
 all: build
 
@@ -119,6 +119,14 @@ bench-preview: configure
 	@sh bench/make_max_draft.sh ./$(BUILD)/quorlin $(BUILD)/bench-max.qlx
 	@./$(BUILD)/quorlin generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max.rms
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_preview_bench $(BUILD)/bench-max.rms $(PREVIEW_ROUNDS)
+
+# The window's thread on a page change, a change the preview redraws and a
+# resize, off screen at 1024x768 with the preview on, on the fullest draft and
+# a Giant map; the 90th percentile of each must stay within 50 ms.
+bench-layout: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorlin quorlin_layout_bench
+	@sh bench/make_max_draft.sh ./$(BUILD)/quorlin $(BUILD)/bench-max.qlx
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_layout_bench $(BUILD)/bench-max.qlx
 
 # The window's start-up to its first painted page against a bare QApplication
 # with an empty QMainWindow, on Xvfb (started when there is no display), in

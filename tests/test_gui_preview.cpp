@@ -2,13 +2,18 @@
 // its own controls, and shows only the newest picture.
 #include <QtTest>
 
+#include "preview/preview_text.h"
 #include "test_gui_support.h"
+#include "ui/page_split.h"
 #include "ui/preview_panel.h"
+#include "ui/preview_view.h"
+#include "wizard/remembered_state.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QTemporaryDir>
 
 using namespace quorlin;
 
@@ -18,6 +23,8 @@ class GuiPreviewTest : public QObject {
 private slots:
     void followsEveryChangeAndShowsTheNewest();
     void toggleIsRemembered();
+    void choicesAreRememberedWithTheWindow();
+    void aClickSaysWhatStandsThere();
 };
 
 void GuiPreviewTest::followsEveryChangeAndShowsTheNewest()
@@ -29,8 +36,7 @@ void GuiPreviewTest::followsEveryChangeAndShowsTheNewest()
     window.showPreview(true);
     auto *panel = window.findChild<PreviewPanel *>();
     QVERIFY(panel->settle(20000));
-    const QImage first = panel->picture();
-    QCOMPARE(first.width() > first.height(), true); // the diamond
+    const QVector<quint8> first = panel->shown().grid.terrain;
 
     // Many changes at once: the picture that stays is the one of the last.
     for (int percent = 20; percent <= 80; percent += 10)
@@ -40,12 +46,11 @@ void GuiPreviewTest::followsEveryChangeAndShowsTheNewest()
     preview::PreviewOptions options;
     options.sizeIndex = 2;
     options.seed = 1;
-    QCOMPARE(panel->picture(), preview::PreviewScript(model.assemble(), options, false, false).image);
-    QVERIFY(panel->picture() != first);
+    QCOMPARE(panel->shown().grid.terrain, preview::BuildScriptPreview(model.assemble(), options).grid.terrain);
+    QVERIFY(panel->shown().grid.terrain != first);
 
     panel->findChild<QCheckBox *>(QStringLiteral("PreviewSquare"))->click();
     QVERIFY(panel->settle(20000));
-    QCOMPARE(panel->picture().width(), panel->picture().height());
     panel->findChild<QPushButton *>(QStringLiteral("PreviewAgain"))->click();
     QVERIFY(panel->settle(20000));
     QVERIFY(panel->findChild<QLabel *>(QStringLiteral("PreviewCaption"))->text()
@@ -73,6 +78,48 @@ void GuiPreviewTest::toggleIsRemembered()
         QCOMPARE(window.findChild<PreviewPanel *>()->isVisibleTo(&window), shown);
         QCOMPARE(PreviewPanel::shownLastTime(), shown);
     }
+}
+
+void GuiPreviewTest::choicesAreRememberedWithTheWindow()
+{
+    QTemporaryDir dir;
+    QSettings store(dir.filePath(QStringLiteral("quorlin.conf")), QSettings::IniFormat);
+    RememberedState state(store);
+    for (int run = 0; run < 2; ++run) {
+        ScriptedDialogs dialogs;
+        WizardModel model(&dialogs);
+        MainWindow window(model, &state);
+        window.show();
+        window.showPreview(true);
+        auto *panel = window.findChild<PreviewPanel *>();
+        if (run == 0) {
+            panel->choose(QStringLiteral("giant"), 6);
+        } else {
+            QCOMPARE(panel->sizeOption(), QStringLiteral("giant"));
+            QCOMPARE(panel->players(), 6);
+        }
+        QVERIFY(window.close());
+    }
+    QCOMPARE(state.previewChoices().width >= PageSplit::kBesideWidth, true);
+}
+
+void GuiPreviewTest::aClickSaysWhatStandsThere()
+{
+    ScriptedDialogs dialogs;
+    WizardModel model(&dialogs);
+    MainWindow window(model);
+    window.resize(1400, 800);
+    window.show();
+    window.showPreview(true);
+    auto *panel = window.findChild<PreviewPanel *>();
+    QVERIFY(panel->settle(20000));
+    PreviewView *view = panel->view();
+    QVERIFY(view->width() > 500); // the picture takes the room it is given
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(view->width() / 2, view->height() / 3));
+    QVERIFY(view->chosenTile() >= 0);
+    const QString report = panel->findChild<QLabel *>(QStringLiteral("PreviewTile"))->text();
+    QCOMPARE(report, preview::TileReport(panel->shown(), view->chosenTile()));
+    QVERIFY2(report.contains(QStringLiteral("行）")), qPrintable(report));
 }
 
 QTEST_MAIN(GuiPreviewTest)

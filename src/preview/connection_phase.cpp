@@ -174,8 +174,10 @@ void BuildConnections(MapContext &map)
             for (int tile = 0; tile < map.area; ++tile) {
                 const int old = before[tile];
                 const int now = replacement.at(old) >= 0 ? replacement.at(old) : fallback;
-                if (near[tile] && radius.at(old) == r && now >= 0)
+                if (near[tile] && radius.at(old) == r && now >= 0) {
                     terrain[tile] = quint8(now);
+                    grid.terrainLine[tile] = block.line;
+                }
             }
         }
     }

@@ -2,7 +2,7 @@
 
 namespace quorlin::preview {
 
-void Grid::reset(int newSide, const QString &base)
+void Grid::reset(int newSide, const QString &base, int baseLine)
 {
     side = newSide;
     axes_ = TileAxes(newSide);
@@ -16,6 +16,7 @@ void Grid::reset(int newSide, const QString &base)
     cliff.fill(0, count);
     path.fill(0, count);
     object.fill(-1, count);
+    terrainLine.fill(baseLine, count);
 }
 
 int Grid::terrainId(const QString &name)

@@ -234,12 +234,14 @@ void BuildLands(MapContext &map)
     qint16 *landOf = map.grid.land.data();
     quint8 *terrain = map.grid.terrain.data();
     qint16 *layer = map.grid.layer.data();
+    qint32 *lineOf = map.grid.terrainLine.data();
     for (int tile = 0; tile < map.area; ++tile) {
         if (ownerOf[tile] >= 0) {
             landOf[tile] = qint16(ownerOf[tile]);
             terrain[tile] = quint8(land[ownerOf[tile]].terrain);
             if (land[ownerOf[tile]].layer >= 0)
                 layer[tile] = qint16(land[ownerOf[tile]].layer);
+            lineOf[tile] = land[ownerOf[tile]].block->line;
             ++placed[ownerOf[tile]].tiles;
         }
     }

@@ -49,6 +49,7 @@ struct Skipped {
 
 struct MapPlan {
     QString baseTerrain = QStringLiteral("GRASS"); // <LAND_GENERATION>'s base_terrain
+    int baseTerrainLine = 0;                       // where base_terrain was written, 0 when it was not
     int side = 0;                                  // override_map_size: the map's side; 0 for the chosen size's
     int players = 2;                               // the players the script was read for
     QVector<int> teams;                            // their teams, as LobbyTeams numbers them (0: none)

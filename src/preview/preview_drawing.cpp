@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <cmath>
+
 namespace quorlin::preview {
 
 namespace {
@@ -27,8 +29,35 @@ QRgb Shade(quint32 rgb, int percent)
     return qRgb(channel(16), channel(8), channel(0));
 }
 
-// One pixel per tile: terrain by class, lighter where a tile stands above
-// its south-east neighbour and darker below it; cliffs brown.
+const QColor kDark(0x10, 0x10, 0x10), kLight(0xF4, 0xF4, 0xF4);
+
+// Dark on light terrain and light on dark terrain, so that every object and
+// player colour stands framed on any ground, its own colour alike or not.
+QColor OutlineOn(QRgb ground) { return qGray(ground) > 96 ? kDark : kLight; }
+
+QColor ObjectColour(const PreviewResult &result, const PlacedObject &object)
+{
+    if (object.player > 0)
+        return QColor(QRgb(PlayerColour(object.player)));
+    return QColor(QRgb(result.objectBlocks.value(object.block).style.rgb));
+}
+
+// A tile's size in pixels along the picture's rows (a diamond's tile is twice as wide as high).
+qreal TilePixels(const QTransform &toPicture) { return qMax(qAbs(toPicture.m11()), qAbs(toPicture.m22())); }
+
+QStringList TextLines(const PreviewResult &result)
+{
+    QStringList lines{PreviewCaption(result.options.seed)};
+    for (const QStringList &list : {PreviewWarnings(result), SkippedLines(result)}) {
+        lines += list.mid(0, kMaxListed);
+        if (list.size() > kMaxListed)
+            lines << Ui::tr("…… 另有 %1 条").arg(list.size() - kMaxListed);
+    }
+    return lines;
+}
+
+} // namespace
+
 QImage TileImage(const PreviewResult &result)
 {
     const Grid &grid = result.grid;
@@ -49,35 +78,91 @@ QImage TileImage(const PreviewResult &result)
     return image;
 }
 
-QColor ObjectColour(const PreviewResult &result, const PlacedObject &object)
+QTransform MapTransform(int side, bool square, const QRectF &area)
 {
-    if (object.player > 0)
-        return QColor(QRgb(PlayerColour(object.player)));
-    return QColor(QRgb(result.objectBlocks.value(object.block).style.rgb));
-}
-
-QStringList TextLines(const PreviewResult &result)
-{
-    QStringList lines{PreviewCaption(result.options.seed)};
-    for (const QStringList &list : {PreviewWarnings(result), SkippedLines(result)}) {
-        lines += list.mid(0, kMaxListed);
-        if (list.size() > kMaxListed)
-            lines << Ui::tr("…… 另有 %1 条").arg(list.size() - kMaxListed);
+    const qreal n = qMax(1, side);
+    if (square) {
+        const qreal k = qMin(area.width(), area.height()) / n;
+        const QPointF corner = area.center() - QPointF(n * k, n * k) / 2;
+        return QTransform(k, 0, 0, k, corner.x(), corner.y());
     }
-    return lines;
+    // x runs to the south-east and y to the south-west from the north corner.
+    const qreal k = qMin(area.width() / (2 * n), area.height() / n);
+    const QPointF corner = area.center() - QPointF(2 * n * k, n * k) / 2;
+    return QTransform(k, k / 2, -k, k / 2, corner.x() + n * k, corner.y());
 }
 
-} // namespace
+int TileAt(const PreviewResult &result, const QTransform &toPicture, const QPointF &point)
+{
+    const QPointF at = toPicture.inverted().map(point);
+    const int x = int(std::floor(at.x())), y = int(std::floor(at.y()));
+    return result.grid.inside(x, y) ? y * result.grid.side + x : -1;
+}
+
+void PaintMap(QPainter &painter, const PreviewResult &result, const QImage &tiles, const QTransform &toPicture)
+{
+    const Grid &grid = result.grid;
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setTransform(toPicture, true);
+    painter.drawImage(0, 0, tiles);
+    painter.restore();
+
+    const qreal k = TilePixels(toPicture);
+    const qreal dot = qMax<qreal>(3, std::round(k));
+    for (const PlacedObject &object : result.objects) {
+        if (!result.objectBlocks.value(object.block).style.drawn)
+            continue;
+        const QPointF at = toPicture.map(QPointF(grid.x(object.tile) + 0.5, grid.y(object.tile) + 0.5));
+        const QRectF inner(std::round(at.x() - dot / 2), std::round(at.y() - dot / 2), dot, dot);
+        painter.fillRect(inner.adjusted(-1, -1, 1, 1),
+                         OutlineOn(tiles.pixel(grid.x(object.tile), grid.y(object.tile))));
+        painter.fillRect(inner, ObjectColour(result, object));
+    }
+
+    QFont numberFont(QStringLiteral("WenQuanYi Micro Hei"));
+    numberFont.setBold(true);
+    numberFont.setPixelSize(qMax(11, int(3 * k) + 6));
+    painter.save();
+    painter.setFont(numberFont);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // At least 8 pixels across, whatever the map's size: a player's origin is
+    // what a designer looks for first.
+    const qreal half = qMax<qreal>(2, 4 / k);
+    for (int p = 0; p < result.playerOrigins.size(); ++p) {
+        const int origin = result.playerOrigins[p];
+        if (origin < 0)
+            continue;
+        const QPointF centre(grid.x(origin) + 0.5, grid.y(origin) + 0.5);
+        const QPolygonF marker =
+            toPicture.map(QPolygonF(QRectF(centre - QPointF(half, half), centre + QPointF(half, half))));
+        const QColor colour(QRgb(PlayerColour(p + 1)));
+        // A light ring around a dark one: one of them stands out on any terrain.
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(kLight, 4));
+        painter.drawPolygon(marker);
+        painter.setPen(QPen(kDark, 2));
+        painter.setBrush(colour);
+        painter.drawPolygon(marker);
+        // The number beside its marker, in the player's colour on a dark outline.
+        const QPointF at = marker.boundingRect().topRight() + QPointF(1, 0);
+        const QRectF box(at.x(), at.y() - numberFont.pixelSize(), numberFont.pixelSize() * 2,
+                         numberFont.pixelSize() * 1.4);
+        painter.setPen(kDark);
+        for (const QPointF &offset : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)})
+            painter.drawText(box.translated(offset), Qt::AlignLeft | Qt::AlignVCenter, QString::number(p + 1));
+        painter.setPen(colour.lighter(130));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(p + 1));
+    }
+    painter.restore();
+}
 
 QImage DrawPreview(const PreviewResult &result, bool square, bool withText)
 {
-    const Grid &grid = result.grid;
-    const int n = grid.side;
+    const int n = result.grid.side;
     const int k = qMax(1, (square ? 600 : 480) / n);
     const QSize map = square ? QSize(n * k, n * k) : QSize(2 * n * k, n * k);
-    // Tile (x, y) to the picture: the square scaled, or turned so that x
-    // runs to the south-east and y to the south-west from the north corner.
-    const QTransform toPicture = square ? QTransform::fromScale(k, k) : QTransform(k, k / 2.0, -k, k / 2.0, n * k, 0);
 
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setPixelSize(14);
@@ -88,58 +173,29 @@ QImage DrawPreview(const PreviewResult &result, bool square, bool withText)
                  QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter painter(&image);
-    painter.translate(kMargin, kMargin);
-    painter.save();
-    painter.setTransform(toPicture, true);
-    painter.drawImage(0, 0, TileImage(result));
-    painter.restore();
-
-    const int dot = qMax(2, k);
-    for (const PlacedObject &object : result.objects) {
-        if (!result.objectBlocks.value(object.block).style.drawn)
-            continue;
-        const QPointF at = toPicture.map(QPointF(grid.x(object.tile) + 0.5, grid.y(object.tile) + 0.5));
-        painter.fillRect(QRectF(at.x() - dot / 2.0, at.y() - dot / 2.0, dot, dot), ObjectColour(result, object));
-    }
-
-    QFont numberFont = font;
-    numberFont.setBold(true);
-    numberFont.setPixelSize(qMax(11, 3 * k + 6));
-    painter.setFont(numberFont);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (int p = 0; p < result.playerOrigins.size(); ++p) {
-        const int origin = result.playerOrigins[p];
-        if (origin < 0)
-            continue;
-        const QPolygonF square4 = toPicture.map(QPolygonF(QRectF(grid.x(origin) - 1.5, grid.y(origin) - 1.5, 4, 4)));
-        painter.setPen(QPen(QColor(0x10, 0x10, 0x10), 1.5));
-        painter.setBrush(QColor(QRgb(PlayerColour(p + 1))));
-        painter.drawPolygon(square4);
-        // The number beside its square, light on a dark outline.
-        const QPointF at = square4.boundingRect().topRight() + QPointF(1, 0);
-        const QRectF box(at.x(), at.y() - numberFont.pixelSize(), numberFont.pixelSize() * 2,
-                         numberFont.pixelSize() * 1.4);
-        painter.setPen(QColor(0x10, 0x10, 0x10));
-        for (const QPointF &offset : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)})
-            painter.drawText(box.translated(offset), Qt::AlignLeft | Qt::AlignVCenter, QString::number(p + 1));
-        painter.setPen(QColor(QRgb(PlayerColour(p + 1))).lighter(130));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(p + 1));
-    }
+    PaintMap(painter, result, TileImage(result), MapTransform(n, square, QRectF(QPointF(kMargin, kMargin), map)));
 
     painter.setFont(font);
     painter.setPen(QColor(0xE0, 0xE0, 0xE0));
-    int y = map.height() + kMargin + metrics.ascent();
+    int y = kMargin + map.height() + kMargin + metrics.ascent();
     for (const QString &line : lines) {
-        painter.drawText(0, y, metrics.elidedText(line, Qt::ElideRight, map.width()));
+        painter.drawText(kMargin, y, metrics.elidedText(line, Qt::ElideRight, map.width()));
         y += metrics.height();
     }
     return image;
 }
 
+PreviewResult BuildScriptPreview(const QString &script, const PreviewOptions &options)
+{
+    return BuildPreview(PlanScript(script, options), options);
+}
+
+QStringList PreviewNotes(const PreviewResult &result) { return PreviewWarnings(result) + SkippedLines(result); }
+
 ScriptPreview PreviewScript(const QString &script, const PreviewOptions &options, bool square, bool withText)
 {
-    const PreviewResult result = BuildPreview(PlanScript(script, options), options);
-    return {DrawPreview(result, square, withText), PreviewWarnings(result) + SkippedLines(result)};
+    const PreviewResult result = BuildScriptPreview(script, options);
+    return {DrawPreview(result, square, withText), PreviewNotes(result)};
 }
 
 } // namespace quorlin::preview

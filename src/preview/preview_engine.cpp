@@ -196,7 +196,7 @@ PreviewResult BuildPreview(const MapPlan &whole, const PreviewOptions &options)
     result.options.players = qBound(1, options.players, 8);
     result.options.teams = LobbyTeams(result.options);
     const int side = plan.side > 0 ? plan.side : MapSizes()[result.options.sizeIndex].side;
-    result.grid.reset(side, plan.baseTerrain);
+    result.grid.reset(side, plan.baseTerrain, plan.baseTerrainLine);
     result.skipped = plan.skipped;
     for (const QVector<PlanBlock> *blocks :
          {&plan.lands, &plan.elevations, &plan.terrains, &plan.connections, &plan.objects})

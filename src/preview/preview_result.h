@@ -26,16 +26,17 @@ constexpr int kMaxSheetSeeds = 25;
 // south-east and y to the south-west, so tile 0 is the north corner.
 struct Grid {
     int side = 0;
-    QStringList terrainNames; // the terrains met so far; cells hold indexes
-    QVector<quint8> terrain;  // index into terrainNames: the tile's kind and minimap colour
-    QVector<qint16> layer;    // the terrain laid over it as a look only (a mask, base_layer); -1 for none
-    QVector<qint16> land;     // index into PreviewResult::lands, -1 for none
-    QVector<quint8> height;   // 0 to 16
-    QVector<quint8> cliff;    // 1 where a cliff stands
-    QVector<quint8> path;     // 1 where a connection runs
-    QVector<qint32> object;   // index into PreviewResult::objects, -1 for none
+    QStringList terrainNames;    // the terrains met so far; cells hold indexes
+    QVector<quint8> terrain;     // index into terrainNames: the tile's kind and minimap colour
+    QVector<qint16> layer;       // the terrain laid over it as a look only (a mask, base_layer); -1 for none
+    QVector<qint16> land;        // index into PreviewResult::lands, -1 for none
+    QVector<quint8> height;      // 0 to 16
+    QVector<quint8> cliff;       // 1 where a cliff stands
+    QVector<quint8> path;        // 1 where a connection runs
+    QVector<qint32> object;      // index into PreviewResult::objects, -1 for none
+    QVector<qint32> terrainLine; // line of the block that set the terrain, 0 for an unwritten base
 
-    void reset(int newSide, const QString &base);
+    void reset(int newSide, const QString &base, int baseLine = 0);
     int tiles() const { return side * side; }
     // The index of a terrain by name, added when new. Past 255 names the
     // last one stands for every later one.

@@ -12,5 +12,8 @@ QString PreviewCaption(quint64 seed);
 QStringList PreviewWarnings(const PreviewResult &result);
 // One line per word left out, with its line in the script.
 QStringList SkippedLines(const PreviewResult &result);
+// What stands on one tile, with the lines that put it there: "(12, 40) 沙漠
+// DESERT（第 12 行）· 高度 3 · 黄金 GOLD（第 40 行）".
+QString TileReport(const PreviewResult &result, int tile);
 
 } // namespace quorlin::preview

@@ -205,8 +205,10 @@ private:
             enter(QString());
         PlanBlock &section = plan_.sections[section_];
         section.attributes.append({head, args, line});
-        if (head == QLatin1String("base_terrain") && section.command == QLatin1String("<LAND_GENERATION>"))
+        if (head == QLatin1String("base_terrain") && section.command == QLatin1String("<LAND_GENERATION>")) {
             plan_.baseTerrain = args.value(0, plan_.baseTerrain);
+            plan_.baseTerrainLine = line;
+        }
     }
 
     // The map's side from here on; a side out of the game's range is taken

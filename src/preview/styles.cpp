@@ -1,5 +1,7 @@
 #include "preview/styles.h"
 
+#include <QtGlobal>
+
 #include <iterator>
 
 namespace quorlin::preview {
@@ -13,6 +15,10 @@ struct StyleRow {
     quint32 rgb;
     quint8 flags;
 };
+
+// The object classes, each named once for the table below and the legend.
+constexpr quint32 kGold = 0xFFC700, kStone = 0x919191, kRelic = 0xFFFFFF, kFood = 0xA5C46C, kTree = 0x0B4A0B,
+                  kOther = 0xD0D0D0;
 
 // First match wins, so the narrower names come first.
 // clang-format off
@@ -47,55 +53,55 @@ constexpr StyleRow kTerrains[] = {
 // Decoration and helpers are kept on their tiles but not drawn, so that the
 // terrain stays visible.
 constexpr StyleRow kObjects[] = {
-    {"GOLD",      0xFFC700, 0},
-    {"STONE",     0x919191, 0},
-    {"RELIC",     0xFFFFFF, 0},
-    {"FISHING",   0xD0D0D0, kWater},
-    {"FISH",      0xA5C46C, kWater},
-    {"MARLIN",    0xA5C46C, kWater},
-    {"DOLPHIN",   0xA5C46C, kWater},
-    {"SHIP",      0xD0D0D0, kWater},
-    {"GALLEY",    0xD0D0D0, kWater},
-    {"DOCK",      0xD0D0D0, kWater},
-    {"BOAT",      0xD0D0D0, kWater},
-    {"FORAGE",    0xA5C46C, 0},
-    {"BERR",      0xA5C46C, 0},
-    {"DEER",      0xA5C46C, 0},
-    {"BOAR",      0xA5C46C, 0},
-    {"SHEEP",     0xA5C46C, 0},
-    {"TURKEY",    0xA5C46C, 0},
-    {"COW",       0xA5C46C, 0},
-    {"PIG",       0xA5C46C, 0},
-    {"LLAMA",     0xA5C46C, 0},
-    {"ZEBRA",     0xA5C46C, 0},
-    {"OSTRICH",   0xA5C46C, 0},
-    {"GOAT",      0xA5C46C, 0},
-    {"JAVELINA",  0xA5C46C, 0},
-    {"ELEPHANT",  0xA5C46C, 0},
-    {"INVISIBLE", 0xD0D0D0, kHidden},
-    {"MARKER",    0xD0D0D0, kHidden},
-    {"GRID",      0xD0D0D0, kHidden},
-    {"DUMMY",     0xD0D0D0, kHidden},
-    {"FLAG",      0xD0D0D0, kHidden},
-    {"FLOWER",    0xD0D0D0, kHidden},
-    {"PLANT",     0xD0D0D0, kHidden},
-    {"BUSH",      0xD0D0D0, kHidden},
-    {"ROCK",      0xD0D0D0, kHidden},
-    {"SKELETON",  0xD0D0D0, kHidden},
-    {"RUINS",     0xD0D0D0, kHidden},
-    {"STATUE",    0xD0D0D0, kHidden},
-    {"CRACKS",    0xD0D0D0, kHidden},
-    {"CRATER",    0xD0D0D0, kHidden},
-    {"SIGN",      0xD0D0D0, kHidden},
-    {"TORCH",     0xD0D0D0, kHidden},
-    {"STUMP",     0xD0D0D0, kHidden},
-    {"HAY_STACK", 0xD0D0D0, kHidden},
-    {"SHIPWRECK", 0xD0D0D0, kHidden},
-    {"HAWK",      0xD0D0D0, kHidden},
-    {"MACAW",     0xD0D0D0, kHidden},
-    {"STORK",     0xD0D0D0, kHidden},
-    {"VULTURE",   0xD0D0D0, kHidden},
-    {"TREE",      0x0B4A0B, 0},
+    {"GOLD",      kGold, 0},
+    {"STONE",     kStone, 0},
+    {"RELIC",     kRelic, 0},
+    {"FISHING",   kOther, kWater},
+    {"FISH",      kFood, kWater},
+    {"MARLIN",    kFood, kWater},
+    {"DOLPHIN",   kFood, kWater},
+    {"SHIP",      kOther, kWater},
+    {"GALLEY",    kOther, kWater},
+    {"DOCK",      kOther, kWater},
+    {"BOAT",      kOther, kWater},
+    {"FORAGE",    kFood, 0},
+    {"BERR",      kFood, 0},
+    {"DEER",      kFood, 0},
+    {"BOAR",      kFood, 0},
+    {"SHEEP",     kFood, 0},
+    {"TURKEY",    kFood, 0},
+    {"COW",       kFood, 0},
+    {"PIG",       kFood, 0},
+    {"LLAMA",     kFood, 0},
+    {"ZEBRA",     kFood, 0},
+    {"OSTRICH",   kFood, 0},
+    {"GOAT",      kFood, 0},
+    {"JAVELINA",  kFood, 0},
+    {"ELEPHANT",  kFood, 0},
+    {"INVISIBLE", kOther, kHidden},
+    {"MARKER",    kOther, kHidden},
+    {"GRID",      kOther, kHidden},
+    {"DUMMY",     kOther, kHidden},
+    {"FLAG",      kOther, kHidden},
+    {"FLOWER",    kOther, kHidden},
+    {"PLANT",     kOther, kHidden},
+    {"BUSH",      kOther, kHidden},
+    {"ROCK",      kOther, kHidden},
+    {"SKELETON",  kOther, kHidden},
+    {"RUINS",     kOther, kHidden},
+    {"STATUE",    kOther, kHidden},
+    {"CRACKS",    kOther, kHidden},
+    {"CRATER",    kOther, kHidden},
+    {"SIGN",      kOther, kHidden},
+    {"TORCH",     kOther, kHidden},
+    {"STUMP",     kOther, kHidden},
+    {"HAY_STACK", kOther, kHidden},
+    {"SHIPWRECK", kOther, kHidden},
+    {"HAWK",      kOther, kHidden},
+    {"MACAW",     kOther, kHidden},
+    {"STORK",     kOther, kHidden},
+    {"VULTURE",   kOther, kHidden},
+    {"TREE",      kTree, 0},
 };
 // clang-format on
 
@@ -117,7 +123,7 @@ Style TerrainStyle(const QString &terrain) { return Find(kTerrains, terrain, 0x8
 
 Style ObjectStyle(const QString &object)
 {
-    Style style = Find(kObjects, object, 0xD0D0D0);
+    Style style = Find(kObjects, object, kOther);
     bool number = false;
     object.toInt(&number);
     style.drawn = style.drawn && !number && !object.isEmpty();
@@ -125,5 +131,16 @@ Style ObjectStyle(const QString &object)
 }
 
 quint32 PlayerColour(int player) { return kPlayers[qBound(1, player, int(std::size(kPlayers))) - 1]; }
+
+const QVector<LegendRow> &Legend()
+{
+    static const QVector<LegendRow> rows{
+        {QT_TRANSLATE_NOOP("Quorlin", "金矿"), kGold},        {QT_TRANSLATE_NOOP("Quorlin", "石矿"), kStone},
+        {QT_TRANSLATE_NOOP("Quorlin", "食物"), kFood},        {QT_TRANSLATE_NOOP("Quorlin", "树"), kTree},
+        {QT_TRANSLATE_NOOP("Quorlin", "遗迹"), kRelic},       {QT_TRANSLATE_NOOP("Quorlin", "其他"), kOther},
+        {QT_TRANSLATE_NOOP("Quorlin", "悬崖"), kCliffColour},
+    };
+    return rows;
+}
 
 } // namespace quorlin::preview

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
 
 namespace quorlin::preview {
 
@@ -21,5 +22,13 @@ Style ObjectStyle(const QString &object);
 // Player 1 to 8.
 quint32 PlayerColour(int player);
 constexpr quint32 kCliffColour = 0x714B33;
+
+// What the colours of the objects and cliffs stand for, in the order the
+// legend lists them; the caption is marked for translation.
+struct LegendRow {
+    const char *caption;
+    quint32 rgb;
+};
+const QVector<LegendRow> &Legend();
 
 } // namespace quorlin::preview

@@ -127,6 +127,7 @@ void PaintTerrains(MapContext &map)
         int *ownerOf = owner.data();
         quint8 *terrainOf = grid.terrain.data();
         qint16 *paintedOf = painted.data(), *layerOf = grid.layer.data();
+        qint32 *lineOf = grid.terrainLine.data();
         for (auto clump = clumps; clump != end; ++clump) {
             for (int tile : (*clump)->tiles()) {
                 ownerOf[tile] = -1;
@@ -136,6 +137,7 @@ void PaintTerrains(MapContext &map)
                 }
                 layerOf[tile] = patch.mask == kUnder ? qint16(terrainOf[tile]) : qint16(-1);
                 terrainOf[tile] = quint8(patch.terrain);
+                lineOf[tile] = block.line;
                 paintedOf[tile] = qint16(patch.terrain);
             }
         }

@@ -4,6 +4,7 @@
 #include "ui/accessible_text.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
+#include "ui/page_split.h"
 #include "ui/pages.h"
 #include "ui/preview_panel.h"
 #include "ui/reading_order.h"
@@ -42,8 +43,9 @@ MainWindow::MainWindow(WizardModel &model, RememberedState *state, QWidget *pare
 
     // The pages share one place as large as the largest, so that going from
     // page to page never moves the buttons or resizes the window; the place
-    // scrolls where the screen is too small for it. Each page is built when
-    // it is first shown, or when the window has nothing else to do.
+    // scrolls up and down where the screen is too small for it, never
+    // sideways. Each page is built when it is first shown, or when the window
+    // has nothing else to do.
     for (int n = 0; n <= WizardModel::kLastPage; ++n)
         pages_->addWidget(new QWidget);
     pages_->setObjectName(QStringLiteral("Pages"));
@@ -58,12 +60,9 @@ MainWindow::MainWindow(WizardModel &model, RememberedState *state, QWidget *pare
     scroll_->setAccessibleName(Ui::tr("向导页面"));
 
     // The preview, when the user wants it, beside every page.
-    pagesAndPreview_ = new QHBoxLayout;
-    pagesAndPreview_->addWidget(scroll_, 1);
-    if (PreviewPanel::shownLastTime())
-        pagesAndPreview_->addWidget(preview_ = new PreviewPanel(model_));
+    split_ = new PageSplit(scroll_);
     auto *window = new QVBoxLayout(this);
-    window->addLayout(pagesAndPreview_, 1);
+    window->addWidget(split_, 1);
     bar_ = buttonBar();
     window->addWidget(bar_);
     undoKeys_ = new WindowUndoKeys(this);
@@ -76,6 +75,8 @@ MainWindow::MainWindow(WizardModel &model, RememberedState *state, QWidget *pare
 
     binder_->sync();
     follow();
+    if (PreviewPanel::shownLastTime())
+        showPreview(true);
     fitToScreen();
     setAcceptDrops(true);
     if (state_) {
@@ -134,6 +135,7 @@ void MainWindow::buildPage(int n)
     // A misspelt name would bind a widget to nothing and lose what it shows.
     Q_ASSERT_X(binder_->unknownNames().isEmpty(), "MainWindow", "a widget is bound to no setting");
     binder_->sync();
+    split_->arrange();
 }
 
 void MainWindow::showPreview(bool on)
@@ -142,11 +144,41 @@ void MainWindow::showPreview(bool on)
         const QSignalBlocker quiet(toggle);
         toggle->setChecked(on);
     }
+    if (on == split_->previewWanted())
+        return;
     if (on && !preview_)
-        pagesAndPreview_->addWidget(preview_ = new PreviewPanel(model_));
-    if (preview_)
-        preview_->setVisible(on);
-    fitToScreen();
+        makePreview();
+    split_->setPreviewWanted(on);
+    if (!isVisible()) {
+        fitToScreen();
+        return;
+    }
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    // Growing to the right as far as the screen goes, and shrinking back by
+    // as much; the window keeps its place (a resize never moves it).
+    if (on) {
+        const QScreen *shown = screen();
+        const int extra = split_->besideWidth();
+        const int room = shown ? shown->availableGeometry().right() - frameGeometry().right() : extra;
+        grownBy_ = qMax(0, qMin(extra, room));
+        resize(width() + grownBy_, height());
+    } else {
+        resize(qMax(minimumSizeHint().width(), width() - grownBy_), height());
+        grownBy_ = 0;
+    }
+}
+
+void MainWindow::makePreview()
+{
+    preview_ = new PreviewPanel(model_);
+    if (state_) {
+        const PreviewChoices kept = state_->previewChoices();
+        preview_->choose(kept.size, kept.players);
+        if (kept.width > 0)
+            split_->setPreviewWidth(kept.width);
+    }
+    split_->setPreview(preview_);
 }
 
 void MainWindow::buildAllPages()
@@ -207,7 +239,7 @@ QWidget *MainWindow::buttonBar()
     auto *preview = new QPushButton(Ui::tr("预览"));
     preview->setObjectName(QStringLiteral("PreviewToggle"));
     preview->setCheckable(true);
-    preview->setChecked(preview_ && preview_->isVisibleTo(this));
+    preview->setChecked(split_->previewWanted());
     connect(preview, &QPushButton::toggled, this, [this](bool on) {
         showPreview(on);
         PreviewPanel::rememberShown(on);
@@ -299,8 +331,8 @@ void MainWindow::fitToScreen()
     QSize want = pages_->sizeHint().expandedTo(QSize(52 * line, 39 * line)) + QSize(scrollBar, 0);
     const QSize bar = layout()->itemAt(1)->sizeHint();
     const QMargins m = layout()->contentsMargins();
-    if (preview_ && preview_->isVisibleTo(this))
-        want += QSize(preview_->width() + layout()->spacing(), 0);
+    if (split_->previewWanted())
+        want += QSize(split_->besideWidth(), 0);
     want = QSize(qMax(want.width(), bar.width()) + m.left() + m.right(),
                  want.height() + layout()->spacing() + bar.height() + m.top() + m.bottom());
     if (const QScreen *shown = screen()) {
@@ -340,8 +372,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     exitConfirmed_ = false;
-    if (state_)
+    if (state_) {
         state_->setWindowGeometry(saveGeometry());
+        if (preview_)
+            state_->setPreviewChoices({preview_->sizeOption(), preview_->players(), split_->previewWidth()});
+    }
     event->accept();
 }
 

@@ -4,7 +4,6 @@
 #include <QSet>
 #include <QWidget>
 
-class QHBoxLayout;
 class QLabel;
 class QScrollArea;
 class QStackedWidget;
@@ -12,6 +11,7 @@ class QStackedWidget;
 namespace quorlin {
 
 class ModelBinder;
+class PageSplit;
 class PreviewPanel;
 class RecentDraftsButton;
 class RememberedState;
@@ -46,8 +46,10 @@ public:
     // first one is painted (on unless the program ends at that first paint).
     void setIdleBuilding(bool on) { idleBuildStarted_ = !on; }
 
-    // Shows or hides the preview beside the pages, the window growing or
-    // shrinking by its width where the screen allows.
+    // Shows or hides the preview beside the pages (or below them, where the
+    // window is too narrow). A window neither maximised nor full screen grows
+    // or shrinks by the preview's width where the screen allows, and stays
+    // where it is.
     void showPreview(bool on);
 
     // "地图.qlx* · map.rms — Quorlin": the draft's name and whether it has
@@ -73,6 +75,7 @@ private:
     void openPicker();
     void fitToScreen();
     bool offersDrafts() const;
+    void makePreview();
 
     WizardModel &model_;
     RememberedState *state_;
@@ -83,7 +86,8 @@ private:
     // Built on its first showing: most sessions never open it, and the first
     // page comes up sooner without it.
     PreviewPanel *preview_ = nullptr;
-    QHBoxLayout *pagesAndPreview_ = nullptr;
+    PageSplit *split_ = nullptr;
+    int grownBy_ = 0; // how much showing the preview widened the window
     QWidget *bar_ = nullptr;
     RecentDraftsButton *recent_ = nullptr;
     WindowUndoKeys *undoKeys_ = nullptr;

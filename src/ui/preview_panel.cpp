@@ -4,6 +4,7 @@
 #include "preview/lobby_labels.h"
 #include "preview/map_sizes.h"
 #include "preview/preview_text.h"
+#include "ui/preview_view.h"
 #include "wizard/wizard_model.h"
 
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QThread>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace quorlin {
@@ -26,16 +28,15 @@ namespace quorlin {
 namespace {
 
 const char kShownKey[] = "preview/shown";
-constexpr int kPanelWidth = 380;
 
 } // namespace
 
 PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
     : QWidget(parent), model_(model), size_(new QComboBox), players_(new QSpinBox), teams_(new QComboBox),
-      square_(new QCheckBox), picture_(new QLabel), caption_(new QLabel), notes_(new QPlainTextEdit)
+      square_(new QCheckBox), view_(new PreviewView), caption_(new QLabel), notesToggle_(new QToolButton),
+      notes_(new QPlainTextEdit), tile_(new QLabel)
 {
     setObjectName(QStringLiteral("PreviewPanel"));
-    setFixedWidth(kPanelWidth);
     for (const preview::MapSize &size : preview::MapSizes())
         size_->addItem(Ui::tr(size.caption));
     size_->setCurrentIndex(preview::MapSizeIndex(QStringLiteral("medium")));
@@ -58,14 +59,25 @@ PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
     again->setObjectName(QStringLiteral("PreviewAgain"));
     square_->setText(Ui::tr("方形"));
     square_->setObjectName(QStringLiteral("PreviewSquare"));
-    picture_->setObjectName(QStringLiteral("PreviewPicture"));
-    picture_->setAlignment(Qt::AlignCenter);
-    picture_->setMinimumHeight(kPanelWidth / 2);
     caption_->setObjectName(QStringLiteral("PreviewCaption"));
+    caption_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The notes fold into one line that says how many there are.
+    notesToggle_->setObjectName(QStringLiteral("PreviewNotesToggle"));
+    notesToggle_->setCheckable(true);
+    notesToggle_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    notesToggle_->setArrowType(Qt::RightArrow);
+    notesToggle_->setAutoRaise(true);
+    notesToggle_->setAccessibleName(Ui::tr("展开或收起预览说明"));
     notes_->setObjectName(QStringLiteral("PreviewNotes"));
     notes_->setReadOnly(true);
     notes_->setAccessibleName(Ui::tr("预览说明"));
     notes_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    notes_->setMaximumHeight(8 * fontMetrics().height());
+    notes_->setVisible(false);
+    tile_->setObjectName(QStringLiteral("PreviewTile"));
+    tile_->setWordWrap(true);
+    tile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tile_->setText(Ui::tr("点击地图上的一格，查看它的地形、高度和物体。"));
 
     auto *controls = new QHBoxLayout;
     controls->addWidget(size_);
@@ -73,12 +85,18 @@ PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
     controls->addWidget(teams_);
     controls->addWidget(again);
     controls->addWidget(square_);
+    controls->addStretch();
+    auto *captionRow = new QHBoxLayout;
+    captionRow->addWidget(caption_, 1);
+    captionRow->addWidget(notesToggle_);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(controls);
-    column->addWidget(picture_);
-    column->addWidget(caption_);
-    column->addWidget(notes_, 1);
+    column->addWidget(view_, 1);
+    column->addLayout(captionRow);
+    column->addWidget(notes_);
+    column->addWidget(tile_);
+    column->addStretch();
 
     connect(&model_, &WizardModel::changed, this, &PreviewPanel::refresh);
     connect(size_, &QComboBox::currentIndexChanged, this, &PreviewPanel::refresh);
@@ -92,6 +110,11 @@ PreviewPanel::PreviewPanel(WizardModel &model, QWidget *parent)
         seed_ = QRandomGenerator::global()->bounded(1, 1000000);
         refresh();
     });
+    connect(notesToggle_, &QToolButton::toggled, this, [this](bool open) {
+        notes_->setVisible(open);
+        notesToggle_->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+    });
+    connect(view_, &PreviewView::tileChosen, this, &PreviewPanel::describeTile);
     connect(&runner_, &PreviewRunner::ready, this, &PreviewPanel::display);
 }
 
@@ -106,6 +129,24 @@ void PreviewPanel::rememberShown(bool shown)
 {
     QSettings(QStringLiteral("Quorlin"), QStringLiteral("Quorlin")).setValue(QLatin1String(kShownKey), shown);
 }
+
+QString PreviewPanel::sizeOption() const
+{
+    return QString::fromLatin1(preview::MapSizes().value(size_->currentIndex()).option);
+}
+
+int PreviewPanel::players() const { return players_->value(); }
+
+void PreviewPanel::choose(const QString &sizeOption, int players)
+{
+    const int size = preview::MapSizeIndex(sizeOption);
+    if (size >= 0)
+        size_->setCurrentIndex(size);
+    if (players >= players_->minimum() && players <= players_->maximum())
+        players_->setValue(players);
+}
+
+const preview::PreviewResult &PreviewPanel::shown() const { return view_->result(); }
 
 void PreviewPanel::refresh()
 {
@@ -144,40 +185,36 @@ bool PreviewPanel::settle(int timeoutMs)
 {
     QElapsedTimer clock;
     clock.start();
-    while ((runner_.busy() || image_.isNull()) && clock.elapsed() < timeoutMs) {
+    while ((runner_.busy() || !view_->hasMap()) && clock.elapsed() < timeoutMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(2);
     }
-    return !runner_.busy() && !image_.isNull();
+    return !runner_.busy() && view_->hasMap();
 }
 
-void PreviewPanel::display(const preview::ScriptPreview &picture, const PreviewJob &job)
+void PreviewPanel::display(const PreviewMap &map, const PreviewJob &job)
 {
-    image_ = picture.image;
+    view_->setMap(map.result, map.tiles, job.square);
     caption_->setText(preview::PreviewCaption(job.options.seed));
-    notes_->setPlainText(picture.notes.join(QLatin1Char('\n')));
-    fit();
+    notes_->setPlainText(map.notes.join(QLatin1Char('\n')));
+    notesToggle_->setText(map.notes.isEmpty() ? Ui::tr("没有说明")
+                                              : Ui::tr("%n 条说明", nullptr, int(map.notes.size())));
+    notesToggle_->setEnabled(!map.notes.isEmpty());
+    if (map.notes.isEmpty())
+        notesToggle_->setChecked(false);
+    describeTile(view_->chosenTile());
 }
 
-void PreviewPanel::fit()
+void PreviewPanel::describeTile(int tile)
 {
-    if (image_.isNull())
-        return;
-    const QImage scaled = image_.scaled(picture_->width(), qMax(picture_->height(), kPanelWidth / 2),
-                                        Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    picture_->setPixmap(QPixmap::fromImage(scaled));
+    if (tile >= 0)
+        tile_->setText(preview::TileReport(view_->result(), tile));
 }
 
 void PreviewPanel::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     refresh();
-}
-
-void PreviewPanel::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    fit();
 }
 
 } // namespace quorlin

@@ -12,9 +12,11 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
+class QToolButton;
 
 namespace quorlin {
 
+class PreviewView;
 class WizardModel;
 
 class PreviewPanel : public QWidget {
@@ -26,21 +28,27 @@ public:
     static bool shownLastTime();
     static void rememberShown(bool shown);
 
+    // The map size (its option, "medium") and the number of players.
+    QString sizeOption() const;
+    int players() const;
+    // Unknown sizes and numbers out of range leave the choice as it is.
+    void choose(const QString &sizeOption, int players);
+
     // Asks for a new picture of the current script (nothing while hidden).
     void refresh();
-    // The last picture shown; null before the first.
-    QImage picture() const { return image_; }
+    // The map shown last; its grid is empty before the first.
+    const preview::PreviewResult &shown() const;
+    PreviewView *view() const { return view_; }
     // Lets the window's events run until the picture asked for last is shown,
     // at most `timeoutMs`; false when it did not come in time.
     bool settle(int timeoutMs);
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void display(const preview::ScriptPreview &picture, const PreviewJob &job);
-    void fit();
+    void display(const PreviewMap &map, const PreviewJob &job);
+    void describeTile(int tile);
     void offerTeams();
 
     WizardModel &model_;
@@ -49,10 +57,11 @@ private:
     QSpinBox *players_;
     QComboBox *teams_;
     QCheckBox *square_;
-    QLabel *picture_;
+    PreviewView *view_;
     QLabel *caption_;
+    QToolButton *notesToggle_;
     QPlainTextEdit *notes_;
-    QImage image_;
+    QLabel *tile_;
     quint64 seed_ = 1;
     PreviewJob last_;
     bool asked_ = false;

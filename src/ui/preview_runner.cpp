@@ -18,15 +18,18 @@ void PreviewRunner::start(const PreviewJob &job)
 {
     busy_ = true;
     pool_.start([this, job] {
-        const preview::ScriptPreview picture = preview::PreviewScript(job.script, job.options, job.square, false);
+        PreviewMap map;
+        map.result = preview::BuildScriptPreview(job.script, job.options);
+        map.tiles = preview::TileImage(map.result);
+        map.notes = preview::PreviewNotes(map.result);
         // Back on the window's thread; the destructor waits for this job, so
         // the runner is still there.
         QMetaObject::invokeMethod(
-            this, [this, picture, job] { finished(picture, job); }, Qt::QueuedConnection);
+            this, [this, map, job] { finished(map, job); }, Qt::QueuedConnection);
     });
 }
 
-void PreviewRunner::finished(const preview::ScriptPreview &picture, const PreviewJob &job)
+void PreviewRunner::finished(const PreviewMap &map, const PreviewJob &job)
 {
     busy_ = false;
     if (waiting_) {
@@ -35,7 +38,7 @@ void PreviewRunner::finished(const preview::ScriptPreview &picture, const Previe
         start(next);
         return;
     }
-    Q_EMIT ready(picture, job);
+    Q_EMIT ready(map, job);
 }
 
 } // namespace quorlin

@@ -11,6 +11,13 @@
 
 namespace quorlin {
 
+// What the window shows of one preview, all made off its thread.
+struct PreviewMap {
+    preview::PreviewResult result;
+    QImage tiles; // preview::TileImage(result)
+    QStringList notes;
+};
+
 struct PreviewJob {
     QString script;
     preview::PreviewOptions options;
@@ -27,11 +34,11 @@ public:
     bool busy() const { return busy_; }
 
 Q_SIGNALS:
-    void ready(const quorlin::preview::ScriptPreview &picture, const quorlin::PreviewJob &job);
+    void ready(const quorlin::PreviewMap &map, const quorlin::PreviewJob &job);
 
 private:
     void start(const PreviewJob &job);
-    void finished(const preview::ScriptPreview &picture, const PreviewJob &job);
+    void finished(const PreviewMap &map, const PreviewJob &job);
 
     QThreadPool pool_;
     bool busy_ = false;

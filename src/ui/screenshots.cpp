@@ -7,6 +7,7 @@
 #include "ui/live_check.h"
 #include "ui/main_window.h"
 #include "ui/preview_panel.h"
+#include "ui/preview_view.h"
 #include "ui/recent_drafts_button.h"
 #include "ui/script_completer.h"
 #include "ui/script_edit.h"
@@ -217,11 +218,14 @@ int Shoot(const QString &dir)
     ok = Save(&window, out.filePath(QStringLiteral("page%1.png").arg(WizardModel::kLastPage))) && ok;
     ok = ShootHelp(window, out) && ok;
 
-    // The preview beside the first page, for every map size (without
-    // remembering it as shown).
+    // The preview beside the first page, for every map size, and then beside
+    // every page, in a window of 1024×768 (without remembering it as shown).
+    const QSize normal = window.size();
+    dialogs.answers.append(Answer::No); // starting over lets the slips' hand edits go
     for (int page = model.page(); page > 0; --page)
         model.back();
     window.showPreview(true);
+    window.resize(1024, 768);
     auto *preview = window.findChild<PreviewPanel *>();
     auto *sizes = preview->findChild<QComboBox *>(QStringLiteral("PreviewSize"));
     for (int size = 0; size < preview::MapSizes().size(); ++size) {
@@ -229,9 +233,19 @@ int Shoot(const QString &dir)
         const QString name = QStringLiteral("preview_%1.png").arg(QLatin1String(preview::MapSizes()[size].option));
         ok = preview->settle(20000) && Save(&window, out.filePath(name)) && ok;
     }
+    preview->choose(QStringLiteral("medium"), 4);
+    // A tile of the first player's land chosen, as a click there would.
+    preview->settle(20000);
+    if (const int origin = preview->shown().playerOrigins.value(0, -1); origin >= 0)
+        preview->view()->chooseTile(origin);
+    for (int page = 0; page <= WizardModel::kLastPage; ++page) {
+        const QString name = QStringLiteral("preview_page%1.png").arg(page);
+        ok = preview->settle(20000) && Save(&window, out.filePath(name)) && ok;
+        if (page < WizardModel::kLastPage)
+            model.next();
+    }
     window.showPreview(false);
-    for (int page = 0; page < WizardModel::kLastPage; ++page)
-        model.next();
+    window.resize(normal);
 
     window.findChild<QPushButton *>(QStringLiteral("Command8"))->click();
     UnitPicker *picker = window.picker();

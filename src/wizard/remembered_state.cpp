@@ -13,6 +13,9 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("drafts/recent");
 const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kPreviewSizeKey = QStringLiteral("preview/size");
+const QString kPreviewPlayersKey = QStringLiteral("preview/players");
+const QString kPreviewWidthKey = QStringLiteral("preview/width");
 
 QString FolderKey(FileKind kind)
 {
@@ -65,6 +68,23 @@ void RememberedState::setWindowGeometry(const QByteArray &geometry)
     // Closing a window nobody moved leaves the settings file untouched.
     if (geometry != windowGeometry())
         store_.setValue(kGeometryKey, geometry);
+}
+
+PreviewChoices RememberedState::previewChoices() const
+{
+    return {store_.value(kPreviewSizeKey).toString(), store_.value(kPreviewPlayersKey).toInt(),
+            store_.value(kPreviewWidthKey).toInt()};
+}
+
+void RememberedState::setPreviewChoices(const PreviewChoices &choices)
+{
+    const PreviewChoices before = previewChoices();
+    if (choices.size != before.size)
+        store_.setValue(kPreviewSizeKey, choices.size);
+    if (choices.players != before.players)
+        store_.setValue(kPreviewPlayersKey, choices.players);
+    if (choices.width != before.width)
+        store_.setValue(kPreviewWidthKey, choices.width);
 }
 
 bool OpenRecentDraft(WizardModel &model, RememberedState &state, const QString &path)

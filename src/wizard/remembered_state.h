@@ -13,8 +13,16 @@ class WizardModel;
 
 // What the window remembers from one run to the next, kept in a QSettings
 // store: the window's place and size, the folder each file dialog showed
-// last, and the drafts opened or saved last. It holds no widgets, so the
+// last, the drafts opened or saved last, and the preview's choices. It holds no widgets, so the
 // rules of the recent list can be checked without a screen.
+// The preview's map size (its command-line option, "medium"), players and
+// width beside the pages; empty and 0 when never kept.
+struct PreviewChoices {
+    QString size;
+    int players = 0;
+    int width = 0;
+};
+
 class RememberedState {
 public:
     static constexpr int kRecentLimit = 10;
@@ -33,6 +41,9 @@ public:
     // QWidget::saveGeometry()'s bytes; empty before the first run ended.
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
+
+    PreviewChoices previewChoices() const;
+    void setPreviewChoices(const PreviewChoices &choices);
 
 private:
     QSettings &store_;
