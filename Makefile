@@ -30,7 +30,7 @@ export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 endif
 
 .PHONY: all deps fuzz-deps configure build run test install uninstall desktop-caches package bench bench-check \
-  bench-editor bench-startup bench-window bench-preview bench-layout fuzz fuzz-preview fuzz-script screenshots clean
+  bench-editor bench-fields bench-startup bench-window bench-preview bench-layout fuzz fuzz-preview fuzz-script screenshots clean
 
 all: build
 
@@ -99,6 +99,10 @@ bench-check: configure
 bench-editor: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_editor_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_editor_bench
+
+bench-fields: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_fields_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_fields_bench
 
 # `quorlin generate` on the fullest draft against a bare start of Qt's core
 # application, whole processes in turn, STARTUP_ROUNDS rounds; the target is

@@ -6,6 +6,7 @@
 #include "ui/unit_picker.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCompleter>
 #include <QLabel>
 #include <QRadioButton>
@@ -92,6 +93,8 @@ private slots:
     void reopeningForgetsTheLastChoice();
     void tabGoesOnToTheList();
     void searchPicksAcrossLists();
+    void searchFindsWhatPeopleType();
+    void typedUnitIsMarked();
 };
 
 void PickerTest::opensInItsOpeningState()
@@ -262,6 +265,67 @@ void PickerTest::searchPicksAcrossLists()
         Close(picker, Closing::Ok);
         QCOMPARE(w.model.settings().text("Label55"), typed);
     }
+}
+
+// Constants, words inside them and everyday names find their entries, a
+// pick puts the name in the field, and nothing found is said.
+void PickerTest::searchFindsWhatPeopleType()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    auto *search = In<QLineEdit>(picker, QStringLiteral("Search"));
+    auto *notFound = In<QLabel>(picker, QStringLiteral("NotFound"));
+    QVERIFY(!notFound->isVisible());
+    QAbstractItemView *popup = search->completer()->popup();
+    auto matches = [&](const QString &typed) {
+        Retype(search, typed);
+        QStringList shown;
+        for (int row = 0; row < popup->model()->rowCount(); ++row)
+            shown << popup->model()->index(row, 0).data().toString();
+        return shown;
+    };
+    QCOMPARE(matches("金矿"), QStringList{"黄金 — 盖亚单位"});
+    QVERIFY(matches("gold").contains("一堆黄金 — 隐藏盖亚单位"));
+    QCOMPARE(matches("GOLD").first(), QStringLiteral("黄金 — 盖亚单位"));
+    QVERIFY(matches("relic").contains("遗迹 — 盖亚单位"));
+    QVERIFY(matches("relic").contains("拿着遗迹的僧侣 — 隐藏兵种"));
+    QCOMPARE(matches("DEER"), QStringList{"鹿 — 盖亚单位"});
+    QVERIFY(matches("石头").contains("石矿 — 盖亚单位"));
+    QVERIFY(!notFound->isVisible());
+
+    QVERIFY(matches("zzz").isEmpty() || !popup->isVisible());
+    QVERIFY(notFound->isVisible());
+    QCOMPARE(search->accessibleDescription(), QStringLiteral("没有找到"));
+    Retype(search, QStringLiteral("金矿"));
+    QVERIFY(!notFound->isVisible());
+
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    QCOMPARE(search->text(), QStringLiteral("黄金"));
+    QVERIFY(In<QRadioButton>(picker, QStringLiteral("Option9"))->isChecked());
+    Close(picker, Closing::Ok);
+    QCOMPARE(w.model.settings().text("Label55"), QStringLiteral("黄金"));
+}
+
+void PickerTest::typedUnitIsMarked()
+{
+    Wizard w;
+    UnitPicker *picker = OpenPicker(w);
+    Click(In<QRadioButton>(picker, QStringLiteral("Option10")));
+    auto *typed = In<QLineEdit>(picker, QStringLiteral("Text1"));
+    auto shown = [typed] {
+        auto *mark = typed->findChild<QAction *>("FieldMark");
+        return mark && mark->isVisible();
+    };
+    TypeText(typed, QStringLiteral("12"));
+    QVERIFY(!shown());
+    TypeText(typed, QStringLiteral("-x"));
+    QVERIFY(shown());
+    QVERIFY(typed->toolTip().contains(QStringLiteral("create_object  12-x")));
+    QVERIFY(typed->accessibleDescription().contains(QStringLiteral("不是游戏认识的单位")));
+    Close(picker, Closing::Ok);
+    // It still goes in as typed.
+    QCOMPARE(w.model.settings().text("Label55"), QStringLiteral("12-x"));
 }
 
 QTEST_MAIN(PickerTest)

@@ -15,7 +15,8 @@ void LayersTest::includesPointDown()
 {
     // Each folder and the folders it may include besides its own. The script
     // reader and checker (lang) and the map preview stand on the core beside
-    // the wizard's own layers; drafts read and write a project, not the editors.
+    // the wizard's own layers; drafts read and write a project, not the editors;
+    // the marks of typed fields stand on the editors and the language tables.
     const QHash<QString, QStringList> uses = {
         {QStringLiteral("names"), {}},
         {QStringLiteral("core"), {QStringLiteral("names")}},
@@ -27,10 +28,13 @@ void LayersTest::includesPointDown()
           QStringLiteral("names")}},
         {QStringLiteral("lang"), {QStringLiteral("core"), QStringLiteral("names")}},
         {QStringLiteral("preview"), {QStringLiteral("lang"), QStringLiteral("core"), QStringLiteral("names")}},
+        {QStringLiteral("fields"),
+         {QStringLiteral("editors"), QStringLiteral("script"), QStringLiteral("lang"), QStringLiteral("core"),
+          QStringLiteral("names")}},
     };
-    const QStringList all = {QStringLiteral("wizard"), QStringLiteral("editors"), QStringLiteral("drafts"),
-                             QStringLiteral("script"), QStringLiteral("lang"),    QStringLiteral("preview"),
-                             QStringLiteral("core"),   QStringLiteral("names")};
+    const QStringList all = {QStringLiteral("wizard"),  QStringLiteral("fields"), QStringLiteral("editors"),
+                             QStringLiteral("drafts"),  QStringLiteral("script"), QStringLiteral("lang"),
+                             QStringLiteral("preview"), QStringLiteral("core"),   QStringLiteral("names")};
     const QHash<QString, QStringList> top = {{QStringLiteral("ui"), all},
                                              {QStringLiteral("app"), all + QStringList{QStringLiteral("ui")}}};
     auto known = [&](const QString &layer) { return uses.contains(layer) || top.contains(layer); };

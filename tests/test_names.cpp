@@ -2,6 +2,7 @@
 // the unit picker's lists.
 #include "names/object_names.h"
 #include "names/picker_lists.h"
+#include "names/search_names.h"
 #include "names/terrain_names.h"
 #include "test_script_support.h"
 
@@ -54,6 +55,10 @@ private slots:
     void pickerCategories();
     void pickerHeroListIsTheHeroGroup();
     void everyPickerEntryReachesTheScriptAsAConstant();
+
+    void searchFinds_data();
+    void searchFinds();
+    void otherNamesBelongToPickerEntries();
 };
 
 void NamesTest::terrainConst_data()
@@ -309,6 +314,46 @@ void NamesTest::everyPickerEntryReachesTheScriptAsAConstant()
         }
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join("; ")));
+}
+
+void NamesTest::searchFinds_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<bool>("finds");
+    QTest::newRow("part of the name") << U("双手剑士") << U("剑士") << true;
+    QTest::newRow("the constant") << U("黄金") << "GOLD" << true;
+    QTest::newRow("in any case") << U("遗迹") << "relic" << true;
+    QTest::newRow("a word of the constant") << U("一堆黄金") << "gold" << true;
+    QTest::newRow("the words apart") << U("养鱼场") << "fish trap" << true;
+    QTest::newRow("an everyday name") << U("黄金") << U("金矿") << true;
+    QTest::newRow("stone") << U("石矿") << U("石头") << true;
+    QTest::newRow("blanks around") << U("鹿") << " deer " << true;
+    QTest::newRow("elsewhere") << U("鹿") << U("金矿") << false;
+    QTest::newRow("nothing typed") << U("鹿") << " " << false;
+}
+
+void NamesTest::searchFinds()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, query);
+    QFETCH(bool, finds);
+    QCOMPARE(SearchFinds(entry, query), finds);
+}
+
+// An everyday name helps only where the picker lists its entry.
+void NamesTest::otherNamesBelongToPickerEntries()
+{
+    QSet<QString> entries;
+    for (const PickerCategory &category : PickerCategories())
+        for (const QString &entry : category.entries)
+            entries.insert(entry);
+    int withOthers = 0;
+    for (const QString &entry : entries)
+        withOthers += !OtherNames(entry).isEmpty();
+    QVERIFY(withOthers >= 20);
+    for (const char *entry : {"黄金", "石矿", "草料丛", "鹿", "野猪", "绵羊", "遗迹"})
+        QVERIFY2(!OtherNames(U(entry)).isEmpty(), entry);
 }
 
 QTEST_APPLESS_MAIN(NamesTest)

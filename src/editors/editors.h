@@ -2,6 +2,7 @@
 
 #include "core/item_store.h"
 #include "core/outcome.h"
+#include "script/object_block.h"
 
 #include <QString>
 
@@ -15,6 +16,9 @@ class Settings;
 Outcome AddLand(Settings &settings, ItemStore &lands);
 Outcome AddTerrain(Settings &settings, ItemStore &terrains);
 Outcome AddUnit(Settings &settings, ItemStore &units, qint64 &xn);
+
+// The arguments of the block the unit editor adds, read from its fields.
+ObjectArgs UnitArgs(const Settings &settings);
 
 void ResetLandPage(Settings &settings);
 void ResetTerrainPage(Settings &settings);

@@ -3,18 +3,11 @@
 #include "core/numbers.h"
 #include "core/settings.h"
 #include "core/ui_text.h"
-#include "script/object_block.h"
 
 namespace quorlin {
 
-Outcome AddUnit(Settings &s, ItemStore &units, qint64 &xn)
+ObjectArgs UnitArgs(const Settings &s)
 {
-    const QString name = s.text(QStringLiteral("Label55"));
-    if (StripBlanks(name).isEmpty())
-        return Refusal{Ui::tr("注意"), Ui::tr("请选择单位。"), MessageIcon::Warning};
-    if (units.isFull())
-        return Refusal{Ui::tr("错误"), Ui::tr("你添加的单位太多了。"), MessageIcon::Error};
-
     auto valueOf = [&](const char *field) { return ReadNumber(s.text(QString::fromLatin1(field))); };
     ObjectArgs a;
     a.a1 = valueOf("Text6");
@@ -36,8 +29,18 @@ Outcome AddUnit(Settings &s, ItemStore &units, qint64 &xn)
     a.a10 = -1;
     a.a11 = valueOf("Text15");
     a.a12 = s.isOne(QStringLiteral("Check37")) ? valueOf("Text17") : 0;
+    return a;
+}
 
-    units.add(name, MakeObjectBlock(name, a, xn));
+Outcome AddUnit(Settings &s, ItemStore &units, qint64 &xn)
+{
+    const QString name = s.text(QStringLiteral("Label55"));
+    if (StripBlanks(name).isEmpty())
+        return Refusal{Ui::tr("注意"), Ui::tr("请选择单位。"), MessageIcon::Warning};
+    if (units.isFull())
+        return Refusal{Ui::tr("错误"), Ui::tr("你添加的单位太多了。"), MessageIcon::Error};
+
+    units.add(name, MakeObjectBlock(name, UnitArgs(s), xn));
     ResetUnitPage(s);
     return {};
 }

@@ -8,7 +8,14 @@ namespace quorlin::lang {
 
 namespace {
 
-// A whole number as the game reads it: an optional sign and digits.
+// Arithmetic and rnd(a,b), which only the modern dialect reads.
+bool IsExpression(QStringView w) { return w.startsWith(u'(') || w.startsWith(QLatin1String("rnd(")); }
+
+// Words whose lone number may be below zero though the tables give no limit.
+bool MayBeNegative(QStringView word) { return word == QLatin1String("resource_delta"); }
+
+} // namespace
+
 bool IsWholeNumber(QStringView w)
 {
     qsizetype i = (w.startsWith(u'-') || w.startsWith(u'+')) ? 1 : 0;
@@ -20,13 +27,16 @@ bool IsWholeNumber(QStringView w)
     return true;
 }
 
-// Arithmetic and rnd(a,b), which only the modern dialect reads.
-bool IsExpression(QStringView w) { return w.startsWith(u'(') || w.startsWith(QLatin1String("rnd(")); }
-
-// Words whose lone number may be below zero though the tables give no limit.
-bool MayBeNegative(QStringView word) { return word == QLatin1String("resource_delta"); }
-
-} // namespace
+NumberRange ArgumentRange(ArgKind kind, const WordInfo *lone)
+{
+    const bool percent = kind == ArgKind::Percent;
+    NumberRange range{percent ? 0 : INT_MIN, percent ? 100 : INT_MAX};
+    if (lone) {
+        range.min = lone->min.value_or(MayBeNegative(lone->word) ? range.min : 0);
+        range.max = lone->max.value_or(range.max);
+    }
+    return range;
+}
 
 bool LooksLikeNumber(QStringView w)
 {
@@ -114,14 +124,8 @@ void Checker::integer(const Word &head, ArgKind kind, const Word &arg, const Wor
     const int value = w.toInt(&ok);
     if (!ok)
         return problems_.error("out-of-range", arg, Ui::tr("“%1”太大了：请写一个较小的整数。").arg(w));
-    int min = kind == ArgKind::Percent ? 0 : INT_MIN, max = kind == ArgKind::Percent ? 100 : INT_MAX;
-    bool hard = kind == ArgKind::Percent && (value < 0 || value > 100);
-    if (lone && info) {
-        // Counts and distances without a lower limit in the tables are not
-        // negative; the few words that take a negative value say so there.
-        min = info->min.value_or(MayBeNegative(head.text) ? min : 0);
-        max = info->max.value_or(max);
-    }
+    const auto [min, max] = ArgumentRange(kind, lone ? info : nullptr);
+    const bool hard = kind == ArgKind::Percent && (value < 0 || value > 100);
     if (value < min || value > max) {
         const QString message = Ui::tr("“%1”的值 %2 超出了范围 %3 到 %4：请改成这个范围内的整数。")
                                     .arg(head.text, w, min == INT_MIN ? Ui::tr("（无下限）") : QString::number(min),

@@ -73,6 +73,19 @@ const LabelInfo *FindLabel(QStringView label);
 // Every word, constant and label of the tables, for suggestions.
 const QStringList &AllNames();
 
+// A whole number as the game reads it: an optional sign and digits.
+bool IsWholeNumber(QStringView text);
+
+// The range the checker holds a number to where an argument of `kind` stands:
+// 0 to 100 for a percent, else none. The lone number of a word (`lone`, or
+// null) keeps to that word's limits in the tables, and the counts and
+// distances whose lower limit the tables leave open are not negative.
+struct NumberRange {
+    int min;
+    int max;
+};
+NumberRange ArgumentRange(ArgKind kind, const WordInfo *lone);
+
 // The dialect's name as the command line takes it ("classic"), and back.
 QString DialectName(Dialect dialect);
 std::optional<Dialect> DialectFromName(QStringView name);

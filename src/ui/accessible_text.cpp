@@ -69,14 +69,27 @@ QString Spoken(const QLabel *label)
     return tip.isEmpty() ? label->text() : Ui::tr("%1（%2）").arg(label->text(), tip);
 }
 
-void Descriptions::add(QWidget *control, std::function<QString()> text) { entries_.append({control, std::move(text)}); }
+void Descriptions::add(QWidget *control, std::function<QString()> text) { entry(control).text = std::move(text); }
+
+void Descriptions::addNote(QWidget *control, std::function<QString()> note) { entry(control).note = std::move(note); }
+
+Descriptions::Entry &Descriptions::entry(QWidget *control)
+{
+    for (Entry &e : entries_)
+        if (e.control == control)
+            return e;
+    entries_.append({control, {}, {}});
+    return entries_.last();
+}
 
 void Descriptions::refresh()
 {
     for (const Entry &e : entries_) {
         if (!e.control)
             continue;
-        const QString text = e.text();
+        const QString shown = e.text ? e.text() : QString();
+        const QString note = e.note ? e.note() : QString();
+        const QString text = shown.isEmpty() || note.isEmpty() ? shown + note : Ui::tr("%1；%2").arg(shown, note);
         if (e.control->accessibleDescription() == text)
             continue;
         e.control->setAccessibleDescription(text);

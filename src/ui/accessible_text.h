@@ -29,14 +29,19 @@ QString Spoken(const QLabel *label);
 // announced as a change of the description.
 class Descriptions {
 public:
+    // What the page shows beside the control.
     void add(QWidget *control, std::function<QString()> text);
+    // Said after that: the mark of a typed field.
+    void addNote(QWidget *control, std::function<QString()> note);
     void refresh();
 
 private:
     struct Entry {
         QPointer<QWidget> control;
         std::function<QString()> text;
+        std::function<QString()> note;
     };
+    Entry &entry(QWidget *control);
     QVector<Entry> entries_;
 };
 

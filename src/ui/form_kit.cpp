@@ -224,8 +224,7 @@ QPushButton *FormKit::modelButton(const char *name, const QString &caption)
 {
     QPushButton *pushed = button(name, caption);
     ModelBinder *binder = &binder_;
-    QObject::connect(pushed, &QPushButton::clicked, pushed,
-                     [binder, pushed] { binder->model().click(pushed->objectName()); });
+    QObject::connect(pushed, &QPushButton::clicked, pushed, [binder, pushed] { binder->click(pushed->objectName()); });
     return pushed;
 }
 

@@ -67,6 +67,10 @@ void ModelBinder::add(QWidget *widget, Kind kind)
         unknown_ << name;
     }
     entries_.append({widget, kind, name});
+    if (IsJudgedField(name)) {
+        marker_.watch(widget);
+        descriptions_.addNote(widget, [widget] { return MarkText(widget); });
+    }
 }
 
 template <class Change>
@@ -155,6 +159,14 @@ void ModelBinder::bindScript(QPlainTextEdit *edit)
             [this, edit] { push([this, edit] { model_.setScript(FromEditor(edit->toPlainText())); }); });
 }
 
+void ModelBinder::click(const QString &button)
+{
+    // Judged before the add, which puts the fields back to their defaults.
+    const QString note = AddNote(model_.settings(), model_.xn(), button);
+    if (model_.click(button) && !note.isEmpty())
+        model_.note(note);
+}
+
 void ModelBinder::track(QWidget *widget) { add(widget, Kind::State); }
 
 void ModelBinder::trackCaption(QWidget *widget) { add(widget, Kind::Caption); }
@@ -185,6 +197,7 @@ void ModelBinder::sync()
     // while the next one comes, or the window would grow to hold both.
     for (QWidget *w : toShow)
         w->show();
+    marker_.refresh(model_.settings(), model_.xn());
     descriptions_.refresh();
     syncing_ = false;
 }

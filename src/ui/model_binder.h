@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/accessible_text.h"
+#include "ui/field_marker.h"
 
 #include <QObject>
 #include <QString>
@@ -49,7 +50,11 @@ public:
     // up to date; it follows them on every sync.
     void describe(QWidget *control, std::function<QString()> text) { descriptions_.add(control, std::move(text)); }
 
-    // Copies the whole model into the widgets.
+    // Presses a settings button of the model. After an add whose fields were
+    // marked, the status line says what went in.
+    void click(const QString &button);
+
+    // Copies the whole model into the widgets, and the marks of the fields.
     void sync();
 
     // Widgets bound as settings whose names match no control, list or script:
@@ -77,6 +82,7 @@ private:
     QVector<Entry> entries_;
     QStringList unknown_;
     Descriptions descriptions_;
+    FieldMarker marker_;
     bool syncing_ = false; // widget signals during a sync are echoes, not the user
     bool pushing_ = false; // the model's change notices wait until the push is done
 };

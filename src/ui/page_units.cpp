@@ -1,10 +1,8 @@
 #include "core/control_captions.h"
 #include "core/ui_text.h"
-#include "names/object_names.h"
 #include "ui/form_kit.h"
 #include "ui/model_binder.h"
 #include "ui/pages.h"
-#include "wizard/wizard_model.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -27,14 +25,9 @@ QGroupBox *UnitEditor(FormKit &kit, QPushButton *choose)
     grid->setColumnStretch(1, 1);
     int row = 0;
 
-    // The chosen unit type is a caption the picker writes.
+    // The chosen unit type is a caption the picker writes; its mark's tooltip
+    // tells what the script will call it.
     QLabel *unit = kit.display("Label55");
-    // The caption is a display name; the tooltip tells what the script will call it.
-    WizardModel *model = &kit.binder().model();
-    QObject::connect(model, &WizardModel::changed, unit, [model, unit] {
-        const QString name = model->settings().text(QStringLiteral("Label55")).trimmed();
-        unit->setToolTip(name.isEmpty() ? QString() : Ui::tr("脚本中写作：%1").arg(ObjectConst(name)));
-    });
     QLabel *caption = kit.label("Label54", FieldLabel("Label55"));
     grid->addWidget(caption, row, 0);
     grid->addLayout(Row({unit, choose}), row++, 1);

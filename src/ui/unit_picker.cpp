@@ -3,11 +3,13 @@
 #include "core/ui_text.h"
 #include "names/picker_lists.h"
 #include "ui/accessible_text.h"
+#include "ui/field_marker.h"
 #include "ui/unit_search.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -48,6 +50,16 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
 
     auto *search = new UnitSearch;
     connect(search, &UnitSearch::found, this, &UnitPicker::pickFound);
+    // Said beside the field, and told to a screen reader as the field's description.
+    auto *notFound = static_cast<QLabel *>(Named(new QLabel(Ui::tr("没有找到")), QStringLiteral("NotFound")));
+    notFound->hide();
+    connect(search, &UnitSearch::nothingFound, notFound, [search, notFound](bool none) {
+        notFound->setVisible(none);
+        search->setAccessibleDescription(none ? notFound->text() : QString());
+    });
+    auto *searchRow = new QHBoxLayout;
+    searchRow->addWidget(search, 1);
+    searchRow->addWidget(notFound);
 
     auto *grid = new QGridLayout;
     auto *typedRow = new QHBoxLayout;
@@ -58,7 +70,14 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
         auto *option = static_cast<QRadioButton *>(Named(new QRadioButton(Ui::tr(c.caption)), c.option));
         QWidget *chooser;
         if (c.entries.isEmpty()) {
-            chooser = Named(new QLineEdit, c.chooser);
+            // A typed unit the tables do not know is marked as it is typed.
+            auto *typed = static_cast<QLineEdit *>(Named(new QLineEdit, c.chooser));
+            connect(typed, &QLineEdit::textChanged, typed, [typed](const QString &text) {
+                const FieldMark mark = JudgeUnit(text);
+                ShowMark(typed, mark.marked() ? mark : FieldMark());
+                typed->setAccessibleDescription(MarkText(typed));
+            });
+            chooser = typed;
         } else {
             auto *combo = static_cast<QComboBox *>(Named(new QComboBox, c.chooser));
             combo->addItems(c.entries);
@@ -104,7 +123,7 @@ UnitPicker::UnitPicker(QWidget *parent) : QDialog(parent)
     buttons->addWidget(cancel);
 
     auto *page = new QVBoxLayout(this);
-    page->addWidget(search);
+    page->addLayout(searchRow);
     page->addSpacing(8);
     page->addLayout(grid);
     page->addSpacing(8);

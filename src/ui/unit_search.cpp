@@ -2,6 +2,7 @@
 
 #include "core/ui_text.h"
 #include "names/picker_lists.h"
+#include "names/search_names.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -12,10 +13,12 @@ namespace quorlin {
 
 namespace {
 
-enum Role { NameRole = Qt::UserRole + 1, CategoryRole, RowRole };
+enum Role { NameRole = Qt::UserRole + 1, KeysRole, CategoryRole, RowRole };
 
 // One item per list entry, in option order and then list order; the popup
-// shows the name with its category, the match is made on the name alone.
+// shows the name with its category, the match is made on every key of the
+// entry at once (its name, constant and other names, a line each, so that no
+// match spans two of them).
 QStandardItemModel *EntryModel(QObject *parent)
 {
     auto *model = new QStandardItemModel(parent);
@@ -25,6 +28,7 @@ QStandardItemModel *EntryModel(QObject *parent)
         for (int row = 0; row < entries.size(); ++row) {
             auto *item = new QStandardItem(entries[row] + QStringLiteral(" — ") + Ui::tr(categories[c].caption));
             item->setData(entries[row], NameRole);
+            item->setData(SearchKeys(entries[row]).join(QLatin1Char('\n')), KeysRole);
             item->setData(c, CategoryRole);
             item->setData(row, RowRole);
             item->setEditable(false);
@@ -33,6 +37,13 @@ QStandardItemModel *EntryModel(QObject *parent)
     }
     return model;
 }
+
+// Matches on the keys, but a pick puts the entry's name in the field.
+class EntryCompleter : public QCompleter {
+public:
+    using QCompleter::QCompleter;
+    QString pathFromIndex(const QModelIndex &index) const override { return index.data(NameRole).toString(); }
+};
 
 } // namespace
 
@@ -43,8 +54,8 @@ UnitSearch::UnitSearch(QWidget *parent) : QLineEdit(parent)
     setAccessibleName(placeholderText());
     setClearButtonEnabled(true);
 
-    auto *completer = new QCompleter(EntryModel(this), this);
-    completer->setCompletionRole(NameRole);
+    auto *completer = new EntryCompleter(EntryModel(this), this);
+    completer->setCompletionRole(KeysRole);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setMaxVisibleItems(15);
@@ -54,6 +65,17 @@ UnitSearch::UnitSearch(QWidget *parent) : QLineEdit(parent)
     completer->popup();
     connect(completer, qOverload<const QModelIndex &>(&QCompleter::activated), this, [this](const QModelIndex &index) {
         Q_EMIT found(index.data(CategoryRole).toInt(), index.data(RowRole).toInt());
+    });
+    connect(this, &QLineEdit::textEdited, this, [this, completer](const QString &text) {
+        bool none = false;
+        if (!text.isEmpty()) {
+            completer->setCompletionPrefix(text);
+            none = completer->completionCount() == 0;
+        }
+        if (none != nothingFound_) {
+            nothingFound_ = none;
+            Q_EMIT nothingFound(none);
+        }
     });
 }
 

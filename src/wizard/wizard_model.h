@@ -133,6 +133,11 @@ public:
 
     Dialogs *dialogs() const { return dialogs_; }
 
+    // Puts a note on the status line (also for what a view knows of a
+    // change); a note that something was saved is taken back once that thing
+    // changes again.
+    void note(const QString &text, std::optional<FileKind> saved = std::nullopt);
+
 Q_SIGNALS:
     // Something the window shows has changed.
     void changed();
@@ -151,9 +156,6 @@ private:
     void markDraft(const QString &path);
     // Asks what to do with unsaved work: true to go on (saved, or No), false to stay.
     bool settle(const QString &question, const std::function<bool()> &save);
-    // The status line's note; a note that something was saved is taken back
-    // once that thing changes again.
-    void note(const QString &text, std::optional<FileKind> saved = std::nullopt);
     // Whether the work here may give way to a draft: the question before opening one.
     bool mayOpenDraft();
 
