@@ -88,7 +88,7 @@ bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_bench
 	./$(BUILD)/quorlin_bench
 
-# Checking a 20,000-line script, the median of 31 rounds in processor time
+# Checking a 500 KB script, the median of 31 rounds in processor time
 # (wall-clock printed beside it); the target is at most 20 ms.
 bench-check: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorlin_check_bench

@@ -293,7 +293,7 @@ void Checker::unknown(const Node &node, const Place &place)
     } else if (dialect_ == Dialect::Modern && consts_.contains(w.text.toString())) {
         // The later edition lets a #const holding a word's internal number stand for that word.
         problems_.warning(
-            "unknown-word", w,
+            "const-as-word", w,
             Ui::tr("“%1”是 #const 定义的名字：只有它的值是某个命令的内部编号时才能这样单独使用，请确认。").arg(w.text));
     } else if (FindConstant(w.text) || consts_.contains(w.text.toString()) || FindLabel(w.text)) {
         problems_.error("unknown-word", w,

@@ -66,8 +66,12 @@ bool Lexer::next(Word *out)
                                  Ui::tr("多余的注释结束符 */：它前面没有打开的 /*。请删掉它，或在注释开头补上 /*。"));
             }
         } else if (GluedToCommentMark(word.text)) {
-            problems_->warning("comment-glued", word,
-                               (depth_ > 0 ? Ui::tr("“%1”不是注释符，不会打开或结束注释：注释符 /* 和 */ "
+            // Inside a comment, `note*/` does not end it: the comment swallows what follows.
+            const bool swallows = depth_ > 0 && word.text.endsWith(QLatin1String("*/"));
+            problems_->add("comment-glued", swallows ? Severity::Error : Severity::Warning, word,
+                               (swallows ? Ui::tr("“%1”不会结束注释：注释符 */ 只有单独成词才算数，注释一直延续到"
+                                                  "后面单独的 */，中间的内容都被当成了注释。请在 */ 前面加一个空格。")
+                                : depth_ > 0 ? Ui::tr("“%1”不是注释符，不会打开或结束注释：注释符 /* 和 */ "
                                                     "只有单独成词才算数。请在它和文字之间加一个空格。")
                                            : Ui::tr("“%1”不是注释：注释符 /* 和 */ 只有单独成词才算数，"
                                                     "游戏会把它当成普通的词。请在它和文字之间加一个空格。"))
