@@ -50,6 +50,7 @@ class LangCheckTest : public QObject {
 private slots:
     void plantedFault_data();
     void plantedFault();
+    void gluedNote();
     void samplesAreClean();
     void wizardScriptsAreClean();
     void typedNumbersAreFlagged();
@@ -79,6 +80,8 @@ void LangCheckTest::plantedFault_data()
     row("comment open", "@/* note\nbase_terrain DESERT\n", "comment-unclosed", true);
     row("stray comment end", "note @*/\n", "comment-stray-close", true);
     row("glued comment", "@/*note */\n", "comment-glued", false);
+    row("glued end in a comment", "/* note @text*/ more */\n", "comment-glued", true);
+    row("known word in a glued note", "/*note @create_land */\n", "block-missing", true);
     row("typo", "create_land { @terain_type DESERT }\n", "unknown-word", true, "terrain_type");
     row("capitals", "create_land { @Land_percent 5 }\n", "unknown-word", true, "land_percent");
     row("missing value", "create_land { @border_fuzziness }\n", "argument-missing", true);
@@ -132,6 +135,22 @@ void LangCheckTest::plantedFault()
     QVERIFY2(found->message.contains(text.mid(at, end - at)) || found->id.startsWith(QLatin1String("brace")),
              qPrintable(found->message));
     QVERIFY2(found->message.contains(hint), qPrintable(found->message));
+}
+
+void LangCheckTest::gluedNote()
+{
+    // A box of stars around a title: one warning at its first mark, and the
+    // words the game passes over inside it are no errors.
+    const QString box = QStringLiteral("/*************\n  Valley by someone, 2020\n**************/\n");
+    const QVector<Problem> problems = CheckScript(box + QString::fromUtf8(kLand));
+    QVERIFY2(problems.size() == 1 && problems[0].id == QLatin1String("comment-glued") && problems[0].line == 1
+                 && problems[0].severity == Severity::Warning,
+             qPrintable(Describe(problems)));
+    // With no mark that could end it, the note does not swallow the script.
+    QCOMPARE(CheckScript(QStringLiteral("/*note\n") + QString::fromUtf8(kLand) + QStringLiteral("terain_type\n"))
+                 .last()
+                 .id,
+             QStringLiteral("unknown-word"));
 }
 
 void LangCheckTest::samplesAreClean()

@@ -2,6 +2,7 @@
 
 #include "core/text_files.h"
 #include "lang/problem_list.h"
+#include "lang/vocabulary.h"
 
 namespace quorlin::lang {
 
@@ -51,6 +52,7 @@ bool Lexer::next(Word *out)
     Word word;
     while (nextWord(&word)) {
         if (word.text == QLatin1String("/*")) {
+            note_ = false;
             if (depth_++ == 0) {
                 opener_ = word;
                 recorded_ = comments_->size() < size_t(kMaxWords);
@@ -61,9 +63,23 @@ bool Lexer::next(Word *out)
             if (depth_ > 0) {
                 if (--depth_ == 0 && recorded_)
                     comments_->back().end = at_;
+            } else if (note_) {
+                note_ = false;
             } else {
                 problems_->error("comment-stray-close", word,
                                  Ui::tr("多余的注释结束符 */：它前面没有打开的 /*。请删掉它，或在注释开头补上 /*。"));
+            }
+        } else if (depth_ == 0 && note_) {
+            // A note begun by a glued `/*note`: the game reads its words and
+            // passes over the ones it does not know. It ends at a word that
+            // ends in `*/`, or at the first word the game knows (or a brace),
+            // which is read as script again.
+            if (word.text.endsWith(QLatin1String("*/"))) {
+                note_ = false;
+            } else if (FindWord(word.text) || word.text == QLatin1String("{") || word.text == QLatin1String("}")) {
+                note_ = false;
+                *out = word;
+                return true;
             }
         } else if (GluedToCommentMark(word.text)) {
             // Inside a comment, `note*/` does not end it: the comment swallows what follows.
@@ -77,6 +93,11 @@ bool Lexer::next(Word *out)
                                                     "游戏会把它当成普通的词。请在它和文字之间加一个空格。"))
                                    .arg(word.text));
             if (depth_ == 0) {
+                if (word.text.startsWith(QLatin1String("/*")) && !word.text.endsWith(QLatin1String("*/"))
+                    && closedLater()) {
+                    note_ = true;
+                    continue;
+                }
                 *out = word;
                 return true;
             }
@@ -92,6 +113,23 @@ bool Lexer::next(Word *out)
                              .arg(opener_.column));
     depth_ = 0;
     return false;
+}
+
+bool Lexer::closedLater()
+{
+    const bool known = searchedFrom_ >= 0 && at_ >= searchedFrom_ && (nextClose_ < 0 || at_ <= nextClose_);
+    if (!known) {
+        searchedFrom_ = at_;
+        nextClose_ = -1;
+        const QLatin1String mark("*/");
+        for (qsizetype i = text_.indexOf(mark, at_); i >= 0; i = text_.indexOf(mark, i + 1)) {
+            if (i + 2 == text_.size() || IsBlank(text_[i + 2])) {
+                nextClose_ = i;
+                break;
+            }
+        }
+    }
+    return nextClose_ >= 0;
 }
 
 const Word *Lookahead::peek(size_t k)

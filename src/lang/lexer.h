@@ -23,6 +23,8 @@ public:
 
 private:
     bool nextWord(Word *word);
+    // Whether a word further on ends in `*/` (a glued `/*note` then begins a note).
+    bool closedLater();
 
     QStringView text_;
     std::vector<Comment> *comments_;
@@ -33,6 +35,9 @@ private:
     int depth_ = 0; // of nested comments
     Word opener_;   // the outermost open comment's `/*`
     bool recorded_ = false; // whether that comment went into comments_
+    bool note_ = false;     // inside a note begun by a glued `/*note` outside comments
+    // Where the last search for a closing `*/` began and the `*/` it found (-1: none).
+    qsizetype searchedFrom_ = -1, nextClose_ = -1;
 };
 
 // The lexer's words with a few of them looked at ahead, so that the reader
