@@ -97,6 +97,13 @@ void LangCheckTest::plantedFault_data()
     row("const of a word", "#const MY_TREE @abc\n", "const-not-number", true);
     row("two values", "#const MY_TREE 10\n#const @MY_TREE 11\n", "name-redefined", false);
     row("chances", "@start_random percent_chance 60 percent_chance 50 end_random\n", "percent-over-100", true);
+    row("never chosen", "start_random percent_chance 60 percent_chance 40 @percent_chance 100 end_random\n",
+        "branch-never-chosen", true);
+    row("name for a number", "create_land { base_size @BIG_SIZE }\n", "unknown-constant", true);
+    row("switched off", "/* #define WALLS */\nif @WALLS #define A endif\n", "label-switched-off", false);
+    row("label near the file's", "#define AUTUMN_BIOME\nif @AUTMUMN_BIOME #define A endif\n", "unknown-label", false,
+        "AUTUMN_BIOME");
+    row("label near a table's", "if @GIANT_MAP #define A endif\n", "unknown-label", false, "GIGANTIC_MAP");
     row("twice", "create_land { land_percent 5 @land_percent 6 }\n", "duplicate", false);
     row("newer word", "<OBJECTS_GENERATION>\ncreate_object GOLD { @set_gaia_unconvertible }\n", "dialect", false);
     row("newer constant", "create_land { terrain_type @DLC_ROCK }\n", "dialect", false);
@@ -223,7 +230,11 @@ void LangCheckTest::badInputIsBounded()
     for (const QString &text :
          {DecodeScript(binary),
           QStringLiteral("create_land {# land_percent# }").replace(QLatin1Char('#'), QChar(0)).repeated(50000),
-          QStringLiteral("if A create_land { ").repeated(100000), QStringLiteral("x").repeated(1 << 20)}) {
+          QStringLiteral("if A create_land { ").repeated(100000), QStringLiteral("x").repeated(1 << 20),
+          // Arithmetic nested deep, a long chain of names for a word, many included files.
+          QStringLiteral("land_percent ") + QStringLiteral("( ").repeated(100000) + QStringLiteral(") ").repeated(100000),
+          QStringLiteral("#const A 32\n") + QStringLiteral("#const A A\n").repeated(100000) + QStringLiteral("A { x }"),
+          QStringLiteral("#include_drs F.inc\n").repeated(100000) + QStringLiteral("if X #define Y endif")}) {
         const QVector<Problem> problems = CheckScript(text);
         QVERIFY(!problems.isEmpty() && problems.size() <= kMaxProblems);
     }

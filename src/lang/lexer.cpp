@@ -21,7 +21,7 @@ bool GluedToCommentMark(QStringView word)
     return word.size() > 2 && (word.startsWith(QLatin1String("/*")) || word.endsWith(QLatin1String("*/")));
 }
 
-Lexer::Lexer(QStringView text, std::vector<Word> *comments, ProblemList *problems)
+Lexer::Lexer(QStringView text, std::vector<Comment> *comments, ProblemList *problems)
     : text_(text), comments_(comments), problems_(problems)
 {}
 
@@ -53,15 +53,18 @@ bool Lexer::next(Word *out)
         if (word.text == QLatin1String("/*")) {
             if (depth_++ == 0) {
                 opener_ = word;
-                if (comments_->size() < size_t(kMaxWords))
-                    comments_->push_back(word);
+                recorded_ = comments_->size() < size_t(kMaxWords);
+                if (recorded_)
+                    comments_->push_back({word, text_.size()});
             }
         } else if (word.text == QLatin1String("*/")) {
-            if (depth_ > 0)
-                --depth_;
-            else
+            if (depth_ > 0) {
+                if (--depth_ == 0 && recorded_)
+                    comments_->back().end = at_;
+            } else {
                 problems_->error("comment-stray-close", word,
                                  Ui::tr("多余的注释结束符 */：它前面没有打开的 /*。请删掉它，或在注释开头补上 /*。"));
+            }
         } else if (GluedToCommentMark(word.text)) {
             problems_->warning("comment-glued", word,
                                (depth_ > 0 ? Ui::tr("“%1”不是注释符，不会打开或结束注释：注释符 /* 和 */ "
@@ -85,6 +88,30 @@ bool Lexer::next(Word *out)
                              .arg(opener_.column));
     depth_ = 0;
     return false;
+}
+
+const Word *Lookahead::peek(size_t k)
+{
+    while (ahead_.size() <= k && !ended_) {
+        Word word;
+        if (!lexer_.next(&word)) {
+            ended_ = true;
+        } else if (++counted_ > kMaxWords) {
+            ended_ = true;
+            problems_->error("script-too-large", word,
+                             Ui::tr("脚本的词太多（超过 %1 个），从这里往后没有检查。").arg(kMaxWords));
+        } else {
+            ahead_.push_back(word);
+        }
+    }
+    return k < ahead_.size() ? &ahead_[k] : nullptr;
+}
+
+Word Lookahead::take()
+{
+    const Word word = ahead_.front();
+    ahead_.pop_front();
+    return word;
 }
 
 QString DecodeScript(const QByteArray &bytes) { return DecodeText(bytes).text; }

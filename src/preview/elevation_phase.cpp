@@ -1,4 +1,5 @@
-// Hills: clumps raised on their base terrain, in rings a level apart.
+// Heights: raised lands, then hills raised on their base terrain in rings a
+// level apart.
 #include "preview/clump.h"
 #include "preview/phases.h"
 
@@ -42,10 +43,72 @@ void Terrace(MapContext &map, const QVector<int> &owner, int first, int last, in
     }
 }
 
+// Raised lands (base_elevation): each land's tiles stand at its height,
+// falling one level a tile towards lower ground, so a raised island's rim
+// comes down to the water: tile t gets min(T(t), T(s) + d(s, t) - 1) over the
+// other tiles s, where T is each tile's land height. The distance part is the
+// least T(s) + d(s, n) over the tiles s, in two sweeps, taken at t's neighbours n.
+void RaiseLands(MapContext &map)
+{
+    Grid &grid = map.grid;
+    const int side = map.side;
+    QVector<int> target(int(map.area), 0);
+    int *t = target.data();
+    bool any = false;
+    for (int tile = 0; tile < map.area; ++tile) {
+        const int land = grid.land[tile];
+        t[tile] = land >= 0 ? map.result.lands[land].raised : 0;
+        any = any || t[tile] > 0;
+    }
+    if (!any)
+        return;
+    QVector<int> reach = target;
+    int *g = reach.data();
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            int &v = g[y * side + x];
+            if (x > 0)
+                v = qMin(v, g[y * side + x - 1] + 1);
+            for (int dx = -1; y > 0 && dx <= 1; ++dx) {
+                if (x + dx >= 0 && x + dx < side)
+                    v = qMin(v, g[(y - 1) * side + x + dx] + 1);
+            }
+        }
+    }
+    for (int y = side - 1; y >= 0; --y) {
+        for (int x = side - 1; x >= 0; --x) {
+            int &v = g[y * side + x];
+            if (x < side - 1)
+                v = qMin(v, g[y * side + x + 1] + 1);
+            for (int dx = -1; y < side - 1 && dx <= 1; ++dx) {
+                if (x + dx >= 0 && x + dx < side)
+                    v = qMin(v, g[(y + 1) * side + x + dx] + 1);
+            }
+        }
+    }
+    quint8 *height = grid.height.data();
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const int tile = y * side + x;
+            if (t[tile] == 0)
+                continue;
+            int level = t[tile];
+            for (int ny = qMax(0, y - 1); ny <= qMin(side - 1, y + 1); ++ny) {
+                for (int nx = qMax(0, x - 1); nx <= qMin(side - 1, x + 1); ++nx) {
+                    if (nx != x || ny != y)
+                        level = qMin(level, g[ny * side + nx]);
+                }
+            }
+            height[tile] = quint8(qMax<int>(height[tile], level));
+        }
+    }
+}
+
 } // namespace
 
 void BuildElevation(MapContext &map)
 {
+    RaiseLands(map);
     if (map.plan.elevations.isEmpty())
         return;
     Random random = map.random(2);
@@ -59,12 +122,15 @@ void BuildElevation(MapContext &map)
             continue;
         const bool onBase = block.has(QStringLiteral("base_terrain"));
         const int base = grid.terrainId(block.word(QStringLiteral("base_terrain")));
+        const bool onLayer = block.has(QStringLiteral("base_layer"));
+        const qint16 layer = qint16(onLayer ? grid.terrainId(block.word(QStringLiteral("base_layer"))) : -1);
         qint64 tiles = block.number(QStringLiteral("number_of_tiles"), 0, 0, int(map.area));
         int clumps = block.number(QStringLiteral("number_of_clumps"), 1, 1, kMaxClumps);
         ScaleByMapSize(map, block, &tiles, &clumps);
         const int spacing = block.number(QStringLiteral("spacing"), 1, 1, 100);
         auto free = [&](int tile) {
-            return grid.height[tile] == 0 && !nearPlayers[tile] && (!onBase || grid.terrain[tile] == base);
+            return grid.height[tile] == 0 && !nearPlayers[tile] && (!onBase || grid.terrain[tile] == base)
+                   && (!onLayer || grid.layer[tile] == layer);
         };
         std::vector<std::unique_ptr<Clump>> hills;
         const int first = nextId;

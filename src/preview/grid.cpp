@@ -10,6 +10,7 @@ void Grid::reset(int newSide, const QString &base, int baseLine)
     ids_.clear();
     const int count = newSide * newSide;
     terrain.fill(quint8(terrainId(base)), count);
+    layer.fill(-1, count);
     land.fill(-1, count);
     height.fill(0, count);
     cliff.fill(0, count);

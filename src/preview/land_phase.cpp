@@ -1,5 +1,6 @@
 // Lands: their origins, their starting squares and their growth together.
 #include "preview/clump.h"
+#include "preview/land_places.h"
 #include "preview/phases.h"
 
 #include <cmath>
@@ -10,110 +11,50 @@ namespace quorlin::preview {
 
 namespace {
 
-constexpr int kMaxLands = 1000;
+// Lands the phase grows at most; a land's index must fit the grid's 16 bits.
+constexpr int kMaxLands = 16000;
 constexpr int kMaxZoneAvoidance = 16;
 // Zones run from 0 to 2000, so a tile's zone fits in 16 bits.
 constexpr qint16 kNoZone = -1;
+// How far past a border a land may spill at most: borders hold, fuzziness
+// only makes their line ragged.
+constexpr int kMaxSpill = 3;
 
 struct Land {
     const PlanBlock *block = nullptr;
     int terrain = 0;
+    int layer = -1; // base_layer, a look only
     int baseSize = 3;
     int clumping = 8;
     int border[4] = {0, 0, 0, 0}; // left, right, top, bottom in tiles
     int fuzziness = 20;
     int avoidance = 0;
-    qint64 budget = 0;
-    bool fixedPosition = false;
+    bool stuck = false; // starts outside its borders, so keeps to its first square
 };
 
-// Where the players start: on a circle around the centre, team-mates side by side.
-QVector<int> PlayerSpots(MapContext &map, Random &random)
+// How many tiles `tile` lies past the land's nearest border; 0 or less inside.
+int PastBorders(const MapContext &map, const Land &land, int tile)
 {
-    QVector<int> order;
-    for (int p = 0; p < map.players; ++p)
-        order << p;
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return map.team(a) < map.team(b); });
-    QVector<int> spots(map.players, -1);
-    const double turn = 2 * M_PI;
-    const double start = random.below(3600) * turn / 3600;
-    const double centre = (map.side - 1) / 2.0;
-    for (int i = 0; i < map.players; ++i) {
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            const double angle = start + turn * i / map.players + random.between(-8, 8) * turn / 360;
-            const double radius = 0.40 * map.side * (100 + random.between(-20, 20)) / 100;
-            const int x = qBound(0, int(std::lround(centre + radius * std::cos(angle))), map.side - 1);
-            const int y = qBound(0, int(std::lround(centre + radius * std::sin(angle))), map.side - 1);
-            const int tile = y * map.side + x;
-            if (!spots.contains(tile)) {
-                spots[order[i]] = tile;
-                break;
-            }
-        }
-    }
-    return spots;
+    const int x = map.grid.x(tile), y = map.grid.y(tile), n = map.side - 1;
+    return qMax(qMax(land.border[0] - x, x - (n - land.border[1])), qMax(land.border[2] - y, y - (n - land.border[3])));
 }
 
-// A spot for a land without a fixed place: of a few random ones, the one
-// farthest from the origins so far, away from the corners.
-int FreeSpot(MapContext &map, Random &random, const QVector<int> &taken)
-{
-    const int margin = map.side / 8;
-    int best = -1, bestDistance = -1;
-    for (int attempt = 0; attempt < 12; ++attempt) {
-        const int tile =
-            random.between(margin, map.side - 1 - margin) * map.side + random.between(margin, map.side - 1 - margin);
-        int nearest = map.side;
-        for (int other : taken)
-            nearest = qMin(nearest, SquareDistance(map.grid, tile, other));
-        if (nearest > bestDistance) {
-            best = tile;
-            bestDistance = nearest;
-        }
-    }
-    return best;
-}
-
-// Moves `tile` inside the land's borders and at least its base size from the edge.
-int KeepInside(const MapContext &map, const Land &land, int tile)
-{
-    const int n = map.side - 1;
-    const int edge = qMin(land.baseSize, n / 2);
-    const int x0 = qMax(land.border[0], edge), x1 = qMin(n - land.border[1], n - edge);
-    const int y0 = qMax(land.border[2], edge), y1 = qMin(n - land.border[3], n - edge);
-    const int x = x0 <= x1 ? qBound(x0, map.grid.x(tile), x1) : n / 2;
-    const int y = y0 <= y1 ? qBound(y0, map.grid.y(tile), y1) : n / 2;
-    return y * map.side + x;
-}
-
-// `tile`, or the nearest tile that is no origin yet: no two lands start on
-// one tile, even when their borders or sizes squeeze them together.
-int NearestFree(const MapContext &map, const QVector<quint8> &taken, int tile)
-{
-    const int x = map.grid.x(tile), y = map.grid.y(tile);
-    for (int r = 0; r < map.side; ++r) {
-        for (int ny = y - r; ny <= y + r; ++ny) {
-            for (int nx = x - r; nx <= x + r; ++nx) {
-                const bool ring = qAbs(nx - x) == r || qAbs(ny - y) == r;
-                if (ring && map.grid.inside(nx, ny) && !taken[ny * map.side + nx])
-                    return ny * map.side + nx;
-            }
-        }
-    }
-    return tile;
-}
-
-// Whether the land may take a tile: one d tiles past a border is taken with
-// the chance (1 - fuzziness/100)^d, drawn as d chances in a row.
+// Whether the land may take a tile: borders hold, but a tile d tiles past
+// one (d at most kMaxSpill) is taken with the chance q^d, where q is the
+// fuzziness's distance from either end, so 0 and 100 give straight borders
+// and middle values ragged ones.
 bool WithinBorders(const MapContext &map, const Land &land, Random &random, int tile)
 {
-    if (land.fuzziness == 0 || !(land.border[0] || land.border[1] || land.border[2] || land.border[3]))
+    if (!(land.border[0] || land.border[1] || land.border[2] || land.border[3]))
         return true;
-    const int x = map.grid.x(tile), y = map.grid.y(tile), n = map.side - 1;
-    const int past =
-        qMax(qMax(land.border[0] - x, x - (n - land.border[1])), qMax(land.border[2] - y, y - (n - land.border[3])));
+    const int past = PastBorders(map, land, tile);
+    if (past <= 0)
+        return true;
+    if (past > kMaxSpill)
+        return false;
+    const int chance = qMin(land.fuzziness, 100 - land.fuzziness);
     for (int d = 0; d < past; ++d) {
-        if (random.below(100) < land.fuzziness)
+        if (random.below(100) >= chance)
             return false;
     }
     return true;
@@ -153,7 +94,16 @@ Land ReadLand(MapContext &map, const PlanBlock &block)
         land.border[i] = block.number(QString::fromLatin1(borders[i]), 0, 0, 99) * map.side / 100;
     land.fuzziness = block.number(QStringLiteral("border_fuzziness"), 20, 0, 100);
     land.avoidance = block.number(QStringLiteral("other_zone_avoidance_distance"), 0, 0, kMaxZoneAvoidance);
+    if (block.has(QStringLiteral("base_layer")))
+        land.layer = map.grid.terrainId(block.word(QStringLiteral("base_layer")));
     return land;
+}
+
+// The first square of a land's origin, at least its base size from the edge.
+int AwayFromTheEdge(const MapContext &map, const Land &land, int tile)
+{
+    const int n = map.side - 1, edge = qMin(land.baseSize, n / 2);
+    return qBound(edge, map.grid.y(tile), n - edge) * map.side + qBound(edge, map.grid.x(tile), n - edge);
 }
 
 } // namespace
@@ -161,51 +111,63 @@ Land ReadLand(MapContext &map, const PlanBlock &block)
 void BuildLands(MapContext &map)
 {
     Random random = map.random(1);
-    const QVector<int> spots = PlayerSpots(map, random);
+    const QVector<int> spots = PlayerSpots(map, random, ReadCircle(map.plan));
+    const PlanBlock *setup = map.plan.section(QStringLiteral("<PLAYER_SETUP>"));
+    const bool direct = setup && setup->has(QStringLiteral("direct_placement"));
+    if (const PlanBlock *generation = map.plan.section(QStringLiteral("<LAND_GENERATION>"))) {
+        if (generation->has(QStringLiteral("base_layer")))
+            map.grid.layer.fill(qint16(map.grid.terrainId(generation->word(QStringLiteral("base_layer")))));
+    }
     QVector<Land> lands;
     QVector<PlacedLand> &placed = map.result.lands;
-    QVector<int> origins;
     QVector<quint8> taken(int(map.area), 0);
+    QVector<bool> given(map.players, false);
     qint64 total = 0;
-    for (const PlanBlock &block : map.plan.lands) {
+    for (int b = 0; b < map.plan.lands.size(); ++b) {
+        const PlanBlock &block = map.plan.lands[b];
+        if (lands.size() >= kMaxLands) {
+            map.result.skipped.append({block.line, block.command, false, int(map.plan.lands.size()) - b});
+            break;
+        }
         const bool forPlayers = block.command == QLatin1String("create_player_lands");
         const int count = forPlayers ? map.players : 1;
-        const int assigned = block.number(QStringLiteral("assign_to_player"), 0, 0, 8);
+        const int assigned = forPlayers ? 0 : AssignedPlayer(map, block, &given);
+        if (assigned < 0)
+            continue; // given to a player who is not in the game
         for (int i = 0; i < count && lands.size() < kMaxLands; ++i) {
             Land land = ReadLand(map, block);
             PlacedLand out;
             out.line = block.line;
-            out.player = forPlayers ? i + 1 : (assigned <= map.players ? assigned : 0);
+            out.player = forPlayers ? i + 1 : assigned;
             out.landId = block.number(QStringLiteral("land_id"), -1, -1000, 1000);
+            if (!TerrainStyle(map.grid.terrainNames.value(land.terrain)).water)
+                out.raised = block.number(QStringLiteral("base_elevation"), 0, 0, 16);
             if (block.has(QStringLiteral("number_of_tiles")))
                 out.budget = block.number(QStringLiteral("number_of_tiles"), 0, 0, map.area);
             else
                 out.budget = map.area * block.number(QStringLiteral("land_percent"), 100, 0, 100) / 100 / count;
             total += out.budget;
-            if (block.has(QStringLiteral("land_position"))) {
-                const int x = block.number(QStringLiteral("land_position"), 50, 0, 100, 0);
-                const int y = block.number(QStringLiteral("land_position"), 50, 0, 100, 1);
-                out.origin = qMin(y * map.side / 100, map.side - 1) * map.side + qMin(x * map.side / 100, map.side - 1);
-                land.fixedPosition = true;
-            } else if (out.player > 0) {
-                out.origin = spots[out.player - 1];
-            } else {
-                out.origin = FreeSpot(map, random, origins);
-            }
-            if (!land.fixedPosition)
-                out.origin = KeepInside(map, land, out.origin);
+            // A player's land takes its place on the circle unless
+            // direct_placement fixes it; borders never move it.
+            if (block.has(QStringLiteral("land_position")) && (out.player == 0 || direct))
+                out.origin = PositionTile(map, block);
+            else if (out.player > 0)
+                out.origin = AwayFromTheEdge(map, land, spots[out.player - 1]);
+            else
+                out.origin = FreeSpot(map, random, taken, land.border);
             out.origin = NearestFree(map, taken, out.origin);
             taken[out.origin] = 1;
+            land.stuck = PastBorders(map, land, out.origin) > 0
+                         && (land.border[0] || land.border[1] || land.border[2] || land.border[3]);
             // Zones: a player's land is its own, the other lands share one.
             if (block.has(QStringLiteral("zone")))
                 out.zone = 1000 + block.number(QStringLiteral("zone"), 0, -1000, 1000);
             else if (block.has(QStringLiteral("set_zone_randomly")))
                 out.zone = 100 + random.below(qMax(2, map.players));
             else if (block.has(QStringLiteral("set_zone_by_team")) && out.player > 0)
-                out.zone = 10 + map.team(out.player - 1);
+                out.zone = 10 + qMin(map.team(out.player - 1), 80);
             else
                 out.zone = out.player;
-            origins << out.origin;
             lands << land;
             placed << out;
         }
@@ -233,7 +195,7 @@ void BuildLands(MapContext &map)
         for (int y = qMax(0, oy - r); y <= qMin(map.side - 1, oy + r); ++y) {
             for (int x = qMax(0, ox - r); x <= qMin(map.side - 1, ox + r); ++x) {
                 const int tile = y * map.side + x;
-                if (tile == start[i].origin || WithinBorders(map, land[i], random, tile))
+                if (tile == start[i].origin || land[i].stuck || WithinBorders(map, land[i], random, tile))
                     ownerOf[tile] = i;
             }
         }
@@ -256,7 +218,7 @@ void BuildLands(MapContext &map)
         still.clear();
         for (int i : growing) {
             Clump &clump = *clumps[size_t(i)];
-            if (clump.size() >= start[i].budget)
+            if (clump.size() >= start[i].budget || land[i].stuck)
                 continue;
             const int zone = start[i].zone;
             if (clump.grow(random, [&](int tile) {
@@ -271,11 +233,14 @@ void BuildLands(MapContext &map)
     }
     qint16 *landOf = map.grid.land.data();
     quint8 *terrain = map.grid.terrain.data();
+    qint16 *layer = map.grid.layer.data();
     qint32 *lineOf = map.grid.terrainLine.data();
     for (int tile = 0; tile < map.area; ++tile) {
         if (ownerOf[tile] >= 0) {
             landOf[tile] = qint16(ownerOf[tile]);
             terrain[tile] = quint8(land[ownerOf[tile]].terrain);
+            if (land[ownerOf[tile]].layer >= 0)
+                layer[tile] = qint16(land[ownerOf[tile]].layer);
             lineOf[tile] = land[ownerOf[tile]].block->line;
             ++placed[ownerOf[tile]].tiles;
         }

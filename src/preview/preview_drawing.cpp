@@ -112,6 +112,8 @@ void PaintMap(QPainter &painter, const PreviewResult &result, const QImage &tile
     const qreal k = TilePixels(toPicture);
     const qreal dot = qMax<qreal>(3, std::round(k));
     for (const PlacedObject &object : result.objects) {
+        if (!result.objectBlocks.value(object.block).style.drawn)
+            continue;
         const QPointF at = toPicture.map(QPointF(grid.x(object.tile) + 0.5, grid.y(object.tile) + 0.5));
         const QRectF inner(std::round(at.x() - dot / 2), std::round(at.y() - dot / 2), dot, dot);
         painter.fillRect(inner.adjusted(-1, -1, 1, 1),

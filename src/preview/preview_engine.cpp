@@ -22,14 +22,15 @@ const QHash<QString, QStringList> &Simulated()
         QStringLiteral("right_border"), QStringLiteral("top_border"), QStringLiteral("bottom_border"),
         QStringLiteral("border_fuzziness"), QStringLiteral("clumping_factor"), QStringLiteral("assign_to_player"),
         QStringLiteral("zone"), QStringLiteral("set_zone_by_team"), QStringLiteral("set_zone_randomly"),
-        QStringLiteral("other_zone_avoidance_distance"), QStringLiteral("land_id")};
+        QStringLiteral("other_zone_avoidance_distance"), QStringLiteral("land_id"), QStringLiteral("assign_to"),
+        QStringLiteral("base_layer"), QStringLiteral("base_elevation"), QStringLiteral("circle_radius")};
     static const QStringList connections = {
         QStringLiteral("default_terrain_replacement"), QStringLiteral("replace_terrain"),
         QStringLiteral("terrain_cost"), QStringLiteral("terrain_size")};
     static const QHash<QString, QStringList> table = {
         {QString(), {}},
-        {QStringLiteral("<PLAYER_SETUP>"), {QStringLiteral("random_placement")}},
-        {QStringLiteral("<LAND_GENERATION>"), {QStringLiteral("base_terrain")}},
+        {QStringLiteral("<PLAYER_SETUP>"), {QStringLiteral("random_placement"), QStringLiteral("direct_placement")}},
+        {QStringLiteral("<LAND_GENERATION>"), {QStringLiteral("base_terrain"), QStringLiteral("base_layer")}},
         {QStringLiteral("<ELEVATION_GENERATION>"), {}},
         {QStringLiteral("<TERRAIN_GENERATION>"), {}},
         {QStringLiteral("<CONNECTION_GENERATION>"), {}},
@@ -38,7 +39,8 @@ const QHash<QString, QStringList> &Simulated()
         {QStringLiteral("create_land"), lands},
         {QStringLiteral("create_elevation"), {
             QStringLiteral("base_terrain"), QStringLiteral("number_of_tiles"), QStringLiteral("number_of_clumps"),
-            QStringLiteral("spacing"), QStringLiteral("set_scale_by_size"), QStringLiteral("set_scale_by_groups")}},
+            QStringLiteral("spacing"), QStringLiteral("set_scale_by_size"), QStringLiteral("set_scale_by_groups"),
+            QStringLiteral("base_layer")}},
         {QStringLiteral("<CLIFF_GENERATION>"), {
             QStringLiteral("min_number_of_cliffs"), QStringLiteral("max_number_of_cliffs"),
             QStringLiteral("min_length_of_cliff"), QStringLiteral("max_length_of_cliff"),
@@ -49,7 +51,7 @@ const QHash<QString, QStringList> &Simulated()
             QStringLiteral("number_of_clumps"), QStringLiteral("clumping_factor"),
             QStringLiteral("set_scale_by_groups"), QStringLiteral("set_scale_by_size"),
             QStringLiteral("spacing_to_other_terrain_types"), QStringLiteral("set_avoid_player_start_areas"),
-            QStringLiteral("height_limits")}},
+            QStringLiteral("height_limits"), QStringLiteral("terrain_mask"), QStringLiteral("base_layer")}},
         {QStringLiteral("create_connect_all_players_land"), connections},
         {QStringLiteral("create_connect_teams_lands"), connections},
         {QStringLiteral("create_connect_all_lands"), connections},

@@ -27,7 +27,8 @@ constexpr int kMaxSheetSeeds = 25;
 struct Grid {
     int side = 0;
     QStringList terrainNames;    // the terrains met so far; cells hold indexes
-    QVector<quint8> terrain;     // index into terrainNames
+    QVector<quint8> terrain;     // index into terrainNames: the tile's kind and minimap colour
+    QVector<qint16> layer;       // the terrain laid over it as a look only (a mask, base_layer); -1 for none
     QVector<qint16> land;        // index into PreviewResult::lands, -1 for none
     QVector<quint8> height;      // 0 to 16
     QVector<quint8> cliff;       // 1 where a cliff stands
@@ -65,6 +66,7 @@ struct PlacedLand {
     int landId = -1;   // as land_id gave it, -1 without
     qint64 budget = 0; // tiles it aimed for
     qint64 tiles = 0;  // tiles it covers in the end
+    int raised = 0;    // base_elevation: the height the whole land stands at
 };
 
 struct PlacedObject {
@@ -82,6 +84,8 @@ struct ObjectBlockReport {
     int objects = 0;      // objects standing
     bool grouped = false; // number_of_groups was written; else each group is one object
     int sets = 1;         // the players when each gets a set of its own, else 1
+    int objectsWanted = 0; // objects the groups tried asked for, over all sets
+    bool cutShort = false; // the preview's time budget, not the block's rules, stopped it
 };
 
 struct PreviewResult {

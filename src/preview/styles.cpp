@@ -8,10 +8,12 @@ namespace quorlin::preview {
 
 namespace {
 
+enum Flag : quint8 { kWater = 1, kForest = 2, kHidden = 4 };
+
 struct StyleRow {
     const char *part; // matched anywhere in the name
     quint32 rgb;
-    bool water;
+    quint8 flags;
 };
 
 // The object classes, each named once for the table below and the legend.
@@ -21,51 +23,85 @@ constexpr quint32 kGold = 0xFFC700, kStone = 0x919191, kRelic = 0xFFFFFF, kFood 
 // First match wins, so the narrower names come first.
 // clang-format off
 constexpr StyleRow kTerrains[] = {
-    {"DEEP_WATER", 0x003587, true},
-    {"SHALLOW",    0x5492B0, false},
-    {"WATER",      0x305DB6, true},
-    {"BEACH",      0xE1E372, false},
-    {"FOREST",     0x157615, false},
-    {"JUNGLE",     0x157615, false},
-    {"BAMBOO",     0x157615, false},
-    {"PALM",       0x157615, false},
-    {"ICE",        0xD8DFFF, false},
-    {"SNOW",       0xEAEDFF, false},
-    {"DESERT",     0xE8B478, false},
-    {"ROAD",       0xE09545, false},
-    {"FARM",       0x8A8A2E, false},
-    {"DIRT",       0xE4A252, false},
-    {"LEAVES",     0xB9803F, false},
-    {"GRASS",      0x339927, false},
+    {"DEEP_WATER", 0x003587, kWater},
+    {"SHALLOW",    0x5492B0, 0},
+    {"WATER",      0x305DB6, kWater},
+    {"BEACH",      0xE1E372, 0},
+    {"SHORE",      0xE1E372, 0},
+    {"FOREST",     0x157615, kForest},
+    {"JUNGLE",     0x157615, kForest},
+    {"BAMBOO",     0x157615, kForest},
+    {"PALM",       0x157615, kForest},
+    {"ICE",        0xD8DFFF, 0},
+    {"SNOW",       0xEAEDFF, 0},
+    {"QUICKSAND",  0xE8B478, 0},
+    {"DESERT",     0xE8B478, 0},
+    {"ROAD",       0xE09545, 0},
+    {"FARM",       0x8A8A2E, 0},
+    {"DIRT",       0xE4A252, 0},
+    {"CRACKED",    0xC98E4F, 0},
+    {"GRAVEL",     0xB09070, 0},
+    {"ROCK",       0x8C7F70, 0},
+    {"LEAVES",     0xB9803F, 0},
+    {"SAVANNAH",   0x9DAA3E, 0},
+    {"BOG",        0x4F7A34, 0},
+    {"MOOR",       0x4F7A34, 0},
+    {"GRASS",      0x339927, 0},
+    {"BLACK",      0x000000, 0},
 };
 
+// Decoration and helpers are kept on their tiles but not drawn, so that the
+// terrain stays visible.
 constexpr StyleRow kObjects[] = {
-    {"GOLD",      kGold,  false},
-    {"STONE",     kStone, false},
-    {"RELIC",     kRelic, false},
-    {"FISHING",   kOther, true},
-    {"FISH",      kFood,  true},
-    {"MARLIN",    kFood,  true},
-    {"DOLPHIN",   kFood,  true},
-    {"SHIP",      kOther, true},
-    {"GALLEY",    kOther, true},
-    {"DOCK",      kOther, true},
-    {"BOAT",      kOther, true},
-    {"FORAGE",    kFood,  false},
-    {"BERR",      kFood,  false},
-    {"DEER",      kFood,  false},
-    {"BOAR",      kFood,  false},
-    {"SHEEP",     kFood,  false},
-    {"TURKEY",    kFood,  false},
-    {"COW",       kFood,  false},
-    {"PIG",       kFood,  false},
-    {"LLAMA",     kFood,  false},
-    {"ZEBRA",     kFood,  false},
-    {"OSTRICH",   kFood,  false},
-    {"GOAT",      kFood,  false},
-    {"JAVELINA",  kFood,  false},
-    {"ELEPHANT",  kFood,  false},
-    {"TREE",      kTree,  false},
+    {"GOLD",      kGold, 0},
+    {"STONE",     kStone, 0},
+    {"RELIC",     kRelic, 0},
+    {"FISHING",   kOther, kWater},
+    {"FISH",      kFood, kWater},
+    {"MARLIN",    kFood, kWater},
+    {"DOLPHIN",   kFood, kWater},
+    {"SHIP",      kOther, kWater},
+    {"GALLEY",    kOther, kWater},
+    {"DOCK",      kOther, kWater},
+    {"BOAT",      kOther, kWater},
+    {"FORAGE",    kFood, 0},
+    {"BERR",      kFood, 0},
+    {"DEER",      kFood, 0},
+    {"BOAR",      kFood, 0},
+    {"SHEEP",     kFood, 0},
+    {"TURKEY",    kFood, 0},
+    {"COW",       kFood, 0},
+    {"PIG",       kFood, 0},
+    {"LLAMA",     kFood, 0},
+    {"ZEBRA",     kFood, 0},
+    {"OSTRICH",   kFood, 0},
+    {"GOAT",      kFood, 0},
+    {"JAVELINA",  kFood, 0},
+    {"ELEPHANT",  kFood, 0},
+    {"INVISIBLE", kOther, kHidden},
+    {"MARKER",    kOther, kHidden},
+    {"GRID",      kOther, kHidden},
+    {"DUMMY",     kOther, kHidden},
+    {"FLAG",      kOther, kHidden},
+    {"FLOWER",    kOther, kHidden},
+    {"PLANT",     kOther, kHidden},
+    {"BUSH",      kOther, kHidden},
+    {"ROCK",      kOther, kHidden},
+    {"SKELETON",  kOther, kHidden},
+    {"RUINS",     kOther, kHidden},
+    {"STATUE",    kOther, kHidden},
+    {"CRACKS",    kOther, kHidden},
+    {"CRATER",    kOther, kHidden},
+    {"SIGN",      kOther, kHidden},
+    {"TORCH",     kOther, kHidden},
+    {"STUMP",     kOther, kHidden},
+    {"HAY_STACK", kOther, kHidden},
+    {"SHIPWRECK", kOther, kHidden},
+    {"HAWK",      kOther, kHidden},
+    {"MACAW",     kOther, kHidden},
+    {"STORK",     kOther, kHidden},
+    {"VULTURE",   kOther, kHidden},
+    {"TREE",      kTree, 0},
 };
 // clang-format on
 
@@ -76,16 +112,23 @@ Style Find(const StyleRow (&rows)[N], const QString &name, quint32 fallback)
 {
     for (const StyleRow &row : rows) {
         if (name.contains(QLatin1String(row.part)))
-            return {row.rgb, row.water};
+            return {row.rgb, bool(row.flags & kWater), bool(row.flags & kForest), !(row.flags & kHidden)};
     }
-    return {fallback, false};
+    return {fallback, false, false, true};
 }
 
 } // namespace
 
 Style TerrainStyle(const QString &terrain) { return Find(kTerrains, terrain, 0x808080); }
 
-Style ObjectStyle(const QString &object) { return Find(kObjects, object, kOther); }
+Style ObjectStyle(const QString &object)
+{
+    Style style = Find(kObjects, object, kOther);
+    bool number = false;
+    object.toInt(&number);
+    style.drawn = style.drawn && !number && !object.isEmpty();
+    return style;
+}
 
 quint32 PlayerColour(int player) { return kPlayers[qBound(1, player, int(std::size(kPlayers))) - 1]; }
 

@@ -9,9 +9,13 @@ namespace quorlin::preview {
 struct Style {
     quint32 rgb = 0x808080; // 0xRRGGBB
     bool water = false;     // terrain: open water; object: stands on water
+    bool forest = false;    // terrain: trees stand on it
+    bool drawn = true;      // object: false for helpers that only mark places, and for decoration
 };
 
 // By the name's class (its first matching row): unknown terrains are grey.
+// Objects the tables do not name (bare numbers, mostly the game's invisible
+// markers) are not drawn.
 Style TerrainStyle(const QString &terrain);
 // For nature's objects; a player's objects take the player's colour.
 Style ObjectStyle(const QString &object);

@@ -12,9 +12,16 @@ namespace {
 constexpr int kMaxSpacing = 8;
 constexpr int kPlayerClearance = 13;
 
+// How a patch lays its terrain: as the tile's terrain, or as a look over
+// (the tile keeps its kind and colour) or under it (the new terrain gives
+// both, the old one stays as the look).
+enum Mask { kPaint = 0, kOver = 1, kUnder = 2 };
+
 struct Patch {
     int terrain = 0;
-    int base = 0;
+    int base = -1;      // the terrain it paints over; -1 for any
+    int baseLayer = -1; // the look a tile must carry; -1 for any
+    int mask = kPaint;
     qint64 tiles = 0;
     int clumps = 1;
     int clumping = 20;
@@ -27,7 +34,12 @@ Patch ReadPatch(MapContext &map, const PlanBlock &block)
 {
     Patch patch;
     patch.terrain = map.grid.terrainId(block.args.value(0));
-    patch.base = map.grid.terrainId(block.word(QStringLiteral("base_terrain"), QStringLiteral("GRASS")));
+    // base_layer alone asks for the look, whatever the terrain under it.
+    if (block.has(QStringLiteral("base_layer")))
+        patch.baseLayer = map.grid.terrainId(block.word(QStringLiteral("base_layer")));
+    if (block.has(QStringLiteral("base_terrain")) || patch.baseLayer < 0)
+        patch.base = map.grid.terrainId(block.word(QStringLiteral("base_terrain"), QStringLiteral("GRASS")));
+    patch.mask = block.number(QStringLiteral("terrain_mask"), kPaint, kPaint, kUnder);
     if (block.has(QStringLiteral("number_of_tiles")))
         patch.tiles = block.number(QStringLiteral("number_of_tiles"), 0, 0, int(map.area));
     else
@@ -70,6 +82,7 @@ void PaintTerrains(MapContext &map)
         ++blockNumber;
         const qint16 *done = painted.constData();
         const quint8 *terrain = grid.terrain.constData(), *height = grid.height.constData();
+        const qint16 *layer = grid.layer.constData();
         auto spaced = [&](int tile) {
             if (testedFor[size_t(tile)] == blockNumber)
                 return bool(spacedWell[size_t(tile)]);
@@ -87,7 +100,8 @@ void PaintTerrains(MapContext &map)
             return true;
         };
         auto accept = [&](int tile) {
-            return terrain[tile] == patch.base && !(patch.avoidPlayers && nearPlayers[tile])
+            return (patch.base < 0 || terrain[tile] == patch.base)
+                   && (patch.baseLayer < 0 || layer[tile] == patch.baseLayer) && !(patch.avoidPlayers && nearPlayers[tile])
                    && height[tile] >= patch.lowest && height[tile] <= patch.highest
                    && (patch.spacing == 0 || spaced(tile));
         };
@@ -112,11 +126,16 @@ void PaintTerrains(MapContext &map)
         GrowInTurns(clumps, end, each, random, accept);
         int *ownerOf = owner.data();
         quint8 *terrainOf = grid.terrain.data();
-        qint16 *paintedOf = painted.data();
+        qint16 *paintedOf = painted.data(), *layerOf = grid.layer.data();
         qint32 *lineOf = grid.terrainLine.data();
         for (auto clump = clumps; clump != end; ++clump) {
             for (int tile : (*clump)->tiles()) {
                 ownerOf[tile] = -1;
+                if (patch.mask == kOver) {
+                    layerOf[tile] = qint16(patch.terrain);
+                    continue;
+                }
+                layerOf[tile] = patch.mask == kUnder ? qint16(terrainOf[tile]) : qint16(-1);
                 terrainOf[tile] = quint8(patch.terrain);
                 lineOf[tile] = block.line;
                 paintedOf[tile] = qint16(patch.terrain);
