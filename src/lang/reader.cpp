@@ -129,7 +129,8 @@ private:
         return aliases_.isEmpty() ? nullptr : aliases_.value(text.toString());
     }
 
-    // An argument that opens parentheses goes on, on its line, until they close.
+    // An argument that opens parentheses goes on, on its line, until they
+    // close; a #const name inside is a value, whatever word its number is.
     Word wholeArgument()
     {
         Word first = take();
@@ -137,7 +138,7 @@ private:
         Word last = first;
         while (depth > 0) {
             const Word *next = peek();
-            if (!next || next->line != last.line || Is(*next, "{") || Is(*next, "}") || wordOf(next->text))
+            if (!next || next->line != last.line || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
                 break;
             last = take();
             depth += OpenParentheses(last.text);
@@ -225,7 +226,7 @@ private:
         std::vector<Word> words;
         bool operand = true; // a value may follow the label or an operator
         while (const Word *next = peek()) {
-            if (next->line != label.line || Is(*next, "{") || Is(*next, "}") || wordOf(next->text))
+            if (next->line != label.line || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
                 break;
             if (IsComparison(next->text)) {
                 words.push_back(take());
