@@ -36,6 +36,15 @@ QString Describe(const QVector<Problem> &problems)
     return lines.join(QLatin1Char('\n'));
 }
 
+// `#const A0 32`, then each name defined as the one before it, then the last one used as a command.
+QString AliasChain(int length)
+{
+    QString text = QStringLiteral("#const A0 32\n");
+    for (int i = 1; i < length; ++i)
+        text += QStringLiteral("#const A%1 A%2\n").arg(i).arg(i - 1);
+    return text + QStringLiteral("A%1 { x }\n").arg(length - 1);
+}
+
 int Errors(const QVector<Problem> &problems)
 {
     return int(std::count_if(problems.begin(), problems.end(),
@@ -252,7 +261,7 @@ void LangCheckTest::badInputIsBounded()
           QStringLiteral("if A create_land { ").repeated(100000), QStringLiteral("x").repeated(1 << 20),
           // Arithmetic nested deep, a long chain of names for a word, many included files.
           QStringLiteral("land_percent ") + QStringLiteral("( ").repeated(100000) + QStringLiteral(") ").repeated(100000),
-          QStringLiteral("#const A 32\n") + QStringLiteral("#const A A\n").repeated(100000) + QStringLiteral("A { x }"),
+          AliasChain(100000),
           QStringLiteral("#include_drs F.inc\n").repeated(100000) + QStringLiteral("if X #define Y endif")}) {
         const QVector<Problem> problems = CheckScript(text);
         QVERIFY(!problems.isEmpty() && problems.size() <= kMaxProblems);

@@ -177,7 +177,8 @@ void Checker::directive(const Node &node, const Place &place)
     const QStringView word = node.head.text;
     if (word == QLatin1String("#define") && !node.args.empty())
         labels_.insert(node.args[0].text.toString());
-    if (word == QLatin1String("#include_drs") && !node.args.empty() && included_.size() < 16)
+    if (word == QLatin1String("#include_drs") && !node.args.empty() && included_.size() < 16
+        && !included_.contains(node.args[0].text))
         included_ << node.args[0].text.toString();
     if (word != QLatin1String("#const") || node.args.size() < 2)
         return;

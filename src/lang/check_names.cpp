@@ -125,9 +125,11 @@ void Checker::aliasUse(const Node &node)
     aliasesNoted_.insert(name);
     const auto definition = consts_.constFind(name);
     const Word &at = definition != consts_.cend() ? definition->name : node.head;
+    const QString value = definition != consts_.cend() ? definition->value : QString();
     problems_.note("const-alias", at,
-                   Ui::tr("“%1”的值 %2 是“%3”的内部编号：单独写的“%1”都当作“%3”读。")
-                       .arg(name, definition != consts_.cend() ? definition->value : QString(), node.info->word));
+                   (IsWholeNumber(value) ? Ui::tr("“%1”的值 %2 是“%3”的内部编号：单独写的“%1”都当作“%3”读。")
+                                         : Ui::tr("“%1”等于“%2”，代表“%3”：单独写的“%1”都当作“%3”读。"))
+                       .arg(name, value, node.info->word));
 }
 
 } // namespace quorlin::lang
