@@ -94,6 +94,8 @@ void LangCheckTest::plantedFault_data()
     row("typo", "create_land { @terain_type DESERT }\n", "unknown-word", true, "terrain_type");
     row("capitals", "create_land { @Land_percent 5 }\n", "unknown-word", true, "land_percent");
     row("missing value", "create_land { @border_fuzziness }\n", "argument-missing", true);
+    row("variance left out", "<CONNECTION_GENERATION>\ncreate_connect_all_lands { @terrain_size WATER 2 }\n",
+        "argument-missing", false);
     row("decimal", "create_land { land_percent @2.5 }\n", "number-expected", true, "2.5");
     row("word for a number", "create_land { base_size @abc }\n", "number-expected", true, "abc");
     row("percent too large", "create_land { land_percent @150 }\n", "out-of-range", true);

@@ -36,6 +36,22 @@ bool LooksLikeName(QStringView w)
 // Words whose lone number may be below zero though the tables give no limit.
 bool MayBeNegative(QStringView word) { return word == QLatin1String("resource_delta"); }
 
+// Values that published scripts leave out, where whether the game then
+// reads the line is not known: the argument's place, from 0.
+// clang-format off
+const struct { const char *word; size_t argument; } kMayBeLeftOut[] = {
+    {"terrain_size", 2}, // the variance, written as "terrain_size WATER 3"
+};
+// clang-format on
+
+bool MayBeLeftOut(QStringView word, size_t argument)
+{
+    for (const auto &row : kMayBeLeftOut)
+        if (word == QLatin1String(row.word) && argument == row.argument)
+            return true;
+    return false;
+}
+
 } // namespace
 
 bool IsWholeNumber(QStringView w)
@@ -90,12 +106,17 @@ void Checker::arguments(const Node &node, const Place &place)
     for (size_t i = 0; i < info.args.size(); ++i) {
         const ArgSpec &expected = info.args[i];
         if (i >= node.args.size()) {
-            if (!expected.optional)
-                problems_.error("argument-missing", node.head,
-                                Ui::tr("“%1”缺少第 %2 个参数（%3）：请在它后面写上。")
-                                    .arg(node.head.text)
-                                    .arg(i + 1)
-                                    .arg(KindText(expected.kind)));
+            if (expected.optional)
+                return;
+            const QString message = Ui::tr("“%1”缺少第 %2 个参数（%3）：请在它后面写上。")
+                                        .arg(node.head.text)
+                                        .arg(i + 1)
+                                        .arg(KindText(expected.kind));
+            if (MayBeLeftOut(info.word, i))
+                problems_.warning("argument-missing", node.head,
+                                  message + Ui::tr("有些脚本这样写，游戏是否接受并不确定。"));
+            else
+                problems_.error("argument-missing", node.head, message);
             return;
         }
         argument(node.head, expected.kind, node.args[i], &info, info.args.size() == 1, place);

@@ -15,6 +15,13 @@ bool IsBlank(QChar c)
     return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r' || u == u'\v' || u == u'\f';
 }
 
+// A word glued to both marks ("/*note*/", "/****/"), which would open and
+// close a comment of its own.
+bool BalancedMark(QStringView word)
+{
+    return word.size() >= 4 && word.startsWith(QLatin1String("/*")) && word.endsWith(QLatin1String("*/"));
+}
+
 } // namespace
 
 bool GluedToCommentMark(QStringView word)
@@ -81,6 +88,9 @@ bool Lexer::next(Word *out)
                 *out = word;
                 return true;
             }
+        } else if (depth_ > 0 && BalancedMark(word.text)) {
+            // `/*note*/` inside a comment opens and closes nothing, as its
+            // writer meant: the comment ends where it was meant to.
         } else if (GluedToCommentMark(word.text)) {
             // Inside a comment, `note*/` does not end it: the comment swallows what follows.
             const bool swallows = depth_ > 0 && word.text.endsWith(QLatin1String("*/"));

@@ -155,9 +155,12 @@ private:
             const Word *next = peek();
             if (!next || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
                 break;
-            // An alias is a word of its own on a later line, a value on the head's.
+            // On a later line, an alias of a command is a word of its own; any
+            // other #const name is a value, as on the head's line.
             const bool sameLine = next->line == head.line;
-            if (!sameLine && (arg.optional || !Plausible(arg.kind, next->text) || wordOf(next->text)))
+            const WordInfo *alias = sameLine ? nullptr : wordOf(next->text);
+            if (!sameLine
+                && (arg.optional || (alias ? alias->kind == WordKind::Command : !Plausible(arg.kind, next->text))))
                 break;
             args.push_back(wholeArgument());
         }
