@@ -46,10 +46,14 @@ void RequireTree(const Script &s)
             RequireInside(s, n.head);
             for (const Word &w : n.args)
                 RequireInside(s, w);
+            for (const Word &w : n.stray)
+                RequireInside(s, w);
             stack.push_back({&n.body, item.depth});
             for (const Branch &b : n.branches) {
                 RequireInside(s, b.keyword);
                 RequireInside(s, b.condition);
+                for (const Word &w : b.compared)
+                    RequireInside(s, w);
                 stack.push_back({&b.nodes, item.depth + 1});
             }
         }
@@ -62,7 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString text = DecodeScript(bytes);
-    RequireTree(ReadScript(text));
+    const Script script = ReadScript(text);
+    RequireTree(script);
+    for (const Comment &c : script.comments)
+        Require(c.end > c.open.offset && c.end <= script.text.size(), "a comment ends inside the text");
     const Dialect dialect = size > 0 ? Dialect(data[0] % 3) : Dialect::Classic;
     const QVector<Problem> problems = CheckScript(text, dialect);
     Require(problems.size() <= kMaxProblems, "the list of problems is bounded");

@@ -233,6 +233,14 @@ void ScriptEditorTest::hoverTellsWhatAWordMeans()
     // Edits are seen at once: the outline follows the text.
     edit->setPlainText(QStringLiteral("#define WET\nif WET endif"));
     QVERIFY(edit->meaningAt(PointAt(edit, 1, 4)).contains(QStringLiteral("第 1 行 #define")));
+    // A #const holding a word's internal number stands for that word; a
+    // built-in name whose number nobody knows shows none.
+    edit->setPlainText(QStringLiteral("#const L 32\nL { }\n#const W DLC_WILD_DROMEDARY"));
+    QVERIFY2(edit->meaningAt(PointAt(edit, 1, 0)).contains(QStringLiteral("代表“create_land”")),
+             qPrintable(edit->meaningAt(PointAt(edit, 1, 0))));
+    const QString unnumbered = edit->meaningAt(PointAt(edit, 2, 12));
+    QVERIFY2(unnumbered.contains(QStringLiteral("编号未知")) && !unnumbered.contains(QStringLiteral("值：0")),
+             qPrintable(unnumbered));
 }
 
 void ScriptEditorTest::completionOffersAndInserts()

@@ -48,6 +48,7 @@ void CheckTree(const QString &root)
           share + QStringLiteral("icons/hicolor/256x256/apps/") + kId + ".png"})
         QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
     QVERIFY(!Find(root, QStringLiteral("/usr/lib/quorlin/libquorlin_window.so")).isEmpty());
+    QVERIFY(!Find(root, QStringLiteral("/usr/lib/quorlin/libquorlin_drawing.so")).isEmpty());
 
     const QList<QStringList> checkers = {
         {QStringLiteral("desktop-file-validate"), desktop},

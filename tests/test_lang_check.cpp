@@ -36,6 +36,15 @@ QString Describe(const QVector<Problem> &problems)
     return lines.join(QLatin1Char('\n'));
 }
 
+// `#const A0 32`, then each name defined as the one before it, then the last one used as a command.
+QString AliasChain(int length)
+{
+    QString text = QStringLiteral("#const A0 32\n");
+    for (int i = 1; i < length; ++i)
+        text += QStringLiteral("#const A%1 A%2\n").arg(i).arg(i - 1);
+    return text + QStringLiteral("A%1 { x }\n").arg(length - 1);
+}
+
 int Errors(const QVector<Problem> &problems)
 {
     return int(std::count_if(problems.begin(), problems.end(),
@@ -50,6 +59,7 @@ class LangCheckTest : public QObject {
 private slots:
     void plantedFault_data();
     void plantedFault();
+    void gluedNote();
     void samplesAreClean();
     void wizardScriptsAreClean();
     void typedNumbersAreFlagged();
@@ -79,6 +89,8 @@ void LangCheckTest::plantedFault_data()
     row("comment open", "@/* note\nbase_terrain DESERT\n", "comment-unclosed", true);
     row("stray comment end", "note @*/\n", "comment-stray-close", true);
     row("glued comment", "@/*note */\n", "comment-glued", false);
+    row("glued end in a comment", "/* note @text*/ more */\n", "comment-glued", true);
+    row("known word in a glued note", "/*note @create_land */\n", "block-missing", true);
     row("typo", "create_land { @terain_type DESERT }\n", "unknown-word", true, "terrain_type");
     row("capitals", "create_land { @Land_percent 5 }\n", "unknown-word", true, "land_percent");
     row("missing value", "create_land { @border_fuzziness }\n", "argument-missing", true);
@@ -97,6 +109,13 @@ void LangCheckTest::plantedFault_data()
     row("const of a word", "#const MY_TREE @abc\n", "const-not-number", true);
     row("two values", "#const MY_TREE 10\n#const @MY_TREE 11\n", "name-redefined", false);
     row("chances", "@start_random percent_chance 60 percent_chance 50 end_random\n", "percent-over-100", true);
+    row("never chosen", "start_random percent_chance 60 percent_chance 40 @percent_chance 100 end_random\n",
+        "branch-never-chosen", true);
+    row("name for a number", "create_land { base_size @BIG_SIZE }\n", "unknown-constant", true);
+    row("switched off", "/* #define WALLS */\nif @WALLS #define A endif\n", "label-switched-off", false);
+    row("label near the file's", "#define AUTUMN_BIOME\nif @AUTMUMN_BIOME #define A endif\n", "unknown-label", false,
+        "AUTUMN_BIOME");
+    row("label near a table's", "if @GIANT_MAP #define A endif\n", "unknown-label", false, "GIGANTIC_MAP");
     row("twice", "create_land { land_percent 5 @land_percent 6 }\n", "duplicate", false);
     row("newer word", "<OBJECTS_GENERATION>\ncreate_object GOLD { @set_gaia_unconvertible }\n", "dialect", false);
     row("newer constant", "create_land { terrain_type @DLC_ROCK }\n", "dialect", false);
@@ -125,6 +144,22 @@ void LangCheckTest::plantedFault()
     QVERIFY2(found->message.contains(text.mid(at, end - at)) || found->id.startsWith(QLatin1String("brace")),
              qPrintable(found->message));
     QVERIFY2(found->message.contains(hint), qPrintable(found->message));
+}
+
+void LangCheckTest::gluedNote()
+{
+    // A box of stars around a title: one warning at its first mark, and the
+    // words the game passes over inside it are no errors.
+    const QString box = QStringLiteral("/*************\n  Valley by someone, 2020\n**************/\n");
+    const QVector<Problem> problems = CheckScript(box + QString::fromUtf8(kLand));
+    QVERIFY2(problems.size() == 1 && problems[0].id == QLatin1String("comment-glued") && problems[0].line == 1
+                 && problems[0].severity == Severity::Warning,
+             qPrintable(Describe(problems)));
+    // With no mark that could end it, the note does not swallow the script.
+    QCOMPARE(CheckScript(QStringLiteral("/*note\n") + QString::fromUtf8(kLand) + QStringLiteral("terain_type\n"))
+                 .last()
+                 .id,
+             QStringLiteral("unknown-word"));
 }
 
 void LangCheckTest::samplesAreClean()
@@ -223,7 +258,11 @@ void LangCheckTest::badInputIsBounded()
     for (const QString &text :
          {DecodeScript(binary),
           QStringLiteral("create_land {# land_percent# }").replace(QLatin1Char('#'), QChar(0)).repeated(50000),
-          QStringLiteral("if A create_land { ").repeated(100000), QStringLiteral("x").repeated(1 << 20)}) {
+          QStringLiteral("if A create_land { ").repeated(100000), QStringLiteral("x").repeated(1 << 20),
+          // Arithmetic nested deep, a long chain of names for a word, many included files.
+          QStringLiteral("land_percent ") + QStringLiteral("( ").repeated(100000) + QStringLiteral(") ").repeated(100000),
+          AliasChain(100000),
+          QStringLiteral("#include_drs F.inc\n").repeated(100000) + QStringLiteral("if X #define Y endif")}) {
         const QVector<Problem> problems = CheckScript(text);
         QVERIFY(!problems.isEmpty() && problems.size() <= kMaxProblems);
     }

@@ -31,14 +31,17 @@ int PrintProblems(FILE *to, const QString &file, const QVector<lang::Problem> &p
     for (const lang::Problem &p : problems) {
         const bool error = p.severity == lang::Severity::Error;
         errors += error;
-        *warnings += !error;
+        *warnings += p.severity == lang::Severity::Warning;
         QString message = p.message;
         message.replace(QLatin1Char('\n'), QLatin1Char(' '));
         Print(to, QStringLiteral("%1:%2:%3: %4: %5 [%6]")
                       .arg(file)
                       .arg(p.line)
                       .arg(p.column)
-                      .arg(error ? QStringLiteral("error") : QStringLiteral("warning"), message, p.id));
+                      .arg(error                                        ? QStringLiteral("error")
+                           : p.severity == lang::Severity::Warning ? QStringLiteral("warning")
+                                                                   : QStringLiteral("note"),
+                           message, p.id));
     }
     return errors;
 }
@@ -54,7 +57,7 @@ int RunCheck(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Checks map scripts and prints each problem as FILE:LINE:COLUMN: error|warning: message [id].\n"
+        QStringLiteral("Checks map scripts and prints each problem as FILE:LINE:COLUMN: error|warning|note: message [id].\n"
                        "Exit code: 0 when no file has an error, 1 when one has, 2 for a usage error or an "
                        "unreadable file."));
     parser.addHelpOption();

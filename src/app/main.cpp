@@ -17,15 +17,15 @@ QElapsedTimer &ProcessClock()
 }
 const bool kClockStarted = (ProcessClock().start(), true);
 
-// The window's module: beside the executable in the build folder, in the
-// program's own library folder where it is installed. When it is in
-// neither, the one beside is named as missing.
-QString WindowModule()
+// A module of the program (the window's, the drawing's): beside the
+// executable in the build folder, in the program's own library folder where
+// it is installed. When it is in neither, the one beside is named as missing.
+QString Module(const QString &fileName)
 {
     const QDir here(QCoreApplication::applicationDirPath());
-    const QString beside = here.filePath(QStringLiteral(QUORLIN_WINDOW_MODULE));
+    const QString beside = here.filePath(fileName);
     const QString installed =
-        QDir::cleanPath(here.filePath(QStringLiteral(QUORLIN_MODULE_FROM_BINARY "/" QUORLIN_WINDOW_MODULE)));
+        QDir::cleanPath(here.filePath(QStringLiteral(QUORLIN_MODULE_FROM_BINARY "/") + fileName));
     return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
 
@@ -42,14 +42,14 @@ int main(int argc, char *argv[])
         return quorlin::RunCheck(app.arguments());
     }
     if (argc > 1 && std::strcmp(argv[1], "preview") == 0) {
-        // Read and checked with Qt Core alone; the module draws the picture.
+        // Read and checked with Qt Core alone; the drawing module draws the picture.
         quorlin::PreviewRequest request;
         QString module;
         {
             QCoreApplication app(argc, argv);
             if (const std::optional<int> exitCode = quorlin::ReadPreviewArguments(app.arguments(), &request))
                 return *exitCode;
-            module = WindowModule();
+            module = Module(QStringLiteral(QUORLIN_DRAWING_MODULE));
         }
         const auto run = reinterpret_cast<QuorlinRunPreview>(
             quorlin::ModuleEntry(module, QUORLIN_RUN_PREVIEW_SYMBOL, QStringLiteral("draw the preview")));
@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         if (const std::optional<int> exitCode = quorlin::ReadWindowArguments(app.arguments(), &options))
             return *exitCode;
-        module = WindowModule();
+        module = Module(QStringLiteral(QUORLIN_WINDOW_MODULE));
     }
     return quorlin::OpenWindow(module, argc, argv, options);
 }

@@ -45,11 +45,20 @@ const Node *FirstCommand(const Node &group)
 
 } // namespace
 
+QString WrittenName(const Node &node)
+{
+    if (!node.info || node.head.text == node.info->word)
+        return node.head.text.toString();
+    return Ui::tr("%1（%2）").arg(node.head.text, node.info->word);
+}
+
 void Checker::run(const Script &script)
 {
+    script_ = &script;
     Place top;
     top.allowed = Dialect::Classic;
     walk(script.nodes, top);
+    undefinedLabels();
 }
 
 void Checker::walk(const std::vector<Node> &nodes, const Place &place)
@@ -103,36 +112,37 @@ void Checker::sectionPlace(const Node &node)
     if (section_.isEmpty())
         problems_.warning(
             "no-section", node.head,
-            Ui::tr("“%1”写在 %2 段落之外：请把它移到 %2 段落里。").arg(node.head.text, sections.join(Ui::tr("或"))));
+            Ui::tr("“%1”写在 %2 段落之外：请把它移到 %2 段落里。").arg(WrittenName(node), sections.join(Ui::tr("或"))));
     else
-        problems_.add("wrong-section", Disputed(node.head.text, section_) ? Severity::Warning : Severity::Error,
-                      node.head,
+        problems_.add("wrong-section", Disputed(info.word, section_) ? Severity::Warning : Severity::Error, node.head,
                       Ui::tr("“%1”只能写在 %2 段落里，不能写在 %3 里：请把它移过去。")
-                          .arg(node.head.text, sections.join(Ui::tr("或")), section_));
+                          .arg(WrittenName(node), sections.join(Ui::tr("或")), section_));
 }
 
 void Checker::statement(const Node &node, const Place &place)
 {
     const WordInfo &info = *node.info;
     dialectOf(node.head, info.dialect, place);
+    aliasUse(node);
     if (place.block) {
-        const QStringView command = place.block->head.text;
+        const QStringView command = place.block->info->word;
         if (!Takes(info, command) && !info.anywhere()) {
             const QString message = Ui::tr("命令“%1”的块里不能写“%2”：请把它移到接受它的块或段落里（它属于 %3）。")
-                                        .arg(command, node.head.text, info.where.join(QLatin1Char(',')));
-            problems_.add("wrong-block", Disputed(node.head.text, command) ? Severity::Warning : Severity::Error,
-                          node.head, message);
+                                        .arg(WrittenName(*place.block), WrittenName(node),
+                                             info.where.join(QLatin1Char(',')));
+            problems_.add("wrong-block", Disputed(info.word, command) ? Severity::Warning : Severity::Error, node.head,
+                          message);
         }
     } else if (!place.unknownBlock) {
         if (info.kind == WordKind::Attribute) {
-            if (Disputed(node.head.text, section_))
+            if (Disputed(info.word, section_))
                 problems_.warning("outside-block", node.head,
                                   Ui::tr("“%1”通常写在 %2 的块里，不单独写在段落里。")
-                                      .arg(node.head.text, info.where.join(QLatin1Char(','))));
+                                      .arg(WrittenName(node), info.where.join(QLatin1Char(','))));
             else
                 problems_.error("outside-block", node.head,
                                 Ui::tr("属性“%1”必须写在命令的 { } 块里（%2）：请把它移进块里。")
-                                    .arg(node.head.text, info.where.join(QLatin1Char(','))));
+                                    .arg(WrittenName(node), info.where.join(QLatin1Char(','))));
         } else {
             sectionPlace(node);
         }
@@ -143,9 +153,16 @@ void Checker::statement(const Node &node, const Place &place)
 void Checker::command(const Node &node, const Place &place)
 {
     dialectOf(node.head, node.info->dialect, place);
+    aliasUse(node);
     if (!place.block)
         sectionPlace(node);
     arguments(node, place);
+    if (!node.stray.empty())
+        problems_.error("extra-argument", node.stray.front(),
+                        Ui::tr("多余的“%1”：命令“%2”和它的 { 之间不该有别的词。请删掉它；后面的块仍按这个命令检查。")
+                            .arg(node.stray.front().text, WrittenName(node)));
+    if (node.info->word == QLatin1String("create_object_group") && !node.args.empty())
+        groups_.insert(node.args[0].text.toString());
     if (node.hasBlock) {
         Place inner = place;
         inner.block = &node;
@@ -160,6 +177,9 @@ void Checker::directive(const Node &node, const Place &place)
     const QStringView word = node.head.text;
     if (word == QLatin1String("#define") && !node.args.empty())
         labels_.insert(node.args[0].text.toString());
+    if (word == QLatin1String("#include_drs") && !node.args.empty() && included_.size() < 16
+        && !included_.contains(node.args[0].text))
+        included_ << node.args[0].text.toString();
     if (word != QLatin1String("#const") || node.args.size() < 2)
         return;
     const QString name = node.args[0].text.toString();
@@ -169,24 +189,36 @@ void Checker::directive(const Node &node, const Place &place)
         problems_.warning("name-redefined", node.args[0],
                           Ui::tr("“%1”在第 %2 行已定义为 %3，这里又定义为 %4：游戏用后一个值。请删掉多余的一个。")
                               .arg(name)
-                              .arg(previous->line)
+                              .arg(previous->name.line)
                               .arg(previous->value, value));
-    } else if (const ConstantInfo *builtIn = FindConstant(name); previous == consts_.cend() && builtIn
-                                                                 && builtIn->dialect <= dialect_
-                                                                 && value != QString::number(builtIn->value)) {
+    } else if (const ConstantInfo *builtIn = FindConstant(name);
+               previous == consts_.cend() && builtIn && builtIn->valueKnown && builtIn->dialect <= dialect_
+               && value != QString::number(builtIn->value)) {
         problems_.warning("name-redefined", node.args[0],
                           Ui::tr("“%1”是内置常量，值为 %2，这里定义为 %3：请确认这是有意的。")
                               .arg(name)
                               .arg(builtIn->value)
                               .arg(value));
     }
-    consts_.insert(name, {value, node.args[0].line, place.inBranch});
+    consts_.insert(name, {value, node.args[0], place.inBranch});
 }
 
 void Checker::ifGroup(const Node &node, const Place &place)
 {
     Place inner = place;
     inner.inBranch = true;
+    const auto compared = std::find_if(node.branches.begin(), node.branches.end(),
+                                       [](const Branch &b) { return !b.compared.empty(); });
+    if (compared != node.branches.end()) {
+        const Word &last = compared->compared.back();
+        const QStringView written = QStringView(script_->text)
+                                        .sliced(compared->keyword.offset,
+                                                last.offset + last.text.size() - compared->keyword.offset);
+        problems_.error("if-comparison", node.head,
+                        Ui::tr("if 只问一个名字有没有定义，不会比较数值：“%1”只看 %2 是否定义过，定义过就选这个分支，"
+                               "后面的比较不起作用。请改用 #define 的标签来选分支。")
+                            .arg(written, compared->condition.text));
+    }
     for (const Branch &branch : node.branches) {
         Place here = inner;
         if (branch.condition.present()) {
@@ -206,20 +238,30 @@ void Checker::randomGroup(const Node &node, const Place &place)
 {
     Place inner = place;
     inner.inBranch = true;
-    int total = 0;
+    int total = 0, last = 0;
+    bool unreachable = false;
     for (const Branch &branch : node.branches) {
         if (branch.keyword.present()) {
+            last = std::clamp(branch.condition.text.toInt(), 0, 100);
+            if (total >= 100 && last > 0 && !unreachable) {
+                unreachable = true;
+                problems_.error("branch-never-chosen", branch.keyword,
+                                Ui::tr("这个 percent_chance 分支永远不会被选中：它前面的分支加起来已经是 %1。"
+                                       "请把前面的改小，或删掉这个分支。")
+                                    .arg(total));
+            }
             if (!branch.condition.present())
                 problems_.error("argument-missing", branch.keyword,
                                 Ui::tr("percent_chance 后面缺少百分数：请写上 0 到 100 的整数。"));
             else
                 argument(branch.keyword, ArgKind::Percent, branch.condition, FindWord(branch.keyword.text), true,
                          place);
-            total += std::clamp(branch.condition.text.toInt(), 0, 100);
+            total += last;
         }
         walk(branch.nodes, inner);
     }
-    if (total > 100)
+    // A last branch of 100 takes whatever the others leave: "everything else".
+    if (total > 100 && !unreachable && !(last == 100 && total - last < 100))
         problems_.error(
             "percent-over-100", node.head,
             Ui::tr("这个 start_random 里的 percent_chance 加起来是 %1，超过了 100：请把它们改小，使总和不超过 100。")
@@ -252,7 +294,7 @@ void Checker::unknown(const Node &node, const Place &place)
     } else if (dialect_ == Dialect::Modern && consts_.contains(w.text.toString())) {
         // The later edition lets a #const holding a word's internal number stand for that word.
         problems_.warning(
-            "unknown-word", w,
+            "const-as-word", w,
             Ui::tr("“%1”是 #const 定义的名字：只有它的值是某个命令的内部编号时才能这样单独使用，请确认。").arg(w.text));
     } else if (FindConstant(w.text) || consts_.contains(w.text.toString()) || FindLabel(w.text)) {
         problems_.error("unknown-word", w,
@@ -288,9 +330,34 @@ void Checker::duplicates(const std::vector<Node> &nodes, bool sectionLevel)
     }
 }
 
+// The first word of someone's own preprocessor, when the text is the source
+// such a tool turns into a script: a `$name`, a `#WORD(...)`, or two lines
+// that start with `#` words the game does not have and that are no typo of
+// one of its directives.
+const Word *PreprocessorSource(const Script &script)
+{
+    int lines = 0, lastLine = 0;
+    for (const Word &w : script.foreign) {
+        if (w.text.startsWith(u'$') || w.text.contains(u'('))
+            return &script.foreign.front();
+        if (w.line != lastLine && Suggest(w.text, NamePool::Words).isEmpty())
+            ++lines;
+        lastLine = w.line;
+    }
+    return lines >= 2 ? &script.foreign.front() : nullptr;
+}
+
 QVector<Problem> CheckScript(const QString &text, Dialect dialect)
 {
     Script script = ReadScript(text);
+    if (const Word *first = PreprocessorSource(script)) {
+        QVector<Problem> one;
+        ProblemList(&one).error("preprocessor-source", *first,
+                                Ui::tr("“%1”不是游戏的指令：这是某个预处理工具的源文件，要先用那个工具生成脚本，"
+                                       "游戏才能读。这个文件没有再往下检查。")
+                                    .arg(first->text));
+        return one;
+    }
     QVector<Problem> problems = std::move(script.problems);
     Checker(dialect, &problems).run(script);
     std::stable_sort(problems.begin(), problems.end(), [](const Problem &a, const Problem &b) {

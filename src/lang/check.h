@@ -10,7 +10,10 @@ namespace quorlin::lang {
 // the one before. Classic is what the wizard writes.
 enum class Dialect { Classic, Patched, Modern };
 
-enum class Severity { Error, Warning };
+// Error: the game will read the script otherwise than it is written, or a
+// line does nothing. Warning: it may be meant so, or does no harm. Info: a
+// remark on a reading that is right (a switch turned off on purpose).
+enum class Severity { Error, Warning, Info };
 
 // One mistake: where it starts (line and column from 1, the column counted in
 // characters), how many characters it covers, a stable English id and a

@@ -2,6 +2,8 @@
 #include "lang/checker.h"
 #include "lang/suggest.h"
 
+#include <QRegularExpression>
+
 #include <climits>
 
 namespace quorlin::lang {
@@ -10,6 +12,26 @@ namespace {
 
 // Arithmetic and rnd(a,b), which only the modern dialect reads.
 bool IsExpression(QStringView w) { return w.startsWith(u'(') || w.startsWith(QLatin1String("rnd(")); }
+
+bool HasBlank(QStringView w)
+{
+    for (QChar c : w)
+        if (c.isSpace())
+            return true;
+    return false;
+}
+
+// An upper-case name, as constants are written (`BUSH_FOREST`).
+bool LooksLikeName(QStringView w)
+{
+    bool letter = false;
+    for (QChar c : w) {
+        if (c.isLower() || c.unicode() > 0x7F || !(c.isLetterOrNumber() || c == u'_'))
+            return false;
+        letter = letter || c.isLetter();
+    }
+    return letter && !w[0].isDigit();
+}
 
 // Words whose lone number may be below zero though the tables give no limit.
 bool MayBeNegative(QStringView word) { return word == QLatin1String("resource_delta"); }
@@ -87,6 +109,10 @@ void Checker::argument(const Word &head, ArgKind kind, const Word &arg, const Wo
     case ArgKind::Int:
     case ArgKind::Percent: return integer(head, kind, arg, info, lone, place);
     case ArgKind::Constant:
+        // The game's effects take an object, technology or resource by its
+        // number as well as by its name.
+        if (info && info->kind == WordKind::TopLevel && info->args.size() >= 3 && IsWholeNumber(arg.text))
+            return;
         if (LooksLikeNumber(arg.text) || IsExpression(arg.text))
             return problems_.error("name-expected", arg,
                                    Ui::tr("“%1”后面需要常量名（例如 GRASS），不是数字“%2”：请改成常量名，或先用 "
@@ -108,65 +134,59 @@ void Checker::integer(const Word &head, ArgKind kind, const Word &arg, const Wor
                       const Place &place)
 {
     const QStringView w = arg.text;
+    const bool ofConst = head.text == QLatin1String("#const");
     if (!IsWholeNumber(w)) {
+        if (w.startsWith(QLatin1String("rnd(")) && HasBlank(w)) {
+            QString tight = w.toString();
+            tight.remove(QRegularExpression(QStringLiteral("\\s")));
+            return problems_.error("number-expected", arg,
+                                   Ui::tr("“%1”里有空格：游戏在空格处把它拆成几个词，读不出这个数。请去掉空格，写成 %2。")
+                                       .arg(w, tight));
+        }
         if (IsExpression(w) || consts_.contains(w.toString()) || FindConstant(w)) {
             // Newer editions read these where a number stands.
             dialectOf(arg, Dialect::Modern, place);
             return;
         }
-        const QString what = LooksLikeNumber(w) ? Ui::tr("“%1”后面需要整数，“%2”不是整数：请去掉小数部分。")
-                                                : Ui::tr("“%1”后面需要整数，“%2”不是数字：请改成整数。");
+        if (LooksLikeNumber(w)) {
+            // A #const of the later edition may hold a fraction; elsewhere it
+            // reads one, where the classic game reads the whole part.
+            if (dialect_ == Dialect::Modern) {
+                if (!ofConst)
+                    problems_.warning("number-expected", arg,
+                                      Ui::tr("“%1”后面通常写整数，“%2”有小数部分：新版读小数，旧版只读整数部分。")
+                                          .arg(head.text, w));
+                return;
+            }
+            return problems_.error(ofConst ? "const-not-number" : "number-expected", arg,
+                                   Ui::tr("“%1”后面需要整数，“%2”不是整数：请去掉小数部分。").arg(head.text, w));
+        }
+        // A name in a number's place is a constant that nothing defined.
+        if (LooksLikeName(w))
+            return constant(arg, place);
         // A #const's value has its own id: the name it defines is then unusable.
-        const bool ofConst = head.text == QLatin1String("#const");
-        return problems_.error(ofConst ? "const-not-number" : "number-expected", arg, what.arg(head.text, w));
+        return problems_.error(ofConst ? "const-not-number" : "number-expected", arg,
+                               Ui::tr("“%1”后面需要整数，“%2”不是数字：请改成整数。").arg(head.text, w));
     }
+    // Numbers past 32 bits are read where a word sets no limit.
+    const NumberRange range = ArgumentRange(kind, lone ? info : nullptr);
+    const qlonglong min = range.min == INT_MIN ? LLONG_MIN : range.min;
+    const qlonglong max = range.max == INT_MAX ? LLONG_MAX : range.max;
     bool ok = false;
-    const int value = w.toInt(&ok);
-    if (!ok)
-        return problems_.error("out-of-range", arg, Ui::tr("“%1”太大了：请写一个较小的整数。").arg(w));
-    const auto [min, max] = ArgumentRange(kind, lone ? info : nullptr);
-    const bool hard = kind == ArgKind::Percent && (value < 0 || value > 100);
-    if (value < min || value > max) {
-        const QString message = Ui::tr("“%1”的值 %2 超出了范围 %3 到 %4：请改成这个范围内的整数。")
-                                    .arg(head.text, w, min == INT_MIN ? Ui::tr("（无下限）") : QString::number(min),
-                                         max == INT_MAX ? Ui::tr("（无上限）") : QString::number(max));
-        // Limits differ between editions; only a percent outside 0-100 is surely wrong.
-        problems_.add("out-of-range", hard ? Severity::Error : Severity::Warning, arg, message);
-    }
+    const qlonglong value = w.toLongLong(&ok);
+    if (ok ? value >= min && value <= max : (w.startsWith(u'-') ? min == LLONG_MIN : max == LLONG_MAX))
+        return;
+    const QString message = Ui::tr("“%1”的值 %2 超出了范围 %3 到 %4：请改成这个范围内的整数。")
+                                .arg(head.text, w, min == LLONG_MIN ? Ui::tr("（无下限）") : QString::number(min),
+                                     max == LLONG_MAX ? Ui::tr("（无上限）") : QString::number(max));
+    // Limits differ between editions; only a percent outside 0-100 is surely wrong.
+    const bool hard = kind == ArgKind::Percent && (!ok || value < 0 || value > 100);
+    problems_.add("out-of-range", hard ? Severity::Error : Severity::Warning, arg, message);
 }
 
 QString Checker::suggestion(QStringView word, NamePool pool, const QString &otherwise)
 {
     return ++suggestions_ <= kMaxSuggestions ? SuggestionText(word, pool, otherwise) : otherwise;
-}
-
-bool Checker::known(QStringView name) const
-{
-    return consts_.contains(name.toString()) || labels_.contains(name.toString());
-}
-
-void Checker::constant(const Word &arg, const Place &place)
-{
-    if (consts_.contains(arg.text.toString()))
-        return;
-    if (const ConstantInfo *c = FindConstant(arg.text))
-        return dialectOf(arg, c->dialect, place);
-    if (!problems_.open())
-        return;
-    const QString message =
-        Ui::tr("常量“%1”没有定义：内置常量里没有它，前面也没有 #const 定义它。").arg(arg.text)
-        + suggestion(arg.text, NamePool::Constants, Ui::tr("请在用它之前写 #const %1 数值。").arg(arg.text));
-    problems_.error("unknown-constant", arg, message);
-}
-
-void Checker::label(const Word &arg)
-{
-    if (known(arg.text) || FindLabel(arg.text) || FindConstant(arg.text) || !problems_.open())
-        return;
-    const QString message =
-        Ui::tr("标签“%1”没有定义：游戏不认识它，前面也没有 #define，这个分支永远不会被选中。").arg(arg.text)
-        + suggestion(arg.text, NamePool::Labels);
-    problems_.warning("unknown-label", arg, message);
 }
 
 } // namespace quorlin::lang

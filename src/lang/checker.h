@@ -42,8 +42,15 @@ private:
     void arguments(const Node &node, const Place &place);
     void argument(const Word &head, ArgKind kind, const Word &arg, const WordInfo *info, bool lone, const Place &place);
     void integer(const Word &head, ArgKind kind, const Word &arg, const WordInfo *info, bool lone, const Place &place);
+    void fraction(const Word &head, const Word &arg, const Place &place);
+
+    // Names (check_names.cpp).
     void constant(const Word &arg, const Place &place);
     void label(const Word &arg);
+    void undefinedLabels();
+    bool includedMayDefine(const Word &arg, const char *what);
+    const QSet<QString> &labelsInComments();
+    void aliasUse(const Node &node);
 
     bool newer(Dialect of, const Place &place) const { return of > dialect_ && of > place.allowed; }
     void dialectOf(const Word &word, Dialect of, const Place &place);
@@ -56,16 +63,26 @@ private:
 
     struct Definition {
         QString value;
-        int line = 0;
+        Word name;
         bool inBranch = false;
     };
 
     Dialect dialect_;
     ProblemList problems_;
+    const Script *script_ = nullptr;
     QString section_;
     QHash<QString, Definition> consts_;
     QSet<QString> labels_;
+    QSet<QString> groups_;        // names declared by create_object_group
+    QStringList included_;        // the files of the #include_drs lines read so far
+    std::vector<Word> undefined_; // if labels that nothing had defined where they stood
+    QSet<QString> aliasesNoted_;  // #const names whose use as a word has been told of
+    std::optional<QSet<QString>> commentedLabels_;
 };
+
+// The name a message gives a command or attribute: as written, with the
+// word it stands for when that is a #const alias ("L（create_land）").
+QString WrittenName(const Node &node);
 
 // Whether a word is a number of any form ("2", "-3", "2.5").
 bool LooksLikeNumber(QStringView word);

@@ -2,6 +2,7 @@
 
 #include "core/text_files.h"
 #include "lang/problem_list.h"
+#include "lang/vocabulary.h"
 
 namespace quorlin::lang {
 
@@ -21,7 +22,7 @@ bool GluedToCommentMark(QStringView word)
     return word.size() > 2 && (word.startsWith(QLatin1String("/*")) || word.endsWith(QLatin1String("*/")));
 }
 
-Lexer::Lexer(QStringView text, std::vector<Word> *comments, ProblemList *problems)
+Lexer::Lexer(QStringView text, std::vector<Comment> *comments, ProblemList *problems)
     : text_(text), comments_(comments), problems_(problems)
 {}
 
@@ -51,25 +52,52 @@ bool Lexer::next(Word *out)
     Word word;
     while (nextWord(&word)) {
         if (word.text == QLatin1String("/*")) {
+            note_ = false;
             if (depth_++ == 0) {
                 opener_ = word;
-                if (comments_->size() < size_t(kMaxWords))
-                    comments_->push_back(word);
+                recorded_ = comments_->size() < size_t(kMaxWords);
+                if (recorded_)
+                    comments_->push_back({word, text_.size()});
             }
         } else if (word.text == QLatin1String("*/")) {
-            if (depth_ > 0)
-                --depth_;
-            else
+            if (depth_ > 0) {
+                if (--depth_ == 0 && recorded_)
+                    comments_->back().end = at_;
+            } else if (note_) {
+                note_ = false;
+            } else {
                 problems_->error("comment-stray-close", word,
                                  Ui::tr("多余的注释结束符 */：它前面没有打开的 /*。请删掉它，或在注释开头补上 /*。"));
+            }
+        } else if (depth_ == 0 && note_) {
+            // A note begun by a glued `/*note`: the game reads its words and
+            // passes over the ones it does not know. It ends at a word that
+            // ends in `*/`, or at the first word the game knows (or a brace),
+            // which is read as script again.
+            if (word.text.endsWith(QLatin1String("*/"))) {
+                note_ = false;
+            } else if (FindWord(word.text) || word.text == QLatin1String("{") || word.text == QLatin1String("}")) {
+                note_ = false;
+                *out = word;
+                return true;
+            }
         } else if (GluedToCommentMark(word.text)) {
-            problems_->warning("comment-glued", word,
-                               (depth_ > 0 ? Ui::tr("“%1”不是注释符，不会打开或结束注释：注释符 /* 和 */ "
+            // Inside a comment, `note*/` does not end it: the comment swallows what follows.
+            const bool swallows = depth_ > 0 && word.text.endsWith(QLatin1String("*/"));
+            problems_->add("comment-glued", swallows ? Severity::Error : Severity::Warning, word,
+                               (swallows ? Ui::tr("“%1”不会结束注释：注释符 */ 只有单独成词才算数，注释一直延续到"
+                                                  "后面单独的 */，中间的内容都被当成了注释。请在 */ 前面加一个空格。")
+                                : depth_ > 0 ? Ui::tr("“%1”不是注释符，不会打开或结束注释：注释符 /* 和 */ "
                                                     "只有单独成词才算数。请在它和文字之间加一个空格。")
                                            : Ui::tr("“%1”不是注释：注释符 /* 和 */ 只有单独成词才算数，"
                                                     "游戏会把它当成普通的词。请在它和文字之间加一个空格。"))
                                    .arg(word.text));
             if (depth_ == 0) {
+                if (word.text.startsWith(QLatin1String("/*")) && !word.text.endsWith(QLatin1String("*/"))
+                    && closedLater()) {
+                    note_ = true;
+                    continue;
+                }
                 *out = word;
                 return true;
             }
@@ -85,6 +113,47 @@ bool Lexer::next(Word *out)
                              .arg(opener_.column));
     depth_ = 0;
     return false;
+}
+
+bool Lexer::closedLater()
+{
+    const bool known = searchedFrom_ >= 0 && at_ >= searchedFrom_ && (nextClose_ < 0 || at_ <= nextClose_);
+    if (!known) {
+        searchedFrom_ = at_;
+        nextClose_ = -1;
+        const QLatin1String mark("*/");
+        for (qsizetype i = text_.indexOf(mark, at_); i >= 0; i = text_.indexOf(mark, i + 1)) {
+            if (i + 2 == text_.size() || IsBlank(text_[i + 2])) {
+                nextClose_ = i;
+                break;
+            }
+        }
+    }
+    return nextClose_ >= 0;
+}
+
+const Word *Lookahead::peek(size_t k)
+{
+    while (ahead_.size() <= k && !ended_) {
+        Word word;
+        if (!lexer_.next(&word)) {
+            ended_ = true;
+        } else if (++counted_ > kMaxWords) {
+            ended_ = true;
+            problems_->error("script-too-large", word,
+                             Ui::tr("脚本的词太多（超过 %1 个），从这里往后没有检查。").arg(kMaxWords));
+        } else {
+            ahead_.push_back(word);
+        }
+    }
+    return k < ahead_.size() ? &ahead_[k] : nullptr;
+}
+
+Word Lookahead::take()
+{
+    const Word word = ahead_.front();
+    ahead_.pop_front();
+    return word;
 }
 
 QString DecodeScript(const QByteArray &bytes) { return DecodeText(bytes).text; }

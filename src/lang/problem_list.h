@@ -28,6 +28,7 @@ public:
     }
     void error(const char *id, const Word &at, const QString &message) { add(id, Severity::Error, at, message); }
     void warning(const char *id, const Word &at, const QString &message) { add(id, Severity::Warning, at, message); }
+    void note(const char *id, const Word &at, const QString &message) { add(id, Severity::Info, at, message); }
 
 private:
     QVector<Problem> *out_;

@@ -4,6 +4,8 @@
 #include "lang/problem_list.h"
 #include "lang/vocabulary.h"
 
+#include <QHash>
+
 namespace quorlin::lang {
 
 namespace {
@@ -34,6 +36,41 @@ bool Plausible(ArgKind kind, QStringView w)
     }
 }
 
+// Opening minus closing parentheses: above zero, an argument goes on into
+// the next words ("( LENGTH * 16 )", "rnd( 3 , 5 )").
+qsizetype OpenParentheses(QStringView w)
+{
+    qsizetype depth = 0;
+    for (QChar c : w)
+        depth += c == u'(' ? 1 : c == u')' ? -1 : 0;
+    return depth;
+}
+
+// `>`, `<=`, `==` and the like: no word of the language.
+bool IsComparison(QStringView w)
+{
+    if (w.isEmpty() || w.size() > 2)
+        return false;
+    for (QChar c : w)
+        if (c != u'<' && c != u'>' && c != u'=' && c != u'!')
+            return false;
+    return true;
+}
+
+// `$height`, `#REPEAT(4)`: words of a preprocessor, not of the game.
+bool IsForeign(QStringView w, bool startsLine)
+{
+    if (w.size() > 1 && w[0] == u'$')
+        return w[1].isLetter() || w[1] == u'_' || w[1] == u'{';
+    return startsLine && w.size() > 1 && w[0] == u'#' && (w[1].isUpper() || w[1] == u'_');
+}
+
+constexpr size_t kForeignKept = 8;
+
+// At most this many stray words between a command and its block are
+// passed over to reach the block.
+constexpr size_t kMaxStray = 2;
+
 Node Make(NodeKind kind, const Word &head, const WordInfo *info = nullptr)
 {
     Node node;
@@ -46,7 +83,7 @@ Node Make(NodeKind kind, const Word &head, const WordInfo *info = nullptr)
 class Reader {
 public:
     explicit Reader(Script *script)
-        : script_(*script), problems_(&script->problems), lexer_(script->text, &script->comments, &problems_)
+        : script_(*script), problems_(&script->problems), words_(script->text, &script->comments, &problems_)
     {
         frames_.push_back({Frame::Root, &script_.nodes, nullptr, Word()});
     }
@@ -66,29 +103,48 @@ private:
         Node *owner;
         Word start;          // the `{`, `if` or `start_random`; for Beyond, the word that went too deep
         bool overIf = false; // Beyond only: stands for an if (or else a random group)
+        // Branches only: the group follows a command that has no block yet,
+        // and `command` is that command once a branch has opened its block.
+        bool afterCommand = false;
+        Node *command = nullptr;
     };
 
     std::vector<Node> &nodes() { return *frames_.back().nodes; }
-    const Word *peek()
-    {
-        if (!looked_) {
-            looked_ = true;
-            haveAhead_ = lexer_.next(&ahead_);
-            if (haveAhead_ && ++taken_ > kMaxWords) {
-                haveAhead_ = false;
-                problems_.error("script-too-large", ahead_,
-                                Ui::tr("脚本的词太多（超过 %1 个），从这里往后没有检查。").arg(kMaxWords));
-            }
-        }
-        return haveAhead_ ? &ahead_ : nullptr;
-    }
+    const Word *peek(size_t k = 0) { return words_.peek(k); }
     Word take()
     {
-        peek();
-        looked_ = false;
         before_ = last_;
-        last_ = ahead_;
-        return ahead_;
+        last_ = words_.take();
+        if (last_.text.startsWith(u'$') && script_.foreign.size() < kForeignKept && IsForeign(last_.text, false))
+            script_.foreign.push_back(last_);
+        return last_;
+    }
+
+    // The row of the word a word of the text stands for: its own, or the
+    // one a #const alias holds the number of.
+    const WordInfo *wordOf(QStringView text) const
+    {
+        if (const WordInfo *info = FindWord(text))
+            return info;
+        return aliases_.isEmpty() ? nullptr : aliases_.value(text.toString());
+    }
+
+    // An argument that opens parentheses goes on, on its line, until they
+    // close; a #const name inside is a value, whatever word its number is.
+    Word wholeArgument()
+    {
+        Word first = take();
+        qsizetype depth = OpenParentheses(first.text);
+        Word last = first;
+        while (depth > 0) {
+            const Word *next = peek();
+            if (!next || next->line != last.line || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
+                break;
+            last = take();
+            depth += OpenParentheses(last.text);
+        }
+        first.text = QStringView(script_.text).sliced(first.offset, last.offset + last.text.size() - first.offset);
+        return first;
     }
 
     // Takes the arguments a word's row asks for: stops at the first missing.
@@ -99,10 +155,11 @@ private:
             const Word *next = peek();
             if (!next || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
                 break;
+            // An alias is a word of its own on a later line, a value on the head's.
             const bool sameLine = next->line == head.line;
-            if (!sameLine && (arg.optional || !Plausible(arg.kind, next->text)))
+            if (!sameLine && (arg.optional || !Plausible(arg.kind, next->text) || wordOf(next->text)))
                 break;
-            args.push_back(take());
+            args.push_back(wholeArgument());
         }
         return args;
     }
@@ -112,7 +169,7 @@ private:
     {
         std::vector<Word> args;
         while (const Word *next = peek()) {
-            if (next->line != head.line || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
+            if (next->line != head.line || Is(*next, "{") || Is(*next, "}") || wordOf(next->text))
                 break;
             args.push_back(take());
         }
@@ -125,8 +182,10 @@ private:
             return openBrace(word);
         if (Is(word, "}"))
             return closeBrace(word);
-        const WordInfo *info = FindWord(word.text);
+        const WordInfo *info = wordOf(word.text);
         if (!info) {
+            if (script_.foreign.size() < kForeignKept && IsForeign(word.text, before_.line != word.line))
+                script_.foreign.push_back(word);
             Node node = Make(NodeKind::Unknown, word);
             node.args = takeRestOfLine(word);
             // A block of its own: blocks never nest, so one still open lacks its `}`.
@@ -153,15 +212,72 @@ private:
         default: {
             Node node = Make(info->kind == WordKind::Directive ? NodeKind::Directive : NodeKind::Statement, word, info);
             node.args = takeArgs(word, info->args);
+            if (Is(word, "#const") && node.args.size() == 2)
+                alias(node.args[0].text, node.args[1].text);
             nodes().push_back(std::move(node));
         }
         }
+    }
+
+    // After an if's label, on its line: an operator and the value it
+    // compares with, or a value alone.
+    std::vector<Word> takeComparison(const Word &label)
+    {
+        std::vector<Word> words;
+        bool operand = true; // a value may follow the label or an operator
+        while (const Word *next = peek()) {
+            if (next->line != label.line || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))
+                break;
+            if (IsComparison(next->text)) {
+                words.push_back(take());
+                operand = true;
+            } else if (operand && (LooksNumeric(next->text) || !words.empty())) {
+                words.push_back(wholeArgument());
+                operand = false;
+            } else {
+                break;
+            }
+        }
+        return words;
+    }
+
+    // `#const NAME VALUE`: NAME stands for the word whose number VALUE is,
+    // or for what the name VALUE stands for, and else for no word.
+    void alias(QStringView name, QStringView value)
+    {
+        const WordInfo *word = WordOfNumber(value);
+        if (!word && !aliases_.isEmpty())
+            word = aliases_.value(value.toString());
+        if (word)
+            aliases_.insert(name.toString(), word);
+        else if (!aliases_.isEmpty())
+            aliases_.remove(name.toString());
+    }
+
+    // Words on a command's line that stand between it and its `{`: how many
+    // there are, or 0 when no block follows them.
+    size_t strayBeforeBlock(const Node &command)
+    {
+        for (size_t k = 0; k <= kMaxStray; ++k) {
+            const Word *next = peek(k);
+            if (!next)
+                return 0;
+            if (Is(*next, "{"))
+                return k;
+            if (next->line != command.head.line || Is(*next, "}") || wordOf(next->text))
+                return 0;
+        }
+        return 0;
     }
 
     // After a command or an unknown word: its block, if a `{` follows.
     void awaitBlock(bool required)
     {
         Node &node = nodes().back();
+        if (required) {
+            for (size_t k = strayBeforeBlock(node); k > 0; --k)
+                node.stray.push_back(take());
+        }
         const Word *next = peek();
         if (next && Is(*next, "{")) {
             openBlock(&node, take());
@@ -185,6 +301,19 @@ private:
 
     void openBrace(const Word &brace)
     {
+        // A block at the start of a branch of a group that follows a command
+        // without one: the game decides `if` word by word, so the branch
+        // gives the command its block.
+        Frame &top = frames_.back();
+        if ((top.type == Frame::IfBranch || top.type == Frame::RandomBranch) && top.afterCommand && nodes().empty()) {
+            if (!top.command)
+                moveIntoCommand();
+            Node *command = frames_.back().command;
+            if (!command->open.present())
+                command->open = brace;
+            frames_.push_back({Frame::Block, frames_.back().nodes, command, brace});
+            return;
+        }
         // A block after a group of branches that end in commands without one.
         if (frames_.back().type != Frame::Block && !nodes().empty()) {
             Node &last = nodes().back();
@@ -196,6 +325,27 @@ private:
         }
         problems_.error("brace-stray-open", brace,
                         Ui::tr("多余的 {：它前面没有命令，或者上一个块还没有用 } 关闭。请删掉它或补上缺少的内容。"));
+    }
+
+    // The group of the innermost frame, last of its list and just after a
+    // command without a block, becomes that command's block.
+    void moveIntoCommand()
+    {
+        std::vector<Node> &outer = *frames_[frames_.size() - 2].nodes;
+        Node &command = outer[outer.size() - 2];
+        command.hasBlock = true;
+        command.body.push_back(std::move(outer.back()));
+        outer.pop_back();
+        Frame &top = frames_.back();
+        top.owner = &command.body.back();
+        top.nodes = &top.owner->branches.back().nodes;
+        top.command = &command;
+    }
+
+    // The last word that belongs to a node without a block.
+    static const Word &LastWord(const Node &node)
+    {
+        return !node.stray.empty() ? node.stray.back() : !node.args.empty() ? node.args.back() : node.head;
     }
 
     static bool EndsInBlocklessCommand(const Node &group)
@@ -270,6 +420,9 @@ private:
     {
         const bool isIf = Is(word, "if"), isRandom = Is(word, "start_random");
         if (isIf || isRandom) {
+            const bool afterCommand = !nodes().empty() && nodes().back().kind == NodeKind::Command
+                                      && !nodes().back().hasBlock
+                                      && LastWord(nodes().back()).offset == before_.offset;
             Node node = Make(isIf ? NodeKind::If : NodeKind::Random, word);
             const std::vector<Word> args = takeArgs(word, info.args);
             if (depth_ >= kMaxNesting) {
@@ -281,11 +434,13 @@ private:
                 frames_.push_back({Frame::Beyond, &nodes(), nullptr, word, isIf});
                 return;
             }
-            node.branches.push_back(Branch{isIf ? word : Word(), args.empty() ? Word() : args[0], {}});
+            node.branches.push_back(Branch{isIf ? word : Word(), args.empty() ? Word() : args[0], {}, {}});
+            if (isIf && !args.empty())
+                node.branches.back().compared = takeComparison(args[0]);
             nodes().push_back(std::move(node));
             Node *owner = &nodes().back();
-            frames_.push_back(
-                {isIf ? Frame::IfBranch : Frame::RandomBranch, &owner->branches.back().nodes, owner, word});
+            frames_.push_back({isIf ? Frame::IfBranch : Frame::RandomBranch, &owner->branches.back().nodes, owner,
+                               word, false, afterCommand});
             ++depth_;
             return;
         }
@@ -315,17 +470,18 @@ private:
         if (ofIf && Is(owner->branches.back().keyword, "else"))
             problems_.error("flow-after-else", word,
                             Ui::tr("“%1”写在了 else 后面，永远不会被选中：请把它移到 else 前面。").arg(word.text));
-        owner->branches.push_back(Branch{word, args.empty() ? Word() : args[0], {}});
+        owner->branches.push_back(Branch{word, args.empty() ? Word() : args[0], {}, {}});
+        if (Is(word, "elseif") && !args.empty())
+            owner->branches.back().compared = takeComparison(args[0]);
         frames_.back().nodes = &owner->branches.back().nodes;
     }
 
     Script &script_;
     ProblemList problems_;
-    Lexer lexer_;
-    Word ahead_, last_, before_; // the next word, the last one taken and the one before it
-    bool looked_ = false, haveAhead_ = false;
-    int taken_ = 0;
+    Lookahead words_;
+    Word last_, before_; // the last word taken and the one before it
     std::vector<Frame> frames_;
+    QHash<QString, const WordInfo *> aliases_; // #const names that stand for a word
     int depth_ = 0;
     bool tooDeep_ = false;
 };

@@ -40,6 +40,17 @@ int Distance(QStringView a, QStringView b, int limit)
     return row[size_t(b.size())];
 }
 
+// Whether the shorter of two words is the longer with letters left out.
+bool KeepsLetters(QStringView a, QStringView b)
+{
+    if (a.size() > b.size())
+        std::swap(a, b);
+    qsizetype i = 0;
+    for (qsizetype j = 0; j < b.size() && i < a.size(); ++j)
+        i += a[i] == b[j];
+    return i == a.size();
+}
+
 struct Pool {
     QStringList names;
     QHash<QString, QString> byLowerCase;
@@ -62,7 +73,7 @@ const Pool &ThePool(NamePool which)
 
 } // namespace
 
-QString Suggest(QStringView word, NamePool which)
+QString Suggest(QStringView word, NamePool which, const QStringList &own)
 {
     if (word.size() > kLongestWord)
         return {};
@@ -71,26 +82,38 @@ QString Suggest(QStringView word, NamePool which)
         if (c.unicode() > 0x7F || !(c.isLetterOrNumber() || c == u'_' || c == u'<' || c == u'>' || c == u'#'))
             return {};
     const Pool &pool = ThePool(which);
+    for (const QString &name : own)
+        if (name.compare(word, Qt::CaseInsensitive) == 0)
+            return name;
     const QString sameLetters = pool.byLowerCase.value(word.toString().toLower());
     if (!sameLetters.isEmpty())
         return sameLetters;
-    int limit = std::clamp(int(word.size()) / 4, 1, 3);
+    // Labels are long words of a few parts: a word short of a whole syllable
+    // (GIANT_MAP for GIGANTIC_MAP) is still close.
+    int limit = std::clamp(int(word.size()) / (which == NamePool::Labels ? 3 : 4), 1, 3);
+    // Of names equally near, one that keeps every letter of the word in order
+    // (GIGANTIC_MAP for GIANT_MAP, not TINY_MAP) is the likelier.
     QString best;
-    for (const QString &name : pool.names) {
-        const int d = Distance(word, name, limit);
-        if (d <= limit) {
-            best = name;
-            limit = d - 1;
-            if (limit < 1)
-                break;
+    bool bestKeeps = false;
+    for (const QStringList *names : {&own, &pool.names}) {
+        for (const QString &name : *names) {
+            const int d = Distance(word, name, limit);
+            if (d > limit)
+                continue;
+            const bool keeps = KeepsLetters(word, name);
+            if (best.isEmpty() || d < limit || (keeps && !bestKeeps)) {
+                best = name;
+                bestKeeps = keeps;
+                limit = d;
+            }
         }
     }
     return best;
 }
 
-QString SuggestionText(QStringView word, NamePool pool, const QString &otherwise)
+QString SuggestionText(QStringView word, NamePool pool, const QString &otherwise, const QStringList &own)
 {
-    const QString suggestion = Suggest(word, pool);
+    const QString suggestion = Suggest(word, pool, own);
     if (suggestion.isEmpty())
         return otherwise;
     if (suggestion.compare(word, Qt::CaseInsensitive) == 0)

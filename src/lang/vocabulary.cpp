@@ -23,7 +23,7 @@ const struct { const char *name; Dialect dialect; } kDialects[] = {
 
 // A constant of the classic game that the tables leave out; the wizard's
 // unit picker offers it.
-const ConstantInfo kUnlisted[] = {{QStringLiteral("ES_FLAG"), 851, QStringLiteral("object"), Dialect::Classic}};
+const ConstantInfo kUnlisted[] = {{QStringLiteral("ES_FLAG"), 851, QStringLiteral("object"), Dialect::Classic, true}};
 
 // The rows of a built-in table without its header; each row split at tabs.
 QVector<QStringList> ReadTable(const QString &file)
@@ -56,6 +56,7 @@ struct Tables {
     QHash<QStringView, const WordInfo *> wordIndex;
     QHash<QStringView, const ConstantInfo *> constantIndex;
     QHash<QStringView, const LabelInfo *> labelIndex;
+    QHash<int, const WordInfo *> idIndex;
     QStringList names;
 
     Tables()
@@ -83,16 +84,21 @@ struct Tables {
             w.defaultValue = r.value(7);
             w.dialect = DialectOf(r.value(8));
             w.doc = r.value(9);
+            w.id = OptionalInt(r.value(10));
             words.push_back(std::move(w));
         }
-        for (const QStringList &r : ReadTable(QStringLiteral("constants.tsv")))
-            constants.push_back({r.value(0), r.value(1).toInt(), r.value(2), DialectOf(r.value(3))});
+        for (const QStringList &r : ReadTable(QStringLiteral("constants.tsv"))) {
+            const std::optional<int> value = OptionalInt(r.value(1));
+            constants.push_back({r.value(0), value.value_or(0), r.value(2), DialectOf(r.value(3)), value.has_value()});
+        }
         for (const ConstantInfo &c : kUnlisted)
             constants.push_back(c);
         for (const QStringList &r : ReadTable(QStringLiteral("labels.tsv")))
             labels.push_back({r.value(0), r.value(1), DialectOf(r.value(2))});
         for (const WordInfo &w : words) {
             wordIndex.insert(w.word, &w);
+            if (w.id)
+                idIndex.insert(*w.id, &w);
             names << w.word;
         }
         for (const ConstantInfo &c : constants) {
@@ -117,6 +123,18 @@ const Tables &TheTables()
 const WordInfo *FindWord(QStringView word) { return TheTables().wordIndex.value(word); }
 const ConstantInfo *FindConstant(QStringView name) { return TheTables().constantIndex.value(name); }
 const LabelInfo *FindLabel(QStringView label) { return TheTables().labelIndex.value(label); }
+const WordInfo *FindWordById(int id) { return TheTables().idIndex.value(id); }
+
+const WordInfo *WordOfNumber(QStringView value)
+{
+    bool number = false;
+    const int id = value.toInt(&number);
+    const WordInfo *word = number ? FindWordById(id) : nullptr;
+    const bool mayStand = word
+                          && (word->kind == WordKind::Command || word->kind == WordKind::Attribute
+                              || word->kind == WordKind::TopLevel);
+    return mayStand ? word : nullptr;
+}
 const QStringList &AllNames() { return TheTables().names; }
 
 WordKind KindOfWord(QStringView word)

@@ -47,6 +47,7 @@ struct WordInfo {
     QString defaultValue;
     Dialect dialect = Dialect::Classic;
     QString doc;
+    std::optional<int> id; // the word's internal number in the game, where known
 
     bool anywhere() const { return where.contains(QLatin1String("any")); }
 };
@@ -56,6 +57,9 @@ struct ConstantInfo {
     int value = 0;
     QString group; // terrain, object or other
     Dialect dialect = Dialect::Classic;
+    // False for a name the game has built in whose number is not known:
+    // it is defined, but `value` means nothing.
+    bool valueKnown = true;
 };
 
 struct LabelInfo {
@@ -69,6 +73,14 @@ struct LabelInfo {
 const WordInfo *FindWord(QStringView word);
 const ConstantInfo *FindConstant(QStringView name);
 const LabelInfo *FindLabel(QStringView label);
+
+// The word whose internal number is `id`; nullptr when no word has it.
+const WordInfo *FindWordById(int id);
+
+// The word that a name defined by `#const NAME VALUE` stands for when it is
+// written alone: the command, attribute or section-level word whose
+// internal number VALUE is (`#const L 32`: create_land); nullptr otherwise.
+const WordInfo *WordOfNumber(QStringView value);
 
 // Every word, constant and label of the tables, for suggestions.
 const QStringList &AllNames();

@@ -13,6 +13,9 @@ namespace quorlin {
 
 namespace {
 
+// Qt's PNG writer takes 0–100 for compression levels 9–0; 85 is level 1.
+constexpr int kPngQuality = 85;
+
 void Say(const QString &line)
 {
     std::fputs(line.toLocal8Bit().constData(), stderr);
@@ -66,7 +69,9 @@ int RunPreviewCommand(int argc, char *argv[], const PreviewRequest &request)
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    // Light compression: the picture is a few flat colours, so the file is
+    // hardly larger, and compressing it hard took as long as the drawing.
+    image.save(&buffer, "PNG", kPngQuality);
     QString error;
     if (!WriteFileAtomically(request.output, png, &error)) {
         Say(QStringLiteral("quorlin: cannot write %1: %2").arg(request.output, error));

@@ -30,14 +30,25 @@ void ProblemList::setProblems(const QVector<lang::Problem> &problems)
     problems_ = problems.mid(0, kMaxRows);
     const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QIcon note = style()->standardIcon(QStyle::SP_MessageBoxInformation);
     QList<QTreeWidgetItem *> rows;
     rows.reserve(problems_.size());
     for (const lang::Problem &problem : std::as_const(problems_)) {
         auto *row = new QTreeWidgetItem({QString::number(problem.line), problem.message});
-        const bool isError = problem.severity == lang::Severity::Error;
-        row->setIcon(0, isError ? error : warning);
-        row->setData(0, Qt::AccessibleTextRole,
-                     isError ? Ui::tr("错误，第 %1 行").arg(problem.line) : Ui::tr("警告，第 %1 行").arg(problem.line));
+        switch (problem.severity) {
+        case lang::Severity::Error:
+            row->setIcon(0, error);
+            row->setData(0, Qt::AccessibleTextRole, Ui::tr("错误，第 %1 行").arg(problem.line));
+            break;
+        case lang::Severity::Warning:
+            row->setIcon(0, warning);
+            row->setData(0, Qt::AccessibleTextRole, Ui::tr("警告，第 %1 行").arg(problem.line));
+            break;
+        case lang::Severity::Info:
+            row->setIcon(0, note);
+            row->setData(0, Qt::AccessibleTextRole, Ui::tr("提示，第 %1 行").arg(problem.line));
+            break;
+        }
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setToolTip(1, problem.message);
         rows << row;
@@ -48,15 +59,16 @@ void ProblemList::setProblems(const QVector<lang::Problem> &problems)
 
 QString ProblemList::Summary(const QVector<lang::Problem> &problems)
 {
-    int errors = 0;
+    int counts[3] = {0, 0, 0}; // by severity
     for (const lang::Problem &problem : problems)
-        errors += problem.severity == lang::Severity::Error ? 1 : 0;
-    const int warnings = int(problems.size()) - errors;
+        ++counts[int(problem.severity)];
     QStringList parts;
-    if (errors)
-        parts << Ui::tr("%1 个错误").arg(errors);
-    if (warnings)
-        parts << Ui::tr("%1 个警告").arg(warnings);
+    if (counts[int(lang::Severity::Error)])
+        parts << Ui::tr("%1 个错误").arg(counts[int(lang::Severity::Error)]);
+    if (counts[int(lang::Severity::Warning)])
+        parts << Ui::tr("%1 个警告").arg(counts[int(lang::Severity::Warning)]);
+    if (counts[int(lang::Severity::Info)])
+        parts << Ui::tr("%1 个提示").arg(counts[int(lang::Severity::Info)]);
     return parts.isEmpty() ? Ui::tr("没有发现问题") : parts.join(Ui::tr("，"));
 }
 

@@ -14,12 +14,15 @@ namespace quorlin {
 namespace {
 
 // The underline colour for warnings: amber on a light background, a lighter
-// yellow on a dark one; errors are red on both.
+// yellow on a dark one; errors are red on both, remarks blue.
 QColor MarkColour(lang::Severity severity, bool dark)
 {
-    if (severity == lang::Severity::Error)
-        return dark ? QColor(0xff6b6b) : QColor(0xd00000);
-    return dark ? QColor(0xffd24d) : QColor(0xc08000);
+    switch (severity) {
+    case lang::Severity::Error: return dark ? QColor(0xff6b6b) : QColor(0xd00000);
+    case lang::Severity::Warning: return dark ? QColor(0xffd24d) : QColor(0xc08000);
+    case lang::Severity::Info: break;
+    }
+    return dark ? QColor(0x8ab4ff) : QColor(0x2060c0);
 }
 
 } // namespace

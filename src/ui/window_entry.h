@@ -1,9 +1,10 @@
 #pragma once
 
-// What the executable and the window's module share. The window lives in a
-// module of its own, loaded only when the window opens, so that the command
-// line (`quorlin generate`, help, usage errors) runs with Qt Core alone and
-// needs no display libraries. This header holds no Qt Widgets or Gui.
+// What the executable and its modules share. The window lives in a module
+// of its own, loaded only when the window opens, and `quorlin preview` draws
+// with another that holds no widgets, so that the command line (`quorlin
+// generate`, help, usage errors) runs with Qt Core alone and needs no display
+// libraries. This header holds no Qt Widgets or Gui.
 
 #include <QElapsedTimer>
 #include <QString>
@@ -36,10 +37,10 @@ struct PreviewRequest {
 
 } // namespace quorlin
 
-// The module's entry points, under C names so the executable finds them by
+// The modules' entry points, under C names so the executable finds them by
 // those names. Each creates its application there and returns the program's
-// exit code: the first opens the window and runs it, the second draws a
-// script's preview into a file.
+// exit code: the window's module opens the window and runs it, the drawing
+// module draws a script's preview into a file.
 extern "C" {
 using QuorlinRunWindow = int (*)(int argc, char *argv[], const quorlin::WindowOptions *options);
 using QuorlinRunPreview = int (*)(int argc, char *argv[], const quorlin::PreviewRequest *request);

@@ -114,7 +114,12 @@ QString WordMeaning(const lang::WordInfo &word)
     return lines.join(QStringLiteral("<br>"));
 }
 
-QString ConstantValue(const lang::ConstantInfo &constant) { return QString::number(constant.value); }
+// A built-in constant's number; for one the game has built in under a
+// number nobody has published, that it is built in.
+QString ConstantValue(const lang::ConstantInfo &constant)
+{
+    return constant.valueKnown ? QString::number(constant.value) : Ui::tr("内置，编号未知");
+}
 
 QString ConstantMeaning(const lang::ConstantInfo &constant)
 {
@@ -135,7 +140,7 @@ QString OwnValue(const ScriptOutline::Name &name, const ScriptOutline &outline)
     if (name.value.isEmpty())
         return Ui::tr("（没有写值）");
     if (const lang::ConstantInfo *constant = lang::FindConstant(name.value))
-        return Ui::tr("%1（= %2）").arg(name.value, ConstantValue(*constant));
+        return constant->valueKnown ? Ui::tr("%1（= %2）").arg(name.value, ConstantValue(*constant)) : name.value;
     const ScriptOutline::Name *other = outline.find(name.value);
     if (other && other != &name && !other->value.isEmpty())
         return Ui::tr("%1（= %2）").arg(name.value, other->value);
@@ -149,6 +154,8 @@ QString OwnMeaning(const ScriptOutline::Name &name, const ScriptOutline &outline
     case ScriptOutline::NameKind::Const:
         what = Ui::tr("本文件定义的常量");
         where = Ui::tr("值：%1，第 %2 行 #const 定义").arg(OwnValue(name, outline)).arg(name.line);
+        if (const lang::WordInfo *word = lang::WordOfNumber(name.value))
+            where += Ui::tr("；单独写时代表“%1”（它的内部编号是 %2）").arg(word->word, name.value);
         break;
     case ScriptOutline::NameKind::Define:
         what = Ui::tr("本文件定义的 if 标签");
