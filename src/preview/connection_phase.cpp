@@ -54,6 +54,30 @@ int Root(QVector<int> &parent, int i)
     return i;
 }
 
+// The cheapest of `meetings` that join all `count` origins (`source` gives
+// the origin each tile was reached from), into `links` when given; returns
+// the cost of the dearest of them, or -1 when they do not join them all.
+int CheapestLinks(const QHash<quint64, Meeting> &meetings, const int *source, int count, QVector<Meeting> *links)
+{
+    QVector<Meeting> all = meetings.values().toVector();
+    std::sort(all.begin(), all.end(),
+              [](const Meeting &l, const Meeting &r) { return l.cost != r.cost ? l.cost < r.cost : l.a < r.a; });
+    QVector<int> parent(count);
+    std::iota(parent.begin(), parent.end(), 0);
+    int joined = 1, most = 0;
+    for (const Meeting &link : all) {
+        const int one = Root(parent, source[link.a]), other = Root(parent, source[link.b]);
+        if (one == other)
+            continue;
+        parent[one] = other;
+        ++joined;
+        most = link.cost;
+        if (links)
+            links->append(link);
+    }
+    return joined == count ? most : -1;
+}
+
 // Joins `origins` with the cheapest network of paths over tiles of positive
 // cost: the cheapest paths grow from all origins at once (Dial's buckets, as
 // costs are small whole numbers); where two meet is a possible link, and the
@@ -79,7 +103,17 @@ void Join(MapContext &map, const QVector<int> &cost, const QVector<int> &origins
         return cliff[tile] ? 0 : (source[tile] >= 0 && dist[tile] == 0) ? 1 : costOf[terrain[tile]];
     };
     QHash<quint64, Meeting> meetings;
+    bool changed = false;
     for (int d = 0; waiting > 0; ++d) {
+        // Every meeting found from now on costs more than d: once the
+        // cheapest links found join all origins and none costs more than d,
+        // no later meeting can replace one of them.
+        if (changed && (d & 7) == 0) {
+            changed = false;
+            const int most = CheapestLinks(meetings, source, int(origins.size()), nullptr);
+            if (most >= 0 && most <= d)
+                break;
+        }
         std::vector<int> &bucket = buckets[size_t(d % (kMaxCost + 1))];
         while (!bucket.empty()) {
             const int tile = bucket.back();
@@ -99,8 +133,10 @@ void Join(MapContext &map, const QVector<int> &cost, const QVector<int> &origins
                 if (source[step] >= 0 && source[step] != source[tile] && dist[step] <= d) {
                     const int one = qMin(source[step], source[tile]), other = qMax(source[step], source[tile]);
                     Meeting &meeting = meetings[quint64(one) << 32 | quint64(other)];
-                    if (d + c + dist[step] < meeting.cost)
+                    if (d + c + dist[step] < meeting.cost) {
                         meeting = {d + c + dist[step], tile, step};
+                        changed = true;
+                    }
                 }
                 if (d + c >= dist[step])
                     continue;
@@ -112,16 +148,9 @@ void Join(MapContext &map, const QVector<int> &cost, const QVector<int> &origins
             }
         }
     }
-    QVector<Meeting> links = meetings.values().toVector();
-    std::sort(links.begin(), links.end(),
-              [](const Meeting &l, const Meeting &r) { return l.cost != r.cost ? l.cost < r.cost : l.a < r.a; });
-    QVector<int> parent(origins.size());
-    std::iota(parent.begin(), parent.end(), 0);
+    QVector<Meeting> links;
+    CheapestLinks(meetings, source, int(origins.size()), &links);
     for (const Meeting &link : links) {
-        const int one = Root(parent, source[link.a]), other = Root(parent, source[link.b]);
-        if (one == other)
-            continue;
-        parent[one] = other;
         for (int end : {link.a, link.b}) {
             for (int tile = end; tile >= 0; tile = prev[tile])
                 onPath->append(tile);

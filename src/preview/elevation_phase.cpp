@@ -4,43 +4,49 @@
 #include "preview/phases.h"
 
 #include <memory>
+#include <vector>
 
 namespace quorlin::preview {
 
 namespace {
 
 constexpr int kPlayerClearance = 9;
+// Tiles tried and raised per tile of the map, past which the later hills
+// are left out (and listed).
+constexpr qint64 kWorkPerMap = 24;
 
-// Gives each tile of the hills with ids in [first, last) its level: one at a
-// hill's edge, one more every `spacing` rings inward, up to `top`.
-void Terrace(MapContext &map, const QVector<int> &owner, int first, int last, int top, int spacing)
+// Gives each of `tiles`, the tiles of the hills with ids in [first, last),
+// its level: one at a hill's edge, one more every `spacing` rings inward, up
+// to `top`. `ring` is -1 everywhere before and after.
+void Terrace(MapContext &map, const QVector<int> &owner, const std::vector<int> &tiles, int first, int last, int top,
+             int spacing, QVector<int> *ring)
 {
     Grid &grid = map.grid;
-    QVector<int> ring(int(map.area), -1);
-    QVector<int> queue;
+    int *ringOf = ring->data();
+    std::vector<int> queue;
     auto mine = [&](int tile) { return owner[tile] >= first && owner[tile] < last; };
-    for (int tile = 0; tile < map.area; ++tile) {
-        if (!mine(tile))
-            continue;
+    for (int tile : tiles) {
         const int x = grid.x(tile), y = grid.y(tile);
         const bool edge = x == 0 || y == 0 || x == map.side - 1 || y == map.side - 1 || !mine(tile - 1)
                           || !mine(tile + 1) || !mine(tile - map.side) || !mine(tile + map.side);
         if (edge) {
-            ring[tile] = 0;
-            queue << tile;
+            ringOf[tile] = 0;
+            queue.push_back(tile);
         }
     }
-    for (int head = 0; head < queue.size(); ++head) {
+    for (size_t head = 0; head < queue.size(); ++head) {
         const int tile = queue[head];
-        grid.height[tile] = quint8(qMax<int>(grid.height[tile], qMin(top, 1 + ring[tile] / spacing)));
+        grid.height[tile] = quint8(qMax<int>(grid.height[tile], qMin(top, 1 + ringOf[tile] / spacing)));
         const int next[4] = {tile - 1, tile + 1, tile - map.side, tile + map.side};
         for (int n : next) {
-            if (n >= 0 && n < map.area && ring[n] < 0 && mine(n) && qAbs(grid.x(n) - grid.x(tile)) <= 1) {
-                ring[n] = ring[tile] + 1;
-                queue << n;
+            if (n >= 0 && n < map.area && ringOf[n] < 0 && mine(n) && qAbs(grid.x(n) - grid.x(tile)) <= 1) {
+                ringOf[n] = ringOf[tile] + 1;
+                queue.push_back(n);
             }
         }
     }
+    for (int tile : tiles)
+        ringOf[tile] = -1;
 }
 
 // Raised lands (base_elevation): each land's tiles stand at its height,
@@ -114,9 +120,15 @@ void BuildElevation(MapContext &map)
     Random random = map.random(2);
     Grid &grid = map.grid;
     const QVector<quint8> nearPlayers = NearMask(grid, map.result.playerOrigins, kPlayerClearance);
-    QVector<int> owner(int(map.area), -1);
+    QVector<int> owner(int(map.area), -1), ring(int(map.area), -1);
     int nextId = 0;
-    for (const PlanBlock &block : map.plan.elevations) {
+    qint64 work = 0;
+    for (int b = 0; b < map.plan.elevations.size(); ++b) {
+        const PlanBlock &block = map.plan.elevations[b];
+        if (work > kWorkPerMap * map.area) {
+            map.cut(block, int(map.plan.elevations.size()) - b);
+            break;
+        }
         const int top = qBound(0, block.args.value(0).toInt(), 16);
         if (top == 0)
             continue;
@@ -135,7 +147,7 @@ void BuildElevation(MapContext &map)
         std::vector<std::unique_ptr<Clump>> hills;
         const int first = nextId;
         for (int c = 0; c < clumps && c < tiles; ++c) {
-            for (int attempt = 0; attempt < 64; ++attempt) {
+            for (int attempt = 0; attempt < 64; ++attempt, ++work) {
                 const int tile = random.below(int(map.area));
                 if (owner[tile] == -1 && free(tile)) {
                     hills.push_back(std::make_unique<Clump>(map.side, &owner, nextId, 8));
@@ -147,8 +159,12 @@ void BuildElevation(MapContext &map)
         }
         const qint64 each = hills.empty() ? 0 : tiles / qint64(hills.size());
         GrowInTurns(hills.begin(), hills.end(), each, random, free);
+        std::vector<int> raised;
+        for (const auto &hill : hills)
+            raised.insert(raised.end(), hill->tiles().begin(), hill->tiles().end());
+        work += qint64(raised.size());
         if (nextId > first)
-            Terrace(map, owner, first, nextId, top, spacing);
+            Terrace(map, owner, raised, first, nextId, top, spacing, &ring);
     }
 }
 

@@ -34,6 +34,19 @@ int NearestTaken(const MapContext &map, const QVector<quint8> &taken, int tile, 
     return limit;
 }
 
+// Distance to the nearest origin so far, up to `limit`: for a few, from
+// each; for many, in rings outward, which meet one soon.
+int Nearest(const MapContext &map, const QVector<quint8> &taken, int tile, int limit)
+{
+    const QVector<PlacedLand> &lands = map.result.lands;
+    if (lands.size() > 64)
+        return NearestTaken(map, taken, tile, limit);
+    int nearest = limit;
+    for (const PlacedLand &land : lands)
+        nearest = qMin(nearest, SquareDistance(map.grid, tile, land.origin));
+    return nearest;
+}
+
 // Words and numbers `assign_to` takes for whom it gives the land to.
 int AssignKind(const QString &word)
 {
@@ -139,7 +152,7 @@ int FreeSpot(const MapContext &map, Random &random, const QVector<quint8> &taken
         const int x = x0 <= x1 ? random.between(x0, x1) : n / 2;
         const int y = y0 <= y1 ? random.between(y0, y1) : n / 2;
         const int tile = y * map.side + x;
-        const int nearest = NearestTaken(map, taken, tile, limit);
+        const int nearest = Nearest(map, taken, tile, limit);
         if (nearest > bestDistance) {
             best = tile;
             bestDistance = nearest;

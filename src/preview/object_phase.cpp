@@ -1,176 +1,209 @@
-// Objects: groups placed block after block, one object per tile.
-#include "preview/phases.h"
+// Objects: groups placed block after block, one object per tile, each only
+// where its block's rules allow; a group that finds no such tile is left out
+// rather than put somewhere else.
+#include "preview/object_rules.h"
 #include "preview/styles.h"
 
+#include <QRect>
+
 #include <array>
-#include <climits>
 #include <set>
+#include <vector>
 
 namespace quorlin::preview {
 
 namespace {
 
-constexpr int kMaxRadius = 30;
+// Random tiles a group's centre tries before the block lists every tile
+// that fits and draws from that list instead, so that a scarce place is
+// still found and a full one is known to be full.
 constexpr int kAttempts = 64;
-// A block stops trying after this many groups in a row found no place (for a
-// player's own groups, the player's part of the block stops), or after
-// looking at this many tiles; the phase after the last. Each group looks at
-// up to kAttempts tiles, so a spot that is merely scarce is still found.
-constexpr int kFailuresInARow = 16;
-constexpr int kPlayerFailuresInARow = 2;
-constexpr qint64 kLooksPerBlock = 4000000;
-constexpr qint64 kLooksInAll = 16000000;
+// Tiles looked at per block and in the whole phase, past which the rest of
+// the objects are not tried (and the notes say so).
+constexpr qint64 kLooksPerBlock = 2000000;
+constexpr qint64 kLooksInAll = 8000000;
 
-struct ObjectRule {
-    int objects = 1; // per group
-    int groups = 1;  // per set
-    int variance = 0;
-    int radius = 0;
-    bool tight = false;
-    bool everyPlayer = false;
-    bool nature = false;
-    int nearest = 0, farthest = INT_MAX; // from the players' origins
-    int keepAway = 0;
-    int terrain = -1;
-    int landId = INT_MIN;
-    bool water = false;
+// The tiles one set of a block may still use, once listed.
+struct Candidates {
+    bool listed = false;
+    std::vector<int> tiles;
 };
-
-ObjectRule ReadRule(MapContext &map, const PlanBlock &block)
-{
-    ObjectRule rule;
-    const int area = int(map.area);
-    qint64 objects = block.number(QStringLiteral("number_of_objects"), 1, 0, area);
-    const bool grouped = block.has(QStringLiteral("number_of_groups"));
-    qint64 groups = grouped ? block.number(QStringLiteral("number_of_groups"), 1, 0, area) : objects;
-    // Scaling multiplies the groups, or the objects when they are not grouped.
-    if (block.has(QStringLiteral("set_scaling_to_map_size")))
-        groups = map.scaled(groups);
-    if (block.has(QStringLiteral("set_scaling_to_player_number")))
-        groups *= map.players;
-    rule.groups = objects > 0 ? int(qBound(qint64(0), groups, qint64(area))) : 0;
-    rule.objects = grouped ? int(objects) : 1;
-    rule.variance = grouped ? block.number(QStringLiteral("group_variance"), 0, 0, area) : 0;
-    rule.radius = grouped ? block.number(QStringLiteral("group_placement_radius"), 3, 0, kMaxRadius) : 0;
-    rule.tight = block.has(QStringLiteral("set_tight_grouping"));
-    rule.everyPlayer = block.has(QStringLiteral("set_place_for_every_player"));
-    rule.nature = block.has(QStringLiteral("set_gaia_object_only")) || !rule.everyPlayer;
-    rule.nearest = block.number(QStringLiteral("min_distance_to_players"), 0, 0, map.side);
-    if (rule.everyPlayer)
-        rule.farthest = block.number(QStringLiteral("max_distance_to_players"), map.side, 0, map.side);
-    rule.keepAway = block.number(QStringLiteral("min_distance_group_placement"), 0, 0, kMaxRadius);
-    if (block.has(QStringLiteral("terrain_to_place_on")))
-        rule.terrain = map.grid.terrainId(block.word(QStringLiteral("terrain_to_place_on")));
-    rule.landId = block.number(QStringLiteral("place_on_specific_land_id"), INT_MIN, -1000, 1000);
-    return rule;
-}
 
 class Placer {
 public:
-    Placer(MapContext &map) : map_(map), grid_(map.grid), keptAway_(int(map.area), 0), random_(map.random(6))
+    explicit Placer(MapContext &map)
+        : map_(map), grid_(map.grid), areas_(map.plan.objects), keptAway_(int(map.area), 0),
+          ownKept_(int(map.area), 0), areaOf_(int(map.area), 0), random_(map.random(6))
     {
-        for (const QString &name : grid_.terrainNames)
-            watery_ << TerrainStyle(name).water;
+        for (const QString &name : grid_.terrainNames) {
+            const Style style = TerrainStyle(name);
+            watery_ << style.water;
+            forest_ << style.forest;
+        }
+        if (areas_.overflowLine() > 0)
+            map.skip(areas_.overflowLine(), QStringLiteral("actor_area_to_place_in"));
     }
 
     void place(const PlanBlock &block, int index)
     {
-        ObjectRule rule = ReadRule(map_, block);
+        const ObjectRule rule = ReadObjectRule(map_, block, areas_);
         ObjectBlockReport report;
         report.line = block.line;
         report.name = block.args.value(0);
         report.style = ObjectStyle(report.name);
-        rule.water = report.style.water;
-        const int sets = rule.everyPlayer ? map_.players : 1;
         report.grouped = block.has(QStringLiteral("number_of_groups"));
-        report.sets = sets;
-        const int giveUp = rule.everyPlayer ? kPlayerFailuresInARow : kFailuresInARow;
+        report.sets = rule.everyPlayer ? map_.players : 1;
+        stamp_ = index + 1;
+        if ((rule.forestZone || rule.avoidForest >= 0) && forestDistance_.isEmpty())
+            forestDistance_ = DistanceFrom(grid_, ForestTiles());
+        if (rule.avoidCliff >= 0 && cliffDistance_.isEmpty())
+            cliffDistance_ = DistanceFrom(grid_, grid_.cliff);
         const qint64 allowed = qMin(looks_ + kLooksPerBlock, kLooksInAll);
-        for (int set = 0; set < sets; ++set) {
+        for (int set = 0; set < report.sets; ++set) {
             const int origin = rule.everyPlayer ? map_.result.playerOrigins.value(set, -1) : -1;
-            const Spot spot{origin, rule.nearest, rule.farthest, rule.terrain, rule.landId, rule.water};
-            int failures = 0;
+            Candidates candidates;
+            const Place place = placeOf(rule, origin);
+            candidates.listed = full_.count(place) > 0; // and found empty then
             for (int g = 0; g < rule.groups; ++g) {
-                if ((rule.everyPlayer && origin < 0) || failures >= giveUp || looks_ > allowed || full_.count(spot)) {
-                    report.groups += rule.groups - g; // wanted, never tried
-                    if (rule.everyPlayer && failures >= giveUp && !anyFits(rule, origin))
-                        full_.insert(spot);
+                const bool noPlace = (rule.everyPlayer && origin < 0) || (candidates.listed && candidates.tiles.empty());
+                if (noPlace || looks_ > allowed) {
+                    // Wanted, never tried.
+                    report.groups += rule.groups - g;
+                    report.objectsWanted += (rule.groups - g) * rule.objects;
+                    report.cutShort = report.cutShort || (!noPlace && looks_ > allowed);
                     break;
                 }
-                ++report.groups;
                 const int count = qMax(1, rule.objects + random_.between(-rule.variance, rule.variance));
-                const int placed = group(rule, origin, count, index, rule.everyPlayer ? set + 1 : 0);
+                const int placed = group(rule, origin, count, index, rule.everyPlayer ? set + 1 : 0, &candidates);
+                ++report.groups;
+                report.objectsWanted += count;
                 report.objects += placed;
                 report.groupsPlaced += placed > 0;
-                failures = placed > 0 ? 0 : failures + 1;
             }
+            if (candidates.listed && candidates.tiles.empty() && cacheable(rule))
+                full_.insert(place);
         }
         map_.result.objectBlocks << report;
     }
 
 private:
+    // What `fits` asks of a tile for one set, besides the tile being free.
+    using Place = std::array<int, 14>;
+    static Place placeOf(const ObjectRule &rule, int origin)
+    {
+        return {origin,        rule.nearest,    rule.farthest,    rule.circular,   rule.terrain,
+                rule.layer,    rule.landId,     rule.water,       rule.tree,       rule.forestZone,
+                rule.avoidForest, rule.avoidCliff, rule.edge, int(rule.areaOut >> 32 ^ rule.areaOut)};
+    }
+    // Whether a place found full stays full for every later block asking
+    // the same: tiles are only ever taken and kept free, but a block's own
+    // distances and the areas it must lie in change from block to block.
+    static bool cacheable(const ObjectRule &rule) { return rule.keepOwn == 0 && rule.areaIn == 0; }
+
+    QVector<quint8> ForestTiles() const
+    {
+        QVector<quint8> trees(grid_.tiles(), 0);
+        for (int tile = 0; tile < grid_.tiles(); ++tile)
+            trees[tile] = forest_.value(grid_.terrain[tile]);
+        return trees;
+    }
+
+    // Whether the distance from `origin` to `tile` lies within the rule's.
+    bool withinReach(const ObjectRule &rule, int origin, int tile, bool checkFarthest) const
+    {
+        const int dx = qAbs(grid_.x(tile) - grid_.x(origin)), dy = qAbs(grid_.y(tile) - grid_.y(origin));
+        if (rule.circular) {
+            const qint64 d2 = qint64(dx) * dx + qint64(dy) * dy;
+            return d2 >= qint64(rule.nearest) * rule.nearest
+                   && (!checkFarthest || d2 <= qint64(rule.farthest) * rule.farthest);
+        }
+        const int d = qMax(dx, dy);
+        return d >= rule.nearest && (!checkFarthest || d <= rule.farthest);
+    }
+
     // Whether an object of `rule` may stand on `tile` for the player whose origin is `origin`.
     bool fits(const ObjectRule &rule, int origin, int tile) const
     {
-        const Grid &grid_ = this->grid_; // reads only
-        if (grid_.object[tile] >= 0 || grid_.cliff[tile] || keptAway_.at(tile)
-            || watery_.value(grid_.terrain[tile]) != rule.water)
+        const int kind = grid_.terrain[tile];
+        if (grid_.object[tile] >= 0 || grid_.cliff[tile] || keptAway_[tile] || ownKept_[tile] == stamp_
+            || watery_.value(kind) != rule.water || (forest_.value(kind) && !rule.tree))
             return false;
-        if (rule.terrain >= 0 && grid_.terrain[tile] != rule.terrain)
+        if ((rule.terrain >= 0 && kind != rule.terrain) || (rule.layer >= 0 && grid_.layer[tile] != rule.layer))
+            return false;
+        if (rule.edge > 0) {
+            const int x = grid_.x(tile), y = grid_.y(tile), far = map_.side - 1 - rule.edge;
+            if (x < rule.edge || y < rule.edge || x > far || y > far)
+                return false;
+        }
+        if ((rule.forestZone && forestDistance_[tile] > 1)
+            || (rule.avoidForest >= 0 && forestDistance_[tile] <= rule.avoidForest)
+            || (rule.avoidCliff >= 0 && cliffDistance_[tile] <= rule.avoidCliff))
+            return false;
+        if ((areaOf_[tile] & rule.areaIn) != rule.areaIn || (areaOf_[tile] & rule.areaOut))
             return false;
         if (rule.landId != INT_MIN
             && (grid_.land[tile] < 0 || map_.result.lands[grid_.land[tile]].landId != rule.landId))
             return false;
-        if (origin >= 0) {
-            const int d = SquareDistance(grid_, tile, origin);
-            return d >= rule.nearest && d <= rule.farthest;
-        }
+        if (origin >= 0)
+            return withinReach(rule, origin, tile, true);
         for (int start : map_.result.playerOrigins) {
-            if (start >= 0 && SquareDistance(grid_, tile, start) < rule.nearest)
+            if (start >= 0 && rule.nearest > 0 && !withinReach(rule, start, tile, false))
                 return false;
         }
         return true;
     }
 
-    // Whether any tile within reach of the player's origin may still take
-    // an object of `rule`.
-    bool anyFits(const ObjectRule &rule, int origin)
+    // The tiles a set may use lie in this box: around the player's origin
+    // as far as the rule reaches, else the whole map.
+    QRect region(const ObjectRule &rule, int origin) const
     {
-        const int reach = qMin(rule.farthest, map_.side), ox = grid_.x(origin), oy = grid_.y(origin);
-        for (int y = qMax(0, oy - reach); y <= qMin(map_.side - 1, oy + reach); ++y) {
-            for (int x = qMax(0, ox - reach); x <= qMin(map_.side - 1, ox + reach); ++x) {
-                if (fits(rule, origin, y * map_.side + x))
-                    return true;
-            }
-        }
-        return false;
+        const QRect map(0, 0, map_.side, map_.side);
+        if (origin < 0)
+            return map;
+        const int reach = qMin(rule.farthest, map_.side);
+        return QRect(QPoint(grid_.x(origin) - reach, grid_.y(origin) - reach),
+                     QPoint(grid_.x(origin) + reach, grid_.y(origin) + reach))
+            .intersected(map);
     }
 
-    int centre(const ObjectRule &rule, int origin)
+    int centre(const ObjectRule &rule, int origin, Candidates *candidates)
     {
-        for (int attempt = 0; attempt < kAttempts; ++attempt) {
-            ++looks_;
-            int tile;
-            if (origin >= 0) {
-                const int reach = qMin(rule.farthest, map_.side);
-                const int x = grid_.x(origin) + random_.between(-reach, reach);
-                const int y = grid_.y(origin) + random_.between(-reach, reach);
-                if (!grid_.inside(x, y))
-                    continue;
-                tile = y * map_.side + x;
-            } else {
-                tile = random_.below(int(map_.area));
+        const QRect box = region(rule, origin);
+        if (!candidates->listed) {
+            for (int attempt = 0; attempt < kAttempts; ++attempt) {
+                ++looks_;
+                const int tile = (box.top() + random_.below(box.height())) * map_.side + box.left()
+                                 + random_.below(box.width());
+                if (fits(rule, origin, tile))
+                    return tile;
             }
+            candidates->listed = true;
+            looks_ += qint64(box.width()) * box.height();
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    if (fits(rule, origin, y * map_.side + x))
+                        candidates->tiles.push_back(y * map_.side + x);
+                }
+            }
+        }
+        // Tiles are only ever taken, so one that no longer fits never will.
+        std::vector<int> &tiles = candidates->tiles;
+        while (!tiles.empty()) {
+            ++looks_;
+            const size_t pick = size_t(random_.below(int(tiles.size())));
+            const int tile = tiles[pick];
             if (fits(rule, origin, tile))
                 return tile;
+            tiles[pick] = tiles.back();
+            tiles.pop_back();
         }
         return -1;
     }
 
     // Places one group of up to `count` objects; returns how many stand.
-    int group(const ObjectRule &rule, int origin, int count, int block, int player)
+    int group(const ObjectRule &rule, int origin, int count, int block, int player, Candidates *candidates)
     {
-        const int middle = centre(rule, origin);
+        const int middle = centre(rule, origin, candidates);
         if (middle < 0)
             return 0;
         // The tiles within the group's radius it may use, the middle first;
@@ -193,26 +226,46 @@ private:
             });
         }
         const int placed = qMin(count, int(spots.size()));
-        for (int i = 0; i < placed; ++i) {
-            grid_.object[spots[i]] = map_.result.objects.size();
-            map_.result.objects.append({spots[i], block, rule.nature ? 0 : player});
+        spots.resize(placed);
+        for (int tile : spots) {
+            grid_.object[tile] = map_.result.objects.size();
+            map_.result.objects.append({tile, block, rule.nature ? 0 : player});
         }
         if (rule.keepAway > 0)
-            Stamp(grid_, &keptAway_, spots.mid(0, placed), rule.keepAway);
+            Stamp(grid_, &keptAway_, spots, rule.keepAway);
+        if (rule.keepOwn > 0)
+            mark(spots, rule.keepOwn, [&](int tile) { ownKept_[tile] = stamp_; });
+        if (rule.marksAny) {
+            const quint64 bits = AreaBits::kAny | (rule.marks >= 0 ? quint64(1) << rule.marks : 0);
+            mark(spots, rule.markRadius, [&](int tile) { areaOf_[tile] |= bits; });
+        }
         return placed;
     }
 
-    // A place a player's objects may go: the origin and what `fits` asks of a tile.
-    using Spot = std::array<int, 6>;
+    template <class Mark>
+    void mark(const QVector<int> &centres, int radius, Mark &&apply)
+    {
+        for (int c : centres) {
+            const int cx = grid_.x(c), cy = grid_.y(c);
+            looks_ += (2 * radius + 1) * (2 * radius + 1);
+            for (int y = qMax(0, cy - radius); y <= qMin(map_.side - 1, cy + radius); ++y) {
+                for (int x = qMax(0, cx - radius); x <= qMin(map_.side - 1, cx + radius); ++x)
+                    apply(y * map_.side + x);
+            }
+        }
+    }
 
     MapContext &map_;
     Grid &grid_;
-    // Places found full: tiles are only ever taken, so they stay full and a
-    // later block asking for the same place need not look again.
-    std::set<Spot> full_;
-    QVector<quint8> keptAway_;
-    QVector<bool> watery_;
+    const AreaBits areas_;
+    QVector<quint8> keptAway_;  // kept free by min_distance_group_placement
+    QVector<qint32> ownKept_;   // the block (stamp) whose groups keep the tile free
+    QVector<quint64> areaOf_;   // the actor areas each tile lies in, by bit
+    QVector<quint8> forestDistance_, cliffDistance_; // made when a rule first asks
+    QVector<bool> watery_, forest_;                  // by terrain
     Random random_;
+    std::set<Place> full_; // places found full
+    int stamp_ = 0;
     qint64 looks_ = 0;
 };
 

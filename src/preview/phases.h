@@ -22,6 +22,9 @@ struct MapContext {
     // `count` scaled from a 100x100 map to this one.
     qint64 scaled(qint64 count) const { return count * area / 10000; }
     void skip(int line, const QString &what) const { result.skipped.append({line, what}); }
+    // Notes that `count` blocks from `first` on were left out, past what the
+    // preview may spend on a phase.
+    void cut(const PlanBlock &first, int count) const { result.skipped.append({first.line, first.command, false, count}); }
 };
 
 void BuildLands(MapContext &map);

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorlin::preview {
@@ -19,6 +20,7 @@ namespace {
 constexpr QRgb kBackground = 0xFF1E1E1E;
 constexpr int kMargin = 8;
 constexpr int kMaxListed = 6; // lines of each list under the picture
+constexpr qreal kMostCovered = 0.05; // share of the map the objects' dots may hide
 
 QRgb Shade(quint32 rgb, int percent)
 {
@@ -110,14 +112,24 @@ void PaintMap(QPainter &painter, const PreviewResult &result, const QImage &tile
     painter.restore();
 
     const qreal k = TilePixels(toPicture);
-    const qreal dot = qMax<qreal>(3, std::round(k));
+    // Framed dots large enough to see, unless they would hide more than a
+    // twentieth of the map: then each is its tile's size, unframed, so that
+    // the terrain stays visible (and a script that fills the map shows full).
+    const auto drawn = [&](const PlacedObject &object) { return result.objectBlocks.value(object.block).style.drawn; };
+    const qint64 count = std::count_if(result.objects.begin(), result.objects.end(), drawn);
+    qreal dot = qMax<qreal>(3, std::round(k));
+    const qreal mapPixels = qAbs(toPicture.determinant()) * grid.tiles();
+    const bool framed = count * (dot + 2) * (dot + 2) <= kMostCovered * mapPixels;
+    if (!framed)
+        dot = qMax<qreal>(1, std::round(k));
     for (const PlacedObject &object : result.objects) {
-        if (!result.objectBlocks.value(object.block).style.drawn)
+        if (!drawn(object))
             continue;
         const QPointF at = toPicture.map(QPointF(grid.x(object.tile) + 0.5, grid.y(object.tile) + 0.5));
         const QRectF inner(std::round(at.x() - dot / 2), std::round(at.y() - dot / 2), dot, dot);
-        painter.fillRect(inner.adjusted(-1, -1, 1, 1),
-                         OutlineOn(tiles.pixel(grid.x(object.tile), grid.y(object.tile))));
+        if (framed)
+            painter.fillRect(inner.adjusted(-1, -1, 1, 1),
+                             OutlineOn(tiles.pixel(grid.x(object.tile), grid.y(object.tile))));
         painter.fillRect(inner, ObjectColour(result, object));
     }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace quorlin::preview {
 
@@ -64,7 +65,12 @@ const QHash<QString, QStringList> &Simulated()
             QStringLiteral("set_place_for_every_player"), QStringLiteral("set_gaia_object_only"),
             QStringLiteral("terrain_to_place_on"), QStringLiteral("min_distance_to_players"),
             QStringLiteral("max_distance_to_players"), QStringLiteral("min_distance_group_placement"),
-            QStringLiteral("place_on_specific_land_id")}},
+            QStringLiteral("place_on_specific_land_id"), QStringLiteral("layer_to_place_on"),
+            QStringLiteral("place_on_forest_zone"), QStringLiteral("avoid_forest_zone"),
+            QStringLiteral("avoid_cliff_zone"), QStringLiteral("actor_area"), QStringLiteral("actor_area_radius"),
+            QStringLiteral("actor_area_to_place_in"), QStringLiteral("avoid_actor_area"),
+            QStringLiteral("avoid_all_actor_areas"), QStringLiteral("temp_min_distance_group_placement"),
+            QStringLiteral("min_distance_to_map_edge"), QStringLiteral("set_circular_placement")}},
     };
     return table;
 }
@@ -98,7 +104,7 @@ int MapContext::team(int player) const
 
 QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radius)
 {
-    const int side = grid.side, far = INT_MAX / 2;
+    const int side = grid.side;
     QVector<quint8> mask(side * side, 0);
     if (qint64(centres.size()) * (2 * radius + 1) * (2 * radius + 1) <= mask.size()) {
         QVector<int> inside;
@@ -109,39 +115,42 @@ QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radi
         Stamp(grid, &mask, inside, radius);
         return mask;
     }
-    // Many centres: the distance to the nearest along the larger axis, in
-    // two sweeps over the grid, then cut at the radius.
-    QVector<int> distance(side * side, far);
-    int *d = distance.data();
+    // Many centres: the square around each is a row's window and then a
+    // column's, so mark what each row's window of 2r+1 tiles reaches, then
+    // slide a window of 2r+1 rows over those marks, counting per column.
+    QVector<quint8> centre(side * side, 0);
     for (int c : centres) {
-        if (c >= 0 && c < distance.size())
-            d[c] = 0;
+        if (c >= 0 && c < centre.size())
+            centre[c] = 1;
     }
+    QVector<quint8> across(side * side, 0);
+    std::vector<int> before(size_t(side) + 1);
     for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            int &v = d[y * side + x];
-            if (x > 0)
-                v = qMin(v, d[y * side + x - 1] + 1);
-            for (int dx = -1; y > 0 && dx <= 1; ++dx) {
-                if (x + dx >= 0 && x + dx < side)
-                    v = qMin(v, d[(y - 1) * side + x + dx] + 1);
-            }
-        }
+        const quint8 *row = centre.constData() + y * side;
+        for (int x = 0; x < side; ++x)
+            before[size_t(x) + 1] = before[size_t(x)] + row[x];
+        quint8 *out = across.data() + y * side;
+        for (int x = 0; x < side; ++x)
+            out[x] = before[size_t(qMin(side, x + radius + 1))] > before[size_t(qMax(0, x - radius))];
     }
-    for (int y = side - 1; y >= 0; --y) {
-        for (int x = side - 1; x >= 0; --x) {
-            int &v = d[y * side + x];
-            if (x < side - 1)
-                v = qMin(v, d[y * side + x + 1] + 1);
-            for (int dx = -1; y < side - 1 && dx <= 1; ++dx) {
-                if (x + dx >= 0 && x + dx < side)
-                    v = qMin(v, d[(y + 1) * side + x + dx] + 1);
-            }
-        }
+    std::vector<int> count(size_t(side), 0);
+    for (int y = 0; y < qMin(radius, side); ++y) {
+        for (int x = 0; x < side; ++x)
+            count[size_t(x)] += across[y * side + x];
     }
     quint8 *m = mask.data();
-    for (int i = 0; i < side * side; ++i)
-        m[i] = d[i] <= radius;
+    for (int y = 0; y < side; ++y) {
+        if (y + radius < side) {
+            for (int x = 0; x < side; ++x)
+                count[size_t(x)] += across[(y + radius) * side + x];
+        }
+        if (y - radius - 1 >= 0) {
+            for (int x = 0; x < side; ++x)
+                count[size_t(x)] -= across[(y - radius - 1) * side + x];
+        }
+        for (int x = 0; x < side; ++x)
+            m[y * side + x] = count[size_t(x)] > 0;
+    }
     return mask;
 }
 
@@ -167,25 +176,37 @@ void Stamp(const Grid &grid, QVector<quint8> *mask, const QVector<int> &centres,
     }
 }
 
+namespace {
+
 // Blocks per phase past which the rest are listed instead of simulated,
-// which keeps a script of millions of blocks to bounded time.
-constexpr int kMaxBlocksPerPhase = 256;
+// which keeps a script of millions of blocks to bounded time: as many as the
+// speed goals allow for each phase's cost per block. Lands have a cap of
+// their own (a land's index must fit the grid's cells).
+struct PhaseCap {
+    QVector<PlanBlock> MapPlan::*blocks;
+    int most;
+};
+constexpr PhaseCap kPhaseCaps[] = {
+    {&MapPlan::lands, 1 << 30},      {&MapPlan::elevations, 1024}, {&MapPlan::terrains, 8192},
+    {&MapPlan::connections, 64},     {&MapPlan::objects, 8192},
+};
+
+} // namespace
 
 PreviewResult BuildPreview(const MapPlan &whole, const PreviewOptions &options)
 {
     MapPlan trimmed;
     bool tooMany = false;
-    for (const QVector<PlanBlock> *blocks :
-         {&whole.lands, &whole.elevations, &whole.terrains, &whole.connections, &whole.objects})
-        tooMany = tooMany || blocks->size() > kMaxBlocksPerPhase;
+    for (const PhaseCap &cap : kPhaseCaps)
+        tooMany = tooMany || (whole.*cap.blocks).size() > cap.most;
     if (tooMany) {
         trimmed = whole;
-        for (QVector<PlanBlock> *blocks :
-             {&trimmed.lands, &trimmed.elevations, &trimmed.terrains, &trimmed.connections, &trimmed.objects}) {
-            if (blocks->size() > kMaxBlocksPerPhase) {
-                const PlanBlock &first = blocks->at(kMaxBlocksPerPhase);
-                trimmed.skipped.append({first.line, first.command, false, int(blocks->size()) - kMaxBlocksPerPhase});
-                blocks->resize(kMaxBlocksPerPhase);
+        for (const PhaseCap &cap : kPhaseCaps) {
+            QVector<PlanBlock> &blocks = trimmed.*cap.blocks;
+            if (blocks.size() > cap.most) {
+                const PlanBlock &first = blocks.at(cap.most);
+                trimmed.skipped.append({first.line, first.command, false, int(blocks.size()) - cap.most});
+                blocks.resize(cap.most);
             }
         }
     }
@@ -202,8 +223,6 @@ PreviewResult BuildPreview(const MapPlan &whole, const PreviewOptions &options)
          {&plan.lands, &plan.elevations, &plan.terrains, &plan.connections, &plan.objects})
         ListUnsimulated(*blocks, &result.skipped);
     ListUnsimulated(plan.sections, &result.skipped);
-    std::stable_sort(result.skipped.begin(), result.skipped.end(),
-                     [](const Skipped &a, const Skipped &b) { return a.line < b.line; });
 
     MapContext map{plan, result, result.grid, side, result.options.players, qint64(side) * side};
     BuildLands(map);
@@ -212,6 +231,8 @@ PreviewResult BuildPreview(const MapPlan &whole, const PreviewOptions &options)
     PaintTerrains(map);
     BuildConnections(map);
     PlaceObjects(map);
+    std::stable_sort(result.skipped.begin(), result.skipped.end(),
+                     [](const Skipped &a, const Skipped &b) { return a.line < b.line; });
     return result;
 }
 

@@ -48,8 +48,20 @@ QStringList PreviewWarnings(const PreviewResult &result)
     };
     // clang-format on
     QStringList lines;
+    int firstCut = 0, cut = 0;
     for (const ObjectBlockReport &block : result.objectBlocks) {
+        if (block.cutShort) {
+            firstCut = cut++ == 0 ? block.line : firstCut;
+            continue;
+        }
+        // Groups when whole groups found no place; else the objects, which
+        // for a block without groups are its groups of one.
+        const bool byGroups = block.grouped && block.groupsPlaced < block.groups;
         int wanted = block.groups, missing = block.groups - block.groupsPlaced;
+        if (block.grouped && !byGroups) {
+            wanted = block.objectsWanted;
+            missing = block.objectsWanted - block.objects;
+        }
         if (missing <= 0)
             continue;
         int form = 0;
@@ -61,9 +73,11 @@ QStringList PreviewWarnings(const PreviewResult &result)
                 missing /= block.sets;
             }
         }
-        QString line = Ui::tr(kMissing[block.grouped][form]).arg(block.line).arg(block.name).arg(wanted).arg(missing);
+        QString line = Ui::tr(kMissing[byGroups][form]).arg(block.line).arg(block.name).arg(wanted).arg(missing);
         lines << (form == 2 ? line.arg(block.sets) : line);
     }
+    if (cut > 0)
+        lines << Ui::tr("第 %1 行起 %2 个单位块超出预览时限，没有全部放下").arg(firstCut).arg(cut);
     return lines;
 }
 

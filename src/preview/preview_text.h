@@ -8,7 +8,8 @@ namespace quorlin::preview {
 
 // "近似预览 · 种子 N", so that nobody takes the picture for the game's own map.
 QString PreviewCaption(quint64 seed);
-// One line per object block whose groups did not all find a place.
+// One line per object block whose objects did not all find a place, and one
+// for the blocks the phase's time cut short.
 QStringList PreviewWarnings(const PreviewResult &result);
 // One line per word left out, with its line in the script.
 QStringList SkippedLines(const PreviewResult &result);

@@ -8,7 +8,7 @@ namespace quorlin::preview {
 
 namespace {
 
-enum Flag : quint8 { kWater = 1, kForest = 2, kHidden = 4 };
+enum Flag : quint8 { kWater = 1, kForest = 2, kHidden = 4, kTrees = 8 };
 
 struct StyleRow {
     const char *part; // matched anywhere in the name
@@ -101,7 +101,7 @@ constexpr StyleRow kObjects[] = {
     {"MACAW",     kOther, kHidden},
     {"STORK",     kOther, kHidden},
     {"VULTURE",   kOther, kHidden},
-    {"TREE",      kTree, 0},
+    {"TREE",      kTree, kTrees},
 };
 // clang-format on
 
@@ -112,9 +112,10 @@ Style Find(const StyleRow (&rows)[N], const QString &name, quint32 fallback)
 {
     for (const StyleRow &row : rows) {
         if (name.contains(QLatin1String(row.part)))
-            return {row.rgb, bool(row.flags & kWater), bool(row.flags & kForest), !(row.flags & kHidden)};
+            return {row.rgb, bool(row.flags & kWater), bool(row.flags & kForest), !(row.flags & kHidden),
+                    bool(row.flags & kTrees)};
     }
-    return {fallback, false, false, true};
+    return {fallback, false, false, true, false};
 }
 
 } // namespace

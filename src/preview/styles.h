@@ -11,6 +11,7 @@ struct Style {
     bool water = false;     // terrain: open water; object: stands on water
     bool forest = false;    // terrain: trees stand on it
     bool drawn = true;      // object: false for helpers that only mark places, and for decoration
+    bool tree = false;      // object: a tree, which may stand in a forest
 };
 
 // By the name's class (its first matching row): unknown terrains are grey.

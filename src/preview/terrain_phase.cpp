@@ -11,6 +11,9 @@ namespace {
 
 constexpr int kMaxSpacing = 8;
 constexpr int kPlayerClearance = 13;
+// Tiles tried and painted per tile of the map, past which the later
+// patches are left out (and listed).
+constexpr qint64 kWorkPerMap = 48;
 
 // How a patch lays its terrain: as the tile's terrain, or as a look over
 // (the tile keeps its kind and colour) or under it (the new terrain gives
@@ -75,7 +78,13 @@ void PaintTerrains(MapContext &map)
     quint16 blockNumber = 0;
     // Regions are kept from block to block with their memory.
     std::vector<std::unique_ptr<Clump>> pool;
-    for (const PlanBlock &block : map.plan.terrains) {
+    qint64 work = 0;
+    for (int b = 0; b < map.plan.terrains.size(); ++b) {
+        const PlanBlock &block = map.plan.terrains[b];
+        if (work > kWorkPerMap * map.area) {
+            map.cut(block, int(map.plan.terrains.size()) - b);
+            break;
+        }
         const Patch patch = ReadPatch(map, block);
         if (patch.tiles <= 0)
             continue;
@@ -107,7 +116,7 @@ void PaintTerrains(MapContext &map)
         };
         const int wanted = int(qMin<qint64>(patch.clumps, patch.tiles));
         int count = 0;
-        for (int misses = 0; count < wanted && misses < 256;) {
+        for (int misses = 0; count < wanted && misses < 256; ++work) {
             const int tile = random.below(int(map.area));
             if (owner.at(tile) == -1 && accept(tile)) {
                 if (size_t(count) == pool.size())
@@ -129,6 +138,7 @@ void PaintTerrains(MapContext &map)
         qint16 *paintedOf = painted.data(), *layerOf = grid.layer.data();
         qint32 *lineOf = grid.terrainLine.data();
         for (auto clump = clumps; clump != end; ++clump) {
+            work += (*clump)->size();
             for (int tile : (*clump)->tiles()) {
                 ownerOf[tile] = -1;
                 if (patch.mask == kOver) {
