@@ -69,7 +69,7 @@ public:
                 if (noPlace || looks_ > allowed) {
                     // Wanted, never tried.
                     report.groups += rule.groups - g;
-                    report.objectsWanted += (rule.groups - g) * rule.objects;
+                    report.objectsWanted += qint64(rule.groups - g) * rule.objects;
                     report.cutShort = report.cutShort || (!noPlace && looks_ > allowed);
                     break;
                 }
