@@ -21,7 +21,7 @@ constexpr int kAttempts = 64;
 // Tiles looked at per block and in the whole phase, past which the rest of
 // the objects are not tried (and the notes say so).
 constexpr qint64 kLooksPerBlock = 2000000;
-constexpr qint64 kLooksInAll = 8000000;
+constexpr qint64 kLooksInAll = 4000000;
 
 // The tiles one set of a block may still use, once listed.
 struct Candidates {
@@ -69,7 +69,7 @@ public:
                 if (noPlace || looks_ > allowed) {
                     // Wanted, never tried.
                     report.groups += rule.groups - g;
-                    report.objectsWanted += (rule.groups - g) * rule.objects;
+                    report.objectsWanted += qint64(rule.groups - g) * rule.objects;
                     report.cutShort = report.cutShort || (!noPlace && looks_ > allowed);
                     break;
                 }

@@ -84,7 +84,7 @@ struct ObjectBlockReport {
     int objects = 0;      // objects standing
     bool grouped = false; // number_of_groups was written; else each group is one object
     int sets = 1;         // the players when each gets a set of its own, else 1
-    int objectsWanted = 0; // objects its groups asked for, over all sets (untried ones at their mean size)
+    qint64 objectsWanted = 0; // objects its groups asked for, over all sets (untried ones at their mean size)
     bool cutShort = false; // the preview's time budget, not the block's rules, stopped it
 };
 

@@ -57,7 +57,7 @@ QStringList PreviewWarnings(const PreviewResult &result)
         // Groups when whole groups found no place; else the objects, which
         // for a block without groups are its groups of one.
         const bool byGroups = block.grouped && block.groupsPlaced < block.groups;
-        int wanted = block.groups, missing = block.groups - block.groupsPlaced;
+        qint64 wanted = block.groups, missing = block.groups - block.groupsPlaced;
         if (block.grouped && !byGroups) {
             wanted = block.objectsWanted;
             missing = block.objectsWanted - block.objects;

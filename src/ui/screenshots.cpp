@@ -138,6 +138,30 @@ bool SaveWithOverlay(QWidget *window, QWidget *over, const QString &path)
     return Saved(picture.save(path), path);
 }
 
+// Islands raised out of the sea with beaches at their rims, a snow look
+// laid over grass, forests and each player's gold kept to its island.
+const char kIslandsScript[] = "<PLAYER_SETUP>\nrandom_placement\n"
+                              "<LAND_GENERATION>\nbase_terrain DEEP_WATER\n"
+                              "create_player_lands { terrain_type GRASS land_percent 40 base_size 10 base_elevation 4\n"
+                              "  circle_radius 32 8 left_border 8 right_border 8 top_border 8 bottom_border 8\n"
+                              "  border_fuzziness 10 other_zone_avoidance_distance 6 }\n"
+                              "create_land { terrain_type DESERT number_of_tiles 700 land_position 50 50 base_elevation 2\n"
+                              "  land_id 9 }\n"
+                              "<TERRAIN_GENERATION>\n"
+                              "create_terrain BEACH { base_terrain GRASS land_percent 40 number_of_clumps 60 height_limits 0 1 }\n"
+                              "create_terrain BEACH { base_terrain DESERT land_percent 10 height_limits 0 0 }\n"
+                              "create_terrain SNOW { base_terrain GRASS land_percent 8 number_of_clumps 6 terrain_mask 1 }\n"
+                              "create_terrain FOREST { base_terrain GRASS land_percent 9 number_of_clumps 14\n"
+                              "  set_avoid_player_start_areas }\n"
+                              "create_terrain WATER { base_terrain DEEP_WATER land_percent 20 number_of_clumps 30 }\n"
+                              "<OBJECTS_GENERATION>\n"
+                              "create_object GOLD { number_of_objects 5 number_of_groups 2 set_tight_grouping\n"
+                              "  set_place_for_every_player min_distance_to_players 8 max_distance_to_players 16 }\n"
+                              "create_object RELIC { number_of_objects 3 place_on_specific_land_id 9 }\n"
+                              "create_object DEER { number_of_objects 4 set_place_for_every_player place_on_forest_zone\n"
+                              "  max_distance_to_players 20 }\n"
+                              "create_object SHORE_FISH { number_of_objects 40 min_distance_to_map_edge 4 }\n";
+
 // The script page helping with the language: the meaning of a word under
 // the mouse, and the completion list for a word begun in a block.
 bool ShootHelp(MainWindow &window, const QDir &out)
@@ -243,6 +267,19 @@ int Shoot(const QString &dir)
         ok = preview->settle(20000) && Save(&window, out.filePath(name)) && ok;
         if (page < WizardModel::kLastPage)
             model.next();
+    }
+    // The script page's own text, raised islands on masked terrain: the
+    // preview follows it as it follows any hand edit, which is undone after.
+    if (auto *editor = window.findChild<ScriptEditor *>()) {
+        window.resize(1400, 900);
+        QTextCursor all(editor->edit()->document());
+        all.beginEditBlock();
+        all.select(QTextCursor::Document);
+        all.insertText(QString::fromLatin1(kIslandsScript));
+        all.endEditBlock();
+        ok = preview->settle(20000) && Save(&window, out.filePath(QStringLiteral("preview_islands.png"))) && ok;
+        editor->edit()->undo();
+        ok = preview->settle(20000) && ok;
     }
     window.showPreview(false);
     window.resize(normal);
