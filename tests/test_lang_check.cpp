@@ -83,6 +83,7 @@ void LangCheckTest::plantedFault_data()
     row("stray open", "create_land { terrain_type DESERT } @{\n", "brace-stray-open", true);
     row("no block", "<OBJECTS_GENERATION>\n@create_object GOLD\n", "block-missing", true);
     row("if open at the end", "@if TINY_MAP\n  base_terrain DESERT\n", "if-unclosed", false);
+    row("if open over sections", "@if TINY_MAP\n  base_terrain DESERT\n<OBJECTS_GENERATION>\n", "if-unclosed", true);
     row("random never closed", "@start_random percent_chance 50 #define A\n", "random-unclosed", true);
     row("else alone", "@else\n", "flow-unmatched", true);
     row("elseif after else", "if A #define B else #define C @elseif D #define E endif\n", "flow-after-else", true);

@@ -351,6 +351,15 @@ private:
         return !node.stray.empty() ? node.stray.back() : !node.args.empty() ? node.args.back() : node.head;
     }
 
+    static bool HoldsSection(const Node &group)
+    {
+        for (const Branch &b : group.branches)
+            for (const Node &n : b.nodes)
+                if (n.kind == NodeKind::Section)
+                    return true;
+        return false;
+    }
+
     static bool EndsInBlocklessCommand(const Node &group)
     {
         for (const Branch &b : group.branches)
@@ -394,8 +403,10 @@ private:
                             Ui::tr("这个 { 没有对应的 }：请在块的最后一个属性后面补上 }。"));
             break;
         case Frame::IfBranch:
-            // Some scripts leave the last if open on purpose at the end.
-            problems_.add("if-unclosed", atEnd ? Severity::Warning : Severity::Error, frame.owner->head,
+            // Some scripts leave the last if open on purpose at the end; one
+            // that holds a section header swallows the sections after it.
+            problems_.add("if-unclosed", atEnd && !HoldsSection(*frame.owner) ? Severity::Warning : Severity::Error,
+                          frame.owner->head,
                           Ui::tr("这个 if 没有对应的 endif：请在它的最后一个分支后面补上 endif。"));
             break;
         case Frame::RandomBranch:
