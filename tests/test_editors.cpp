@@ -3,24 +3,17 @@
 #include <QtTest>
 
 #include "core/settings.h"
+#include "test_settings_support.h"
 #include "editors/editors.h"
 #include "script/item_blocks.h"
 #include "script/object_block.h"
 #include "test_script_support.h"
 
 using namespace quorlin;
+using testing::With;
 using testing::Lines;
 
 namespace {
-
-Settings With(const QStringList &assignments)
-{
-    Settings s;
-    for (const QString &a : assignments)
-        if (const QString error = s.setFromString(a.section('=', 0, 0), a.section('=', 1)); !error.isEmpty())
-            qFatal("%s", qPrintable(error));
-    return s;
-}
 
 // The body lines between "{" and "}", the last empty one left out.
 QStringList Body(const QString &block)

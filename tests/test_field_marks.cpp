@@ -3,20 +3,13 @@
 #include <QtTest>
 
 #include "core/settings.h"
+#include "test_settings_support.h"
 #include "fields/field_marks.h"
 
 using namespace quorlin;
+using testing::With;
 
 namespace {
-
-Settings With(const QStringList &assignments)
-{
-    Settings s;
-    for (const QString &a : assignments)
-        if (const QString error = s.setFromString(a.section('=', 0, 0), a.section('=', 1)); !error.isEmpty())
-            qFatal("%s", qPrintable(error));
-    return s;
-}
 
 // The mark of `field`, or one with the field's name "absent" when it is not judged now.
 FieldMark MarkOf(const Settings &s, const QString &field)

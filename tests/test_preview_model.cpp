@@ -6,29 +6,18 @@
 #include "preview/map_sizes.h"
 #include "preview/preview_engine.h"
 #include "preview/script_plan.h"
+#include "test_preview_support.h"
 #include "preview/styles.h"
 
 #include <cmath>
 
 using namespace quorlin::preview;
+using testing::Build;
+using testing::Options;
 
 namespace {
 
 constexpr int kSeeds = 12;
-
-PreviewOptions Options(quint64 seed, int players = 2, int size = 0)
-{
-    PreviewOptions options;
-    options.seed = seed;
-    options.players = players;
-    options.sizeIndex = size;
-    return options;
-}
-
-PreviewResult Build(const QString &script, const PreviewOptions &options)
-{
-    return BuildPreview(PlanScript(script, options), options);
-}
 
 QString LayerAt(const Grid &grid, int tile) { return grid.layer[tile] < 0 ? QString() : grid.terrainNames[grid.layer[tile]]; }
 

@@ -6,25 +6,14 @@
 #include "preview/preview_engine.h"
 #include "preview/preview_text.h"
 #include "preview/script_plan.h"
+#include "test_preview_support.h"
 #include "preview/styles.h"
 
 using namespace quorlin::preview;
+using testing::Build;
+using testing::Options;
 
 namespace {
-
-PreviewOptions Options(quint64 seed, int players = 2, int size = 0)
-{
-    PreviewOptions options;
-    options.seed = seed;
-    options.players = players;
-    options.sizeIndex = size;
-    return options;
-}
-
-PreviewResult Build(const QString &script, const PreviewOptions &options)
-{
-    return BuildPreview(PlanScript(script, options), options);
-}
 
 // The tiles of the objects of the block at `line`.
 QVector<int> TilesOf(const PreviewResult &result, int line)
