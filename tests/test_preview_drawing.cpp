@@ -1,9 +1,10 @@
 // Drawing the preview: tiles to the picture and back at any size, objects
 // large enough to see on the largest map, and what a tile says about the
-// script lines that made it.
+// script lines that made it; the picture's file keeps every pixel.
 #include <QtTest>
 
 #include "preview/map_sizes.h"
+#include "preview/picture_file.h"
 #include "preview/preview_drawing.h"
 #include "preview/preview_text.h"
 #include "preview/styles.h"
@@ -48,6 +49,7 @@ private slots:
     void tilesGoToThePictureAndBack();
     void objectsShowOnTheLargestMap();
     void eachTileKnowsTheLinesThatMadeIt();
+    void theFileKeepsEveryPixel();
 };
 
 void PreviewDrawingTest::tilesGoToThePictureAndBack()
@@ -114,6 +116,21 @@ void PreviewDrawingTest::eachTileKnowsTheLinesThatMadeIt()
     QVERIFY2(report.contains(QStringLiteral("（第 %1 行）").arg(grid.terrainLine[tile])), qPrintable(report));
     QVERIFY(TileReport(result, -1).isEmpty());
     QVERIFY(TileReport(result, grid.tiles()).isEmpty());
+}
+
+void PreviewDrawingTest::theFileKeepsEveryPixel()
+{
+    const QImage opaque = DrawPreview(Build("tiny"), false);
+    QImage clear(7, 5, QImage::Format_ARGB32);
+    clear.fill(QColor(10, 200, 30, 90));
+    clear.setPixelColor(6, 4, Qt::transparent);
+    for (const QImage &image : {opaque, clear}) {
+        const QImage back = QImage::fromData(PngBytes(image), "PNG");
+        QCOMPARE(back.size(), image.size());
+        QCOMPARE(back.hasAlphaChannel(), image.hasAlphaChannel());
+        QCOMPARE(back.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
+    }
+    QVERIFY(PngBytes(QImage()).isEmpty());
 }
 
 QTEST_MAIN(PreviewDrawingTest)

@@ -3,18 +3,15 @@
 #include "core/text_files.h"
 #include "core/ui_text.h"
 #include "preview/contact_sheet.h"
+#include "preview/picture_file.h"
 #include "preview/preview_drawing.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <cstdio>
 
 namespace quorlin {
 
 namespace {
-
-// Qt's PNG writer takes 0–100 for compression levels 9–0; 85 is level 1.
-constexpr int kPngQuality = 85;
 
 void Say(const QString &line)
 {
@@ -66,12 +63,11 @@ int RunPreviewCommand(int argc, char *argv[], const PreviewRequest &request)
     for (const QString &line : notes)
         Say(QStringLiteral("quorlin: ") + line);
 
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    // Light compression: the picture is a few flat colours, so the file is
-    // hardly larger, and compressing it hard took as long as the drawing.
-    image.save(&buffer, "PNG", kPngQuality);
+    const QByteArray png = preview::PngBytes(image);
+    if (png.isEmpty()) {
+        Say(QStringLiteral("quorlin: cannot encode the picture of %1").arg(request.output));
+        return 1;
+    }
     QString error;
     if (!WriteFileAtomically(request.output, png, &error)) {
         Say(QStringLiteral("quorlin: cannot write %1: %2").arg(request.output, error));
