@@ -4,7 +4,10 @@
 // another seed; the median of the rounds is compared with its target
 // (wall-clock time; the thread's CPU time is printed beside it).
 //
-//   quorlin_preview_bench [--heavy] SCRIPT.rms [ROUNDS]
+//   quorlin_preview_bench [--heavy | --size SIZE] SCRIPT.rms [ROUNDS]
+//
+// --size times one map size alone against the target of its kind, for
+// profiling one size at a time.
 #include "lang/reader.h"
 #include "preview/map_sizes.h"
 #include "preview/preview_drawing.h"
@@ -75,12 +78,16 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const bool heavy = argc > 1 && std::strcmp(argv[1], "--heavy") == 0;
+    const char *only = argc > 2 && std::strcmp(argv[1], "--size") == 0 ? argv[2] : nullptr;
     if (heavy) {
         --argc;
         ++argv;
+    } else if (only) {
+        argc -= 2;
+        argv += 2;
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: quorlin_preview_bench [--heavy] SCRIPT.rms [ROUNDS]\n");
+        std::fprintf(stderr, "usage: quorlin_preview_bench [--heavy | --size SIZE] SCRIPT.rms [ROUNDS]\n");
         return 2;
     }
     QFile file(QString::fromLocal8Bit(argv[1]));
@@ -92,6 +99,8 @@ int main(int argc, char *argv[])
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
     if (heavy)
         return Time(script, "giant", 150, rounds) ? 0 : 1;
+    if (only)
+        return Time(script, only, std::strcmp(only, "giant") == 0 ? 15 : 6, rounds) ? 0 : 1;
     const bool medium = Time(script, "medium", 6, rounds);
     const bool giant = Time(script, "giant", 15, rounds);
     return medium && giant ? 0 : 1;

@@ -38,7 +38,7 @@ void BuildCliffs(MapContext &map)
     for (int i = 0; i < watery.size(); ++i)
         watery[i] = TerrainStyle(grid.terrainNames[i]).water;
     for (int tile = 0; tile < map.area; ++tile) {
-        if (watery[grid.terrain[tile]])
+        if (watery.at(grid.terrain.at(tile)))
             water << tile;
     }
     const QVector<quint8> nearWater = NearMask(grid, water, fromWater);

@@ -95,13 +95,21 @@ void Join(MapContext &map, const QVector<int> &cost, const QVector<int> &origins
         buckets[0].push_back(origins[i]);
         ++waiting;
     }
-    // Read through plain pointers: the writes to the search's own arrays
-    // would otherwise make the compiler fetch each array's address again.
-    const quint8 *cliff = grid.cliff.constData(), *terrain = grid.terrain.constData();
-    const int *costOf = cost.constData();
-    auto price = [&](int tile) {
-        return cliff[tile] ? 0 : (source[tile] >= 0 && dist[tile] == 0) ? 1 : costOf[terrain[tile]];
-    };
+    // Each tile's price, worked out once: nothing on a cliff, an origin's
+    // own tile at the least, the block's cost per terrain elsewhere.
+    std::vector<int> priceOf(size_t(map.area));
+    {
+        const quint8 *cliff = grid.cliff.constData(), *terrain = grid.terrain.constData();
+        const int *costOf = cost.constData();
+        for (int tile = 0; tile < map.area; ++tile)
+            priceOf[size_t(tile)] = cliff[tile] ? 0 : costOf[terrain[tile]];
+        for (int origin : origins) {
+            if (!cliff[origin])
+                priceOf[size_t(origin)] = 1;
+        }
+    }
+    const int *price = priceOf.data();
+    const int side = map.side;
     QHash<quint64, Meeting> meetings;
     bool changed = false;
     for (int d = 0; waiting > 0; ++d) {
@@ -122,12 +130,13 @@ void Join(MapContext &map, const QVector<int> &cost, const QVector<int> &origins
             if (dist[tile] != d)
                 continue;
             const int x = grid.x(tile), y = grid.y(tile);
-            const int next[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
-            for (const auto &n : next) {
-                if (!grid.inside(n[0], n[1]))
+            // West, east, north, south: the order decides between paths of equal cost.
+            const int next[4] = {x > 0 ? tile - 1 : -1, x < side - 1 ? tile + 1 : -1, y > 0 ? tile - side : -1,
+                                 y < side - 1 ? tile + side : -1};
+            for (const int step : next) {
+                if (step < 0)
                     continue;
-                const int step = n[1] * map.side + n[0];
-                const int c = price(step);
+                const int c = price[step];
                 if (c <= 0)
                     continue;
                 if (source[step] >= 0 && source[step] != source[tile] && dist[step] <= d) {

@@ -140,16 +140,17 @@ void BuildElevation(MapContext &map)
         int clumps = block.number(QStringLiteral("number_of_clumps"), 1, 1, kMaxClumps);
         ScaleByMapSize(map, block, &tiles, &clumps);
         const int spacing = block.number(QStringLiteral("spacing"), 1, 1, 100);
+        const Grid &seen = grid; // a const view reads without QVector's sharing checks
         auto free = [&](int tile) {
-            return grid.height[tile] == 0 && !nearPlayers[tile] && (!onBase || grid.terrain[tile] == base)
-                   && (!onLayer || grid.layer[tile] == layer);
+            return seen.height[tile] == 0 && !nearPlayers[tile] && (!onBase || seen.terrain[tile] == base)
+                   && (!onLayer || seen.layer[tile] == layer);
         };
         std::vector<std::unique_ptr<Clump>> hills;
         const int first = nextId;
         for (int c = 0; c < clumps && c < tiles; ++c) {
             for (int attempt = 0; attempt < 64; ++attempt, ++work) {
                 const int tile = random.below(int(map.area));
-                if (owner[tile] == -1 && free(tile)) {
+                if (owner.at(tile) == -1 && free(tile)) {
                     hills.push_back(std::make_unique<Clump>(map.side, &owner, nextId, 8));
                     hills.back()->add(tile);
                     ++nextId;

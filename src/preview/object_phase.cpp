@@ -7,6 +7,8 @@
 #include <QRect>
 
 #include <array>
+#include <climits>
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -35,10 +37,10 @@ public:
         : map_(map), grid_(map.grid), areas_(map.plan.objects), keptAway_(int(map.area), 0),
           ownKept_(int(map.area), 0), areaOf_(int(map.area), 0), random_(map.random(6))
     {
-        for (const QString &name : grid_.terrainNames) {
-            const Style style = TerrainStyle(name);
-            watery_ << style.water;
-            forest_ << style.forest;
+        for (int t = 0; t < grid_.terrainNames.size(); ++t) {
+            const Style style = TerrainStyle(grid_.terrainNames[t]);
+            watery_[size_t(t)] = style.water;
+            forest_[size_t(t)] = style.forest;
         }
         if (areas_.overflowLine() > 0)
             map.skip(areas_.overflowLine(), QStringLiteral("actor_area_to_place_in"));
@@ -104,7 +106,7 @@ private:
     {
         QVector<quint8> trees(grid_.tiles(), 0);
         for (int tile = 0; tile < grid_.tiles(); ++tile)
-            trees[tile] = forest_.value(grid_.terrain[tile]);
+            trees[tile] = forest_[grid_.terrain.at(tile)];
         return trees;
     }
 
@@ -124,14 +126,16 @@ private:
     // Whether an object of `rule` may stand on `tile` for the player whose origin is `origin`.
     bool fits(const ObjectRule &rule, int origin, int tile) const
     {
-        const int kind = grid_.terrain[tile];
-        if (grid_.object[tile] >= 0 || grid_.cliff[tile] || keptAway_[tile] || ownKept_[tile] == stamp_
-            || watery_.value(kind) != rule.water || (forest_.value(kind) && !rule.tree))
+        // Read through a const view: a non-const QVector checks for sharing on every access.
+        const Grid &grid = grid_;
+        const int kind = grid.terrain[tile];
+        if (grid.object[tile] >= 0 || grid.cliff[tile] || keptAway_[tile] || ownKept_[tile] == stamp_
+            || watery_[kind] != rule.water || (forest_[kind] && !rule.tree))
             return false;
-        if ((rule.terrain >= 0 && kind != rule.terrain) || (rule.layer >= 0 && grid_.layer[tile] != rule.layer))
+        if ((rule.terrain >= 0 && kind != rule.terrain) || (rule.layer >= 0 && grid.layer[tile] != rule.layer))
             return false;
         if (rule.edge > 0) {
-            const int x = grid_.x(tile), y = grid_.y(tile), far = map_.side - 1 - rule.edge;
+            const int x = grid.x(tile), y = grid.y(tile), far = map_.side - 1 - rule.edge;
             if (x < rule.edge || y < rule.edge || x > far || y > far)
                 return false;
         }
@@ -141,16 +145,34 @@ private:
             return false;
         if ((areaOf_[tile] & rule.areaIn) != rule.areaIn || (areaOf_[tile] & rule.areaOut))
             return false;
-        if (rule.landId != INT_MIN
-            && (grid_.land[tile] < 0 || map_.result.lands[grid_.land[tile]].landId != rule.landId))
+        const PreviewResult &result = map_.result;
+        if (rule.landId != INT_MIN && (grid.land[tile] < 0 || result.lands[grid.land[tile]].landId != rule.landId))
             return false;
         if (origin >= 0)
             return withinReach(rule, origin, tile, true);
-        for (int start : map_.result.playerOrigins) {
+        for (int start : result.playerOrigins) {
             if (start >= 0 && rule.nearest > 0 && !withinReach(rule, start, tile, false))
                 return false;
         }
         return true;
+    }
+
+    // How far either side of the player's column the tiles of a row `dy`
+    // rows from the player lie nearer than the rule allows; -1 for none.
+    static int innerGap(const ObjectRule &rule, int dy)
+    {
+        if (rule.nearest <= 0 || qAbs(dy) >= rule.nearest)
+            return -1;
+        if (!rule.circular)
+            return rule.nearest - 1;
+        // The largest gap with gap^2 + dy^2 below nearest^2.
+        const qint64 room = qint64(rule.nearest) * rule.nearest - qint64(dy) * dy;
+        qint64 gap = qint64(std::sqrt(double(room)));
+        while (gap * gap >= room)
+            --gap;
+        while ((gap + 1) * (gap + 1) < room)
+            ++gap;
+        return int(gap);
     }
 
     // The tiles a set may use lie in this box: around the player's origin
@@ -180,8 +202,13 @@ private:
             candidates->listed = true;
             looks_ += qint64(box.width()) * box.height();
             for (int y = box.top(); y <= box.bottom(); ++y) {
+                // Tiles nearer the player than the rule allows never fit: skip them.
+                const int gap = origin >= 0 ? innerGap(rule, y - grid_.y(origin)) : -1;
+                const int skipFrom = gap >= 0 ? grid_.x(origin) - gap : INT_MAX, skipTo = grid_.x(origin) + gap;
                 for (int x = box.left(); x <= box.right(); ++x) {
-                    if (fits(rule, origin, y * map_.side + x))
+                    if (x >= skipFrom && x <= skipTo)
+                        x = skipTo + 1;
+                    if (x <= box.right() && fits(rule, origin, y * map_.side + x))
                         candidates->tiles.push_back(y * map_.side + x);
                 }
             }
@@ -262,7 +289,7 @@ private:
     QVector<qint32> ownKept_;   // the block (stamp) whose groups keep the tile free
     QVector<quint64> areaOf_;   // the actor areas each tile lies in, by bit
     QVector<quint8> forestDistance_, cliffDistance_; // made when a rule first asks
-    QVector<bool> watery_, forest_;                  // by terrain
+    std::array<bool, 256> watery_{}, forest_{};      // by terrain
     Random random_;
     std::set<Place> full_; // places found full
     int stamp_ = 0;

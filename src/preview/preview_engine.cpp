@@ -118,15 +118,15 @@ QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radi
     // Many centres: the square around each is a row's window and then a
     // column's, so mark what each row's window of 2r+1 tiles reaches, then
     // slide a window of 2r+1 rows over those marks, counting per column.
-    QVector<quint8> centre(side * side, 0);
+    std::vector<quint8> centre(size_t(side) * side, 0);
     for (int c : centres) {
-        if (c >= 0 && c < centre.size())
-            centre[c] = 1;
+        if (c >= 0 && c < side * side)
+            centre[size_t(c)] = 1;
     }
-    QVector<quint8> across(side * side, 0);
+    std::vector<quint8> across(size_t(side) * side, 0);
     std::vector<int> before(size_t(side) + 1);
     for (int y = 0; y < side; ++y) {
-        const quint8 *row = centre.constData() + y * side;
+        const quint8 *row = centre.data() + y * side;
         for (int x = 0; x < side; ++x)
             before[size_t(x) + 1] = before[size_t(x)] + row[x];
         quint8 *out = across.data() + y * side;
@@ -136,17 +136,17 @@ QVector<quint8> NearMask(const Grid &grid, const QVector<int> &centres, int radi
     std::vector<int> count(size_t(side), 0);
     for (int y = 0; y < qMin(radius, side); ++y) {
         for (int x = 0; x < side; ++x)
-            count[size_t(x)] += across[y * side + x];
+            count[size_t(x)] += across[size_t(y * side + x)];
     }
     quint8 *m = mask.data();
     for (int y = 0; y < side; ++y) {
         if (y + radius < side) {
             for (int x = 0; x < side; ++x)
-                count[size_t(x)] += across[(y + radius) * side + x];
+                count[size_t(x)] += across[size_t((y + radius) * side + x)];
         }
         if (y - radius - 1 >= 0) {
             for (int x = 0; x < side; ++x)
-                count[size_t(x)] -= across[(y - radius - 1) * side + x];
+                count[size_t(x)] -= across[size_t((y - radius - 1) * side + x)];
         }
         for (int x = 0; x < side; ++x)
             m[y * side + x] = count[size_t(x)] > 0;

@@ -1,5 +1,6 @@
 #include "preview/styles.h"
 
+#include <QHash>
 #include <QtGlobal>
 
 #include <iterator>
@@ -118,17 +119,38 @@ Style Find(const StyleRow (&rows)[N], const QString &name, quint32 fallback)
     return {fallback, false, false, true, false};
 }
 
+// Looks a name up once per thread: the phases ask for the same few names
+// block after block, and each lookup searches the table for parts of names.
+// Kept bounded for scripts that invent endless names.
+template <class Make>
+Style Remembered(QHash<QString, Style> &known, const QString &name, Make &&make)
+{
+    const auto it = known.constFind(name);
+    if (it != known.constEnd())
+        return *it;
+    if (known.size() >= 4096)
+        known.clear();
+    return *known.insert(name, make());
+}
+
 } // namespace
 
-Style TerrainStyle(const QString &terrain) { return Find(kTerrains, terrain, 0x808080); }
+Style TerrainStyle(const QString &terrain)
+{
+    thread_local QHash<QString, Style> known;
+    return Remembered(known, terrain, [&] { return Find(kTerrains, terrain, 0x808080); });
+}
 
 Style ObjectStyle(const QString &object)
 {
-    Style style = Find(kObjects, object, kOther);
-    bool number = false;
-    object.toInt(&number);
-    style.drawn = style.drawn && !number && !object.isEmpty();
-    return style;
+    thread_local QHash<QString, Style> known;
+    return Remembered(known, object, [&] {
+        Style style = Find(kObjects, object, kOther);
+        bool number = false;
+        object.toInt(&number);
+        style.drawn = style.drawn && !number && !object.isEmpty();
+        return style;
+    });
 }
 
 quint32 PlayerColour(int player) { return kPlayers[qBound(1, player, int(std::size(kPlayers))) - 1]; }
