@@ -34,7 +34,7 @@ ContactSheet PreviewSeeds(const QString &script, const PreviewOptions &options, 
     if (maps.isEmpty())
         return sheet;
 
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    QFont font(QString::fromLatin1(kPictureFont));
     font.setPixelSize(16);
     const QFontMetrics metrics(font);
     const int columns = int(std::ceil(std::sqrt(double(maps.size()))));

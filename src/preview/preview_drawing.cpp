@@ -133,7 +133,7 @@ void PaintMap(QPainter &painter, const PreviewResult &result, const QImage &tile
         painter.fillRect(inner, ObjectColour(result, object));
     }
 
-    QFont numberFont(QStringLiteral("WenQuanYi Micro Hei"));
+    QFont numberFont(QString::fromLatin1(kPictureFont));
     numberFont.setBold(true);
     numberFont.setPixelSize(qMax(11, int(3 * k) + 6));
     painter.save();
@@ -176,7 +176,7 @@ QImage DrawPreview(const PreviewResult &result, bool square, bool withText)
     const int k = qMax(1, (square ? 600 : 480) / n);
     const QSize map = square ? QSize(n * k, n * k) : QSize(2 * n * k, n * k);
 
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    QFont font(QString::fromLatin1(kPictureFont));
     font.setPixelSize(14);
     const QFontMetrics metrics(font);
     const QStringList lines = withText ? TextLines(result) : QStringList();

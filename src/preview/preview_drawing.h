@@ -12,6 +12,9 @@ class QPainter;
 
 namespace quorlin::preview {
 
+// The family the picture's numbers, notes and captions are drawn in.
+inline constexpr char kPictureFont[] = "WenQuanYi Micro Hei";
+
 // Needs a QGuiApplication for its text. Without text, the map alone.
 QImage DrawPreview(const PreviewResult &result, bool square, bool withText = true);
 

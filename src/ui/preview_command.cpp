@@ -5,6 +5,7 @@
 #include "preview/contact_sheet.h"
 #include "preview/picture_file.h"
 #include "preview/preview_drawing.h"
+#include "ui/picture_fonts.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -42,6 +43,7 @@ QStringList SheetNotes(const QVector<quint64> &seeds, const QVector<QStringList>
 int RunPreviewCommand(int argc, char *argv[], const PreviewRequest &request)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseLeanFontConfig();
     QGuiApplication app(argc, argv);
     preview::PreviewOptions options;
     options.sizeIndex = request.sizeIndex;
