@@ -51,6 +51,7 @@ class PreviewReadingTest : public QObject {
 private slots:
     void scriptBecomesThePlan();
     void namesHeldByNumbersAreThoseTerrainsAndObjects();
+    void commandsByNumberAndBlocksInBranches();
     void lobbyLabelsFollowTheChoices_data();
     void lobbyLabelsFollowTheChoices();
     void numbersWrittenAsFormulas_data();
@@ -114,6 +115,35 @@ void PreviewReadingTest::namesHeldByNumbersAreThoseTerrainsAndObjects()
     QCOMPARE(First(plan.objects, "terrain_to_place_on"), QStringLiteral("DESERT"));
     const double water = WaterShare(BuildPreview(plan, Options()));
     QVERIFY2(water > 30 && water < 50, qPrintable(QString::number(water)));
+
+    // A land's terrain too; and the jungle's grounds are grounds, not forest.
+    const MapPlan land = Plan("#const ISLE 1\n#const JUNGLE_ROAD 61\n<LAND_GENERATION>\nbase_terrain JUNGLE_ROAD\n"
+                              "create_land { terrain_type ISLE land_percent 30 }\n");
+    QCOMPARE(First(land.lands, "terrain_type"), QStringLiteral("WATER"));
+    QCOMPARE(land.baseTerrain, QStringLiteral("DLC_JUNGLEROAD"));
+    QVERIFY(TerrainStyle(QStringLiteral("JUNGLE")).forest);
+    for (const char *ground : {"DLC_JUNGLEROAD", "DLC_JUNGLEGRASS", "DLC_JUNGLELEAVES"})
+        QVERIFY2(!TerrainStyle(QString::fromLatin1(ground)).forest, ground);
+}
+
+// `L` bound to create_land's number is create_land; a block written in both
+// branches of an `if` belongs to the command before it; arithmetic with
+// blanks is one number.
+void PreviewReadingTest::commandsByNumberAndBlocksInBranches()
+{
+    const char *script = "#const L 32\n#const LENGTH 200\n<LAND_GENERATION>\n"
+                         "L { terrain_type DIRT land_percent ( LENGTH / 20 ) }\n"
+                         "<ELEVATION_GENERATION>\ncreate_elevation 3\n"
+                         "if TINY_MAP { number_of_tiles 1000 } else { number_of_tiles ( LENGTH * 10 ) } endif\n";
+    for (int size : {0, 2}) {
+        const MapPlan plan = Plan(script, Options(1, 2, {}, size));
+        QCOMPARE(plan.lands.size(), 1);
+        QCOMPARE(plan.lands[0].command, QStringLiteral("create_land"));
+        QCOMPARE(First(plan.lands, "land_percent"), QStringLiteral("10"));
+        QCOMPARE(plan.elevations.size(), 1);
+        QCOMPARE(First(plan.elevations, "number_of_tiles"), QString::number(size == 0 ? 1000 : 2000));
+        QVERIFY(plan.skipped.isEmpty());
+    }
 }
 
 void PreviewReadingTest::lobbyLabelsFollowTheChoices_data()

@@ -30,7 +30,6 @@ constexpr StyleRow kTerrains[] = {
     {"BEACH",      0xE1E372, 0},
     {"SHORE",      0xE1E372, 0},
     {"FOREST",     0x157615, kForest},
-    {"JUNGLE",     0x157615, kForest},
     {"BAMBOO",     0x157615, kForest},
     {"PALM",       0x157615, kForest},
     {"ICE",        0xD8DFFF, 0},
@@ -48,6 +47,8 @@ constexpr StyleRow kTerrains[] = {
     {"BOG",        0x4F7A34, 0},
     {"MOOR",       0x4F7A34, 0},
     {"GRASS",      0x339927, 0},
+    // After the grounds, so that jungle grass, roads and leaves are those.
+    {"JUNGLE",     0x157615, kForest},
     {"BLACK",      0x000000, 0},
 };
 
