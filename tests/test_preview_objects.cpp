@@ -45,6 +45,7 @@ class PreviewObjectsTest : public QObject {
 
 private slots:
     void objectsKeepToTheirPlaces();
+    void landIdsKeepTheirObjects();
     void noPlaceLeavesThemOutAndSaysSo();
     void terrainStaysVisible();
 };
@@ -93,6 +94,28 @@ void PreviewObjectsTest::objectsKeepToTheirPlaces()
         for (int line : {7, 8, 9, 10, 12, 13})
             QVERIFY2(TilesOf(result, line).size() >= 15, qPrintable(QString::number(line)));
         QCOMPARE(relics.size(), 3);
+    }
+}
+
+// On the lands of that id, all of them; an id no land has places nothing,
+// -1 included (lands without an id carry none).
+void PreviewObjectsTest::landIdsKeepTheirObjects()
+{
+    const QString script = QStringLiteral(
+        "create_land { land_percent 10 land_position 20 20 land_id 5 }\n"
+        "create_land { land_percent 10 land_position 80 80 land_id 5 }\n"
+        "create_land { land_percent 10 land_position 50 50 }\n"
+        "create_object GOLD { number_of_objects 40 place_on_specific_land_id 5 }\n"   // 4
+        "create_object STONE { number_of_objects 5 place_on_specific_land_id 7 }\n"   // 5
+        "create_object DEER { number_of_objects 5 place_on_specific_land_id -1 }\n"); // 6
+    for (quint64 seed = 1; seed <= 6; ++seed) {
+        const PreviewResult result = Build(script, Options(seed));
+        QSet<int> lands;
+        for (int tile : TilesOf(result, 4))
+            lands << result.grid.land[tile];
+        QCOMPARE(lands, (QSet<int>{0, 1}));
+        QVERIFY(TilesOf(result, 5).isEmpty());
+        QVERIFY(TilesOf(result, 6).isEmpty());
     }
 }
 

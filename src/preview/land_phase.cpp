@@ -139,7 +139,7 @@ void BuildLands(MapContext &map)
             PlacedLand out;
             out.line = block.line;
             out.player = forPlayers ? i + 1 : assigned;
-            out.landId = block.number(QStringLiteral("land_id"), -1, -1000, 1000);
+            out.landId = block.number(QStringLiteral("land_id"), kNoLandId, -1000, 1000);
             if (!TerrainStyle(map.grid.terrainNames.value(land.terrain)).water)
                 out.raised = block.number(QStringLiteral("base_elevation"), 0, 0, 16);
             if (block.has(QStringLiteral("number_of_tiles")))

@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QVector>
 
+#include <climits>
+
 namespace quorlin::preview {
 
 struct PreviewOptions {
@@ -58,15 +60,18 @@ inline int SquareDistance(const Grid &grid, int a, int b)
     return qMax(qAbs(grid.x(a) - grid.x(b)), qAbs(grid.y(a) - grid.y(b)));
 }
 
+// The land_id of a land written without one: no id a script can ask for.
+constexpr int kNoLandId = INT_MIN;
+
 struct PlacedLand {
     int line = 0;
     int origin = -1; // tile
     int player = 0;  // 1 to 8 for a player's land, 0 for another
     int zone = 0;
-    int landId = -1;   // as land_id gave it, -1 without
-    qint64 budget = 0; // tiles it aimed for
-    qint64 tiles = 0;  // tiles it covers in the end
-    int raised = 0;    // base_elevation: the height the whole land stands at
+    int landId = kNoLandId; // as land_id gave it
+    qint64 budget = 0;      // tiles it aimed for
+    qint64 tiles = 0;       // tiles it covers in the end
+    int raised = 0;         // base_elevation: the height the whole land stands at
 };
 
 struct PlacedObject {
