@@ -8,6 +8,7 @@
 #include "preview/styles.h"
 
 #include <QFontMetrics>
+#include <QStaticText>
 #include <QPainter>
 
 #include <algorithm>
@@ -157,15 +158,19 @@ void PaintMap(QPainter &painter, const PreviewResult &result, const QImage &tile
         painter.setPen(QPen(kDark, 2));
         painter.setBrush(colour);
         painter.drawPolygon(marker);
-        // The number beside its marker, in the player's colour on a dark outline.
+        // The number beside its marker, in the player's colour on a dark
+        // outline; laid out once and drawn five times.
         const QPointF at = marker.boundingRect().topRight() + QPointF(1, 0);
         const QRectF box(at.x(), at.y() - numberFont.pixelSize(), numberFont.pixelSize() * 2,
                          numberFont.pixelSize() * 1.4);
+        QStaticText number(QString::number(p + 1));
+        number.prepare(QTransform(), numberFont);
+        const QPointF topLeft(box.left(), box.center().y() - number.size().height() / 2);
         painter.setPen(kDark);
         for (const QPointF &offset : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)})
-            painter.drawText(box.translated(offset), Qt::AlignLeft | Qt::AlignVCenter, QString::number(p + 1));
+            painter.drawStaticText(topLeft + offset, number);
         painter.setPen(colour.lighter(130));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(p + 1));
+        painter.drawStaticText(topLeft, number);
     }
     painter.restore();
 }
