@@ -8,10 +8,11 @@
 #include "preview/styles.h"
 
 #include <QFontMetrics>
-#include <QStaticText>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace quorlin::preview {
@@ -64,18 +65,24 @@ QStringList TextLines(const PreviewResult &result)
 QImage TileImage(const PreviewResult &result)
 {
     const Grid &grid = result.grid;
-    QVector<quint32> colours;
-    for (const QString &name : grid.terrainNames)
-        colours << TerrainStyle(name).rgb;
+    // Each terrain's colour lit, level and shaded, worked out once.
+    enum { kLit, kLevel, kShaded };
+    std::vector<std::array<QRgb, 3>> colours(256, {Shade(0, 125), Shade(0, 100), Shade(0, 78)});
+    for (int t = 0; t < grid.terrainNames.size(); ++t) {
+        const quint32 rgb = TerrainStyle(grid.terrainNames[t]).rgb;
+        colours[size_t(t)] = {Shade(rgb, 125), Shade(rgb, 100), Shade(rgb, 78)};
+    }
+    const QRgb cliff = Shade(kCliffColour, 100);
+    const quint8 *height = grid.height.constData(), *terrain = grid.terrain.constData(), *cliffs = grid.cliff.constData();
     QImage image(grid.side, grid.side, QImage::Format_RGB32);
     for (int y = 0; y < grid.side; ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < grid.side; ++x) {
             const int tile = y * grid.side + x;
-            const int here = grid.height[tile];
-            const int there = x + 1 < grid.side ? grid.height[tile + 1] : here;
-            const int percent = here > there ? 125 : here < there ? 78 : 100;
-            line[x] = grid.cliff[tile] ? Shade(kCliffColour, 100) : Shade(colours.value(grid.terrain[tile]), percent);
+            const int here = height[tile];
+            const int there = x + 1 < grid.side ? height[tile + 1] : here;
+            const int shade = here > there ? kLit : here < there ? kShaded : kLevel;
+            line[x] = cliffs[tile] ? cliff : colours[terrain[tile]][size_t(shade)];
         }
     }
     return image;
