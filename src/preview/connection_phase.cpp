@@ -133,25 +133,32 @@ void Join(MapContext &map, const QVector<int> &cost, const QVector<int> &origins
             // West, east, north, south: the order decides between paths of equal cost.
             const int next[4] = {x > 0 ? tile - 1 : -1, x < side - 1 ? tile + 1 : -1, y > 0 ? tile - side : -1,
                                  y < side - 1 ? tile + side : -1};
+            const int own = source[tile];
             for (const int step : next) {
                 if (step < 0)
                     continue;
                 const int c = price[step];
                 if (c <= 0)
                     continue;
-                if (source[step] >= 0 && source[step] != source[tile] && dist[step] <= d) {
-                    const int one = qMin(source[step], source[tile]), other = qMax(source[step], source[tile]);
-                    Meeting &meeting = meetings[quint64(one) << 32 | quint64(other)];
-                    if (d + c + dist[step] < meeting.cost) {
-                        meeting = {d + c + dist[step], tile, step};
-                        changed = true;
+                const int reached = dist[step];
+                if (reached <= d) {
+                    // Reached already, and no dearer than this tile: where
+                    // another origin's paths meet this one's is a possible link.
+                    const int theirs = source[step];
+                    if (theirs != own) {
+                        Meeting &meeting = meetings[quint64(qMin(own, theirs)) << 32 | quint64(qMax(own, theirs))];
+                        if (d + c + reached < meeting.cost) {
+                            meeting = {d + c + reached, tile, step};
+                            changed = true;
+                        }
                     }
+                    continue;
                 }
-                if (d + c >= dist[step])
+                if (d + c >= reached)
                     continue;
                 dist[step] = d + c;
                 prev[step] = tile;
-                source[step] = source[tile];
+                source[step] = own;
                 buckets[size_t((d + c) % (kMaxCost + 1))].push_back(step);
                 ++waiting;
             }

@@ -9,8 +9,10 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace quorlin::preview {
@@ -63,18 +65,24 @@ QStringList TextLines(const PreviewResult &result)
 QImage TileImage(const PreviewResult &result)
 {
     const Grid &grid = result.grid;
-    QVector<quint32> colours;
-    for (const QString &name : grid.terrainNames)
-        colours << TerrainStyle(name).rgb;
+    // Each terrain's colour lit, level and shaded, worked out once.
+    enum { kLit, kLevel, kShaded };
+    std::vector<std::array<QRgb, 3>> colours(256, {Shade(0, 125), Shade(0, 100), Shade(0, 78)});
+    for (int t = 0; t < grid.terrainNames.size(); ++t) {
+        const quint32 rgb = TerrainStyle(grid.terrainNames[t]).rgb;
+        colours[size_t(t)] = {Shade(rgb, 125), Shade(rgb, 100), Shade(rgb, 78)};
+    }
+    const QRgb cliff = Shade(kCliffColour, 100);
+    const quint8 *height = grid.height.constData(), *terrain = grid.terrain.constData(), *cliffs = grid.cliff.constData();
     QImage image(grid.side, grid.side, QImage::Format_RGB32);
     for (int y = 0; y < grid.side; ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < grid.side; ++x) {
             const int tile = y * grid.side + x;
-            const int here = grid.height[tile];
-            const int there = x + 1 < grid.side ? grid.height[tile + 1] : here;
-            const int percent = here > there ? 125 : here < there ? 78 : 100;
-            line[x] = grid.cliff[tile] ? Shade(kCliffColour, 100) : Shade(colours.value(grid.terrain[tile]), percent);
+            const int here = height[tile];
+            const int there = x + 1 < grid.side ? height[tile + 1] : here;
+            const int shade = here > there ? kLit : here < there ? kShaded : kLevel;
+            line[x] = cliffs[tile] ? cliff : colours[terrain[tile]][size_t(shade)];
         }
     }
     return image;
@@ -157,15 +165,19 @@ void PaintMap(QPainter &painter, const PreviewResult &result, const QImage &tile
         painter.setPen(QPen(kDark, 2));
         painter.setBrush(colour);
         painter.drawPolygon(marker);
-        // The number beside its marker, in the player's colour on a dark outline.
+        // The number beside its marker, in the player's colour on a dark
+        // outline; laid out once and drawn five times.
         const QPointF at = marker.boundingRect().topRight() + QPointF(1, 0);
         const QRectF box(at.x(), at.y() - numberFont.pixelSize(), numberFont.pixelSize() * 2,
                          numberFont.pixelSize() * 1.4);
+        QStaticText number(QString::number(p + 1));
+        number.prepare(QTransform(), numberFont);
+        const QPointF topLeft(box.left(), box.center().y() - number.size().height() / 2);
         painter.setPen(kDark);
         for (const QPointF &offset : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)})
-            painter.drawText(box.translated(offset), Qt::AlignLeft | Qt::AlignVCenter, QString::number(p + 1));
+            painter.drawStaticText(topLeft + offset, number);
         painter.setPen(colour.lighter(130));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(p + 1));
+        painter.drawStaticText(topLeft, number);
     }
     painter.restore();
 }
