@@ -150,12 +150,16 @@ void PreviewObjectsTest::noPlaceLeavesThemOutAndSaysSo()
     QVERIFY(PreviewWarnings(cut).size() < 800);
 }
 
-// Markers are not drawn; a map full of small objects still shows its
-// terrain over nineteen twentieths of the picture.
+// Markers and decoration are not drawn; a map full of small objects still
+// shows its terrain over nineteen twentieths of the picture; villagers of
+// every trade stand on land.
 void PreviewObjectsTest::terrainStaysVisible()
 {
     const QString bare = QStringLiteral("<LAND_GENERATION>\nbase_terrain DESERT\n");
-    const QString marked = bare + QStringLiteral("create_object INVISIBLE_OBJECT { number_of_objects 500 }\n");
+    const QString marked = bare + QStringLiteral("create_object INVISIBLE_OBJECT { number_of_objects 400 }\n"
+                                                 "create_object SHIPWRECK { number_of_objects 50 }\n"
+                                                 "create_object OLD_STONE_HEAD { number_of_objects 50 }\n");
+    QVERIFY(!ObjectStyle(QStringLiteral("VILLAGER_FISHER_F")).water);
     const QString crowded = bare + QStringLiteral("create_object DEER { number_of_objects 2500 }\n");
     const PreviewOptions giant = Options(3, 2, 5);
     const QImage plain = DrawPreview(Build(bare, giant), false, false);

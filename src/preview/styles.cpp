@@ -55,6 +55,9 @@ constexpr StyleRow kTerrains[] = {
 // Decoration and helpers are kept on their tiles but not drawn, so that the
 // terrain stays visible.
 constexpr StyleRow kObjects[] = {
+    {"VILLAGER",  kOther, 0},  // a fisher or a miner walks on land
+    {"STONE_HEAD", kOther, kHidden},
+    {"SHIPWRECK", kOther, kHidden},
     {"GOLD",      kGold, 0},
     {"STONE",     kStone, 0},
     {"RELIC",     kRelic, 0},
@@ -98,7 +101,6 @@ constexpr StyleRow kObjects[] = {
     {"TORCH",     kOther, kHidden},
     {"STUMP",     kOther, kHidden},
     {"HAY_STACK", kOther, kHidden},
-    {"SHIPWRECK", kOther, kHidden},
     {"HAWK",      kOther, kHidden},
     {"MACAW",     kOther, kHidden},
     {"STORK",     kOther, kHidden},
