@@ -204,7 +204,8 @@ private:
             for (int y = box.top(); y <= box.bottom(); ++y) {
                 // Tiles nearer the player than the rule allows never fit: skip them.
                 const int gap = origin >= 0 ? innerGap(rule, y - grid_.y(origin)) : -1;
-                const int skipFrom = gap >= 0 ? grid_.x(origin) - gap : INT_MAX, skipTo = grid_.x(origin) + gap;
+                const int skipFrom = gap >= 0 ? grid_.x(origin) - gap : INT_MAX;
+                const int skipTo = gap >= 0 ? grid_.x(origin) + gap : INT_MIN;
                 for (int x = box.left(); x <= box.right(); ++x) {
                     if (x >= skipFrom && x <= skipTo)
                         x = skipTo + 1;
