@@ -161,6 +161,15 @@ void PreviewModelTest::directPlacementFixesPlayersLands()
         const PreviewResult circle = Build(lands, Options(seed));
         QVERIFY(circle.playerOrigins != direct.playerOrigins);
     }
+    // By colour, and by team: the team's first player without a land.
+    PreviewOptions teams = Options(1, 4);
+    teams.teams = {1, 1, 2, 2};
+    const PreviewResult given = Build(QStringLiteral("<PLAYER_SETUP>\ndirect_placement\n<LAND_GENERATION>\n"
+                                                     "create_land { assign_to AT_TEAM 2 0 0 land_position 99 99 }\n"
+                                                     "create_land { assign_to AT_COLOR 2 0 0 land_position 0 99 }\n"),
+                                      teams);
+    const int n = given.grid.side - 1;
+    QCOMPARE(given.playerOrigins, (QVector<int>{-1, n * given.grid.side + n, n, -1}));
 }
 
 // Lands stopped 18 % from every edge by a low fuzziness fill the square

@@ -236,9 +236,17 @@ void PreviewReadingTest::rndIsDrawnWithTheSeed()
 
 void PreviewReadingTest::overrideMapSizeSetsTheSide()
 {
-    const MapPlan plan = Plan("<PLAYER_SETUP>\noverride_map_size (100+50)\n<LAND_GENERATION>\nbase_terrain WATER\n");
+    const MapPlan plan = Plan("<PLAYER_SETUP>\noverride_map_size (100+50)\n<LAND_GENERATION>\nbase_terrain WATER\n"
+                              "create_land { land_percent 25 }\n<TERRAIN_GENERATION>\n"
+                              "create_terrain DESERT { base_terrain WATER number_of_tiles 100 set_scale_by_size }\n");
     QCOMPARE(plan.side, 150);
-    QCOMPARE(BuildPreview(plan, Options()).grid.side, 150);
+    // What follows scales to the new side.
+    const PreviewResult result = BuildPreview(plan, Options());
+    QCOMPARE(result.grid.side, 150);
+    QCOMPARE(result.lands.value(0).tiles, 150 * 150 / 4);
+    QCOMPARE(std::count(result.grid.terrain.begin(), result.grid.terrain.end(),
+                        result.grid.terrainNames.indexOf(QStringLiteral("DESERT"))),
+             225);
     QCOMPARE(Plan("create_land { }\n").side, 0);
     const MapPlan huge = Plan("override_map_size 100000\n");
     QCOMPARE(huge.side, kMaxOverrideSide);
