@@ -27,6 +27,9 @@ using namespace quorlin::preview;
 
 namespace {
 
+// The targets, in milliseconds of the median round.
+constexpr double kMediumTarget = 6, kGiantTarget = 15, kHeavyTarget = 150;
+
 double CpuMs()
 {
     timespec now{};
@@ -98,10 +101,10 @@ int main(int argc, char *argv[])
     const QString script = quorlin::lang::DecodeScript(file.readAll());
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
     if (heavy)
-        return Time(script, "giant", 150, rounds) ? 0 : 1;
+        return Time(script, "giant", kHeavyTarget, rounds) ? 0 : 1;
     if (only)
-        return Time(script, only, std::strcmp(only, "giant") == 0 ? 15 : 6, rounds) ? 0 : 1;
-    const bool medium = Time(script, "medium", 6, rounds);
-    const bool giant = Time(script, "giant", 15, rounds);
+        return Time(script, only, std::strcmp(only, "giant") == 0 ? kGiantTarget : kMediumTarget, rounds) ? 0 : 1;
+    const bool medium = Time(script, "medium", kMediumTarget, rounds);
+    const bool giant = Time(script, "giant", kGiantTarget, rounds);
     return medium && giant ? 0 : 1;
 }

@@ -8,7 +8,6 @@
 
 #include <array>
 #include <climits>
-#include <cmath>
 #include <set>
 #include <vector>
 
@@ -146,7 +145,7 @@ private:
         if ((areaOf_[tile] & rule.areaIn) != rule.areaIn || (areaOf_[tile] & rule.areaOut))
             return false;
         const PreviewResult &result = map_.result;
-        if (rule.landId != INT_MIN && (grid.land[tile] < 0 || result.lands[grid.land[tile]].landId != rule.landId))
+        if (rule.landId != kNoLandId && (grid.land[tile] < 0 || result.lands[grid.land[tile]].landId != rule.landId))
             return false;
         if (origin >= 0)
             return withinReach(rule, origin, tile, true);
@@ -167,12 +166,10 @@ private:
             return rule.nearest - 1;
         // The largest gap with gap^2 + dy^2 below nearest^2.
         const qint64 room = qint64(rule.nearest) * rule.nearest - qint64(dy) * dy;
-        qint64 gap = qint64(std::sqrt(double(room)));
-        while (gap * gap >= room)
+        int gap = rule.nearest - 1;
+        while (qint64(gap) * gap >= room)
             --gap;
-        while ((gap + 1) * (gap + 1) < room)
-            ++gap;
-        return int(gap);
+        return gap;
     }
 
     // The tiles a set may use lie in this box: around the player's origin

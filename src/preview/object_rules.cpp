@@ -77,7 +77,7 @@ ObjectRule ReadObjectRule(MapContext &map, const PlanBlock &block, const AreaBit
         rule.terrain = map.grid.terrainId(block.word(QStringLiteral("terrain_to_place_on")));
     if (block.has(QStringLiteral("layer_to_place_on")))
         rule.layer = map.grid.terrainId(block.word(QStringLiteral("layer_to_place_on")));
-    rule.landId = block.number(QStringLiteral("place_on_specific_land_id"), INT_MIN, -1000, 1000);
+    rule.landId = block.number(QStringLiteral("place_on_specific_land_id"), kNoLandId, -1000, 1000);
     const Style style = ObjectStyle(block.args.value(0));
     rule.water = style.water;
     rule.tree = style.tree;

@@ -31,7 +31,7 @@ struct ObjectRule {
     int edge = 0;                         // from the map's edge
     int terrain = -1;                     // terrain_to_place_on: the tile's kind
     int layer = -1;                       // layer_to_place_on: the tile's look
-    int landId = INT_MIN;
+    int landId = kNoLandId;               // place_on_specific_land_id; kNoLandId when not asked
     bool water = false;                   // stands on water, not on land
     bool tree = false;                    // may stand in a forest
     bool forestZone = false;              // on the edge of a forest

@@ -67,11 +67,10 @@ QImage TileImage(const PreviewResult &result)
     const Grid &grid = result.grid;
     // Each terrain's colour lit, level and shaded, worked out once.
     enum { kLit, kLevel, kShaded };
-    std::vector<std::array<QRgb, 3>> colours(256, {Shade(0, 125), Shade(0, 100), Shade(0, 78)});
-    for (int t = 0; t < grid.terrainNames.size(); ++t) {
-        const quint32 rgb = TerrainStyle(grid.terrainNames[t]).rgb;
-        colours[size_t(t)] = {Shade(rgb, 125), Shade(rgb, 100), Shade(rgb, 78)};
-    }
+    const auto shades = [](quint32 rgb) { return std::array<QRgb, 3>{Shade(rgb, 125), Shade(rgb, 100), Shade(rgb, 78)}; };
+    std::vector<std::array<QRgb, 3>> colours(256, shades(0));
+    for (int t = 0; t < grid.terrainNames.size(); ++t)
+        colours[size_t(t)] = shades(TerrainStyle(grid.terrainNames[t]).rgb);
     const QRgb cliff = Shade(kCliffColour, 100);
     const quint8 *height = grid.height.constData(), *terrain = grid.terrain.constData(), *cliffs = grid.cliff.constData();
     QImage image(grid.side, grid.side, QImage::Format_RGB32);
