@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <QHash>
+#include <QStringTokenizer>
+
+#include <array>
+#include <utility>
 
 namespace quorlin::lang {
 
@@ -25,23 +29,51 @@ const struct { const char *name; Dialect dialect; } kDialects[] = {
 // unit picker offers it.
 const ConstantInfo kUnlisted[] = {{QStringLiteral("ES_FLAG"), 851, QStringLiteral("object"), Dialect::Classic, true}};
 
-// The rows of a built-in table without its header; each row split at tabs.
-QVector<QStringList> ReadTable(const QString &file)
+// A row of a built-in table: its fields, which view the table's text; the
+// fields past the row's end are empty.
+using Row = std::array<QStringView, 11>;
+
+QString TableText(const QString &file)
 {
     QFile in(QStringLiteral(":/quorlin/lang/") + file);
     if (!in.open(QIODevice::ReadOnly))
         qFatal("the language table %s is not built in", qPrintable(file));
-    QVector<QStringList> rows;
-    const QList<QByteArray> lines = in.readAll().split('\n');
-    for (qsizetype i = 1; i < lines.size(); ++i)
-        if (!lines[i].trimmed().isEmpty())
-            rows << QString::fromUtf8(lines[i]).split(QLatin1Char('\t'));
-    return rows;
+    return QString::fromUtf8(in.readAll());
 }
 
-Dialect DialectOf(const QString &name) { return DialectFromName(name).value_or(Dialect::Classic); }
+// Calls `use` with each row of a built-in table but its header. The fields
+// are split in place: the tables are read at every start, and a list of
+// strings per row would cost more than all the rest.
+template <class Use>
+void ForEachRow(const QString &file, Use &&use)
+{
+    const QString text = TableText(file);
+    bool header = true;
+    for (QStringView line : qTokenize(text, u'\n')) {
+        if (std::exchange(header, false) || line.trimmed().isEmpty())
+            continue;
+        Row row{};
+        size_t field = 0;
+        for (QStringView value : qTokenize(line, u'\t')) {
+            if (field < row.size())
+                row[field++] = value;
+        }
+        use(row);
+    }
+}
 
-std::optional<int> OptionalInt(const QString &text)
+// The parts of a field split at `separator`, empty parts left out.
+QStringList Parts(QStringView field, char16_t separator)
+{
+    QStringList parts;
+    for (QStringView part : qTokenize(field, separator, Qt::SkipEmptyParts))
+        parts << part.toString();
+    return parts;
+}
+
+Dialect DialectOf(QStringView name) { return DialectFromName(name).value_or(Dialect::Classic); }
+
+std::optional<int> OptionalInt(QStringView text)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
@@ -61,16 +93,16 @@ struct Tables {
 
     Tables()
     {
-        for (const QStringList &r : ReadTable(QStringLiteral("words.tsv"))) {
+        ForEachRow(QStringLiteral("words.tsv"), [&](const Row &r) {
             WordInfo w;
-            w.word = r.value(0);
+            w.word = r[0].toString();
             for (const auto &k : kKinds)
-                if (r.value(1) == QLatin1String(k.name))
+                if (r[1] == QLatin1String(k.name))
                     w.kind = k.kind;
-            w.where = r.value(2).split(QLatin1Char(','), Qt::SkipEmptyParts);
-            for (QString arg : r.value(3).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            w.where = Parts(r[2], u',');
+            for (QStringView arg : qTokenize(r[3], u' ', Qt::SkipEmptyParts)) {
                 ArgSpec wanted;
-                wanted.optional = arg.endsWith(QLatin1Char('?'));
+                wanted.optional = arg.endsWith(u'?');
                 if (wanted.optional)
                     arg.chop(1);
                 for (const auto &k : kArgKinds)
@@ -78,23 +110,24 @@ struct Tables {
                         wanted.kind = k.kind;
                 w.args.push_back(wanted);
             }
-            w.repeatable = r.value(4) != QLatin1String("no");
-            w.min = OptionalInt(r.value(5));
-            w.max = OptionalInt(r.value(6));
-            w.defaultValue = r.value(7);
-            w.dialect = DialectOf(r.value(8));
-            w.doc = r.value(9);
-            w.id = OptionalInt(r.value(10));
+            w.repeatable = r[4] != QLatin1String("no");
+            w.min = OptionalInt(r[5]);
+            w.max = OptionalInt(r[6]);
+            w.defaultValue = r[7].toString();
+            w.dialect = DialectOf(r[8]);
+            w.doc = r[9].toString();
+            w.id = OptionalInt(r[10]);
             words.push_back(std::move(w));
-        }
-        for (const QStringList &r : ReadTable(QStringLiteral("constants.tsv"))) {
-            const std::optional<int> value = OptionalInt(r.value(1));
-            constants.push_back({r.value(0), value.value_or(0), r.value(2), DialectOf(r.value(3)), value.has_value()});
-        }
+        });
+        ForEachRow(QStringLiteral("constants.tsv"), [&](const Row &r) {
+            const std::optional<int> value = OptionalInt(r[1]);
+            constants.push_back({r[0].toString(), value.value_or(0), r[2].toString(), DialectOf(r[3]), value.has_value()});
+        });
         for (const ConstantInfo &c : kUnlisted)
             constants.push_back(c);
-        for (const QStringList &r : ReadTable(QStringLiteral("labels.tsv")))
-            labels.push_back({r.value(0), r.value(1), DialectOf(r.value(2))});
+        ForEachRow(QStringLiteral("labels.tsv"),
+                   [&](const Row &r) { labels.push_back({r[0].toString(), r[1].toString(), DialectOf(r[2])}); });
+        names.reserve(qsizetype(words.size() + constants.size() + labels.size()));
         for (const WordInfo &w : words) {
             wordIndex.insert(w.word, &w);
             if (w.id)
