@@ -17,7 +17,7 @@ PREVIEW_ROUNDS ?= 21
 
 # Debian packages the build, the tests and the screenshots need; the second
 # line installs, packages and checks the desktop files (make install, make package).
-PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev libpng-dev zlib1g-dev libfontconfig-dev fonts-wqy-microhei \
+PACKAGES := cmake make g++ qt6-base-dev qt6-translations-l10n libgl-dev zlib1g-dev libfontconfig-dev fonts-wqy-microhei \
   dpkg-dev file desktop-file-utils appstream libxml2-utils groff-base
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 BENCH_WINDOW_PACKAGES := xvfb
