@@ -58,6 +58,14 @@ bool Lexer::next(Word *out)
 {
     Word word;
     while (nextWord(&word)) {
+        // Every comment mark, glued or not, begins or ends with a slash; a
+        // word with neither is script outside comments and nothing inside.
+        if (word.text.front() != u'/' && word.text.back() != u'/' && !note_) {
+            if (depth_ > 0)
+                continue;
+            *out = word;
+            return true;
+        }
         if (word.text == QLatin1String("/*")) {
             note_ = false;
             if (depth_++ == 0) {

@@ -151,6 +151,7 @@ private:
     std::vector<Word> takeArgs(const Word &head, const std::vector<ArgSpec> &expected)
     {
         std::vector<Word> args;
+        args.reserve(expected.size());
         for (const ArgSpec &arg : expected) {
             const Word *next = peek();
             if (!next || Is(*next, "{") || Is(*next, "}") || FindWord(next->text))

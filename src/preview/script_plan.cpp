@@ -10,6 +10,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <charconv>
+
 namespace quorlin::preview {
 
 namespace {
@@ -62,6 +64,16 @@ NameGroup GroupOf(const QString &word)
 
 // The word a node stands for: its own, or the word whose number a #const
 // name holds (`#const L 32` makes `L` create_land).
+// `number` as text; the word itself when it already reads so, which most
+// numbers in a script do.
+QString NumberText(const QString &word, qint64 number)
+{
+    char digits[24];
+    const char *end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    const QLatin1StringView text(digits, end - digits);
+    return word == text ? word : QString(text);
+}
+
 QString HeadOf(const Node &node) { return node.info ? node.info->word : node.head.text.toString(); }
 
 class Planner {
@@ -169,6 +181,7 @@ private:
     {
         const QString head = HeadOf(node);
         QStringList args;
+        args.reserve(qsizetype(node.args.size()));
         for (size_t i = 0; i < node.args.size(); ++i) {
             const QString word = node.args[i].text.toString();
             const lang::ArgKind kind =
@@ -180,7 +193,7 @@ private:
                 const std::optional<qint64> number = values_.number(word, &why);
                 if (!number)
                     unread(node.args[i].line, Ui::tr("%1：%2，按默认值").arg(head, why));
-                args << (number ? QString::number(*number) : word);
+                args << (number ? NumberText(word, *number) : word);
             } else {
                 args << word;
             }
