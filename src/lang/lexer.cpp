@@ -8,12 +8,9 @@ namespace quorlin::lang {
 
 namespace {
 
-// The game splits at ASCII blanks and line ends only.
-bool IsBlank(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == u' ' || u == u'\t' || u == u'\n' || u == u'\r' || u == u'\v' || u == u'\f';
-}
+// The game splits at ASCII blanks and line ends only: the space and tab,
+// line feed, vertical tab, form feed and carriage return (9 to 13).
+bool IsBlank(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
 // A word glued to both marks ("/*note*/", "/****/"), which would open and
 // close a comment of its own.
@@ -35,22 +32,28 @@ Lexer::Lexer(QStringView text, std::vector<Comment> *comments, ProblemList *prob
 
 bool Lexer::nextWord(Word *word)
 {
+    // Scanned with locals, written back once: this loop sees every
+    // character of the script.
+    const char16_t *text = text_.utf16();
     const qsizetype n = text_.size();
-    while (at_ < n) {
-        const QChar c = text_[at_];
-        if (c == u'\n' || (c == u'\r' && (at_ + 1 == n || text_[at_ + 1] != u'\n'))) {
+    qsizetype at = at_;
+    while (at < n) {
+        const char16_t c = text[at];
+        if (c == u'\n' || (c == u'\r' && (at + 1 == n || text[at + 1] != u'\n'))) {
             ++line_;
-            lineStart_ = ++at_;
+            lineStart_ = ++at;
         } else if (IsBlank(c)) {
-            ++at_;
+            ++at;
         } else {
-            const qsizetype start = at_;
-            while (at_ < n && !IsBlank(text_[at_]))
-                ++at_;
-            *word = Word{text_.sliced(start, at_ - start), line_, int(start - lineStart_ + 1), start};
+            const qsizetype start = at;
+            while (at < n && !IsBlank(text[at]))
+                ++at;
+            at_ = at;
+            *word = Word{text_.sliced(start, at - start), line_, int(start - lineStart_ + 1), start};
             return true;
         }
     }
+    at_ = at;
     return false;
 }
 
@@ -141,7 +144,7 @@ bool Lexer::closedLater()
         nextClose_ = -1;
         const QLatin1String mark("*/");
         for (qsizetype i = text_.indexOf(mark, at_); i >= 0; i = text_.indexOf(mark, i + 1)) {
-            if (i + 2 == text_.size() || IsBlank(text_[i + 2])) {
+            if (i + 2 == text_.size() || IsBlank(text_[i + 2].unicode())) {
                 nextClose_ = i;
                 break;
             }
@@ -152,7 +155,8 @@ bool Lexer::closedLater()
 
 const Word *Lookahead::peek(size_t k)
 {
-    while (ahead_.size() <= k && !ended_) {
+    Q_ASSERT(k < kMaxAhead);
+    while (count_ <= k && !ended_) {
         Word word;
         if (!lexer_.next(&word)) {
             ended_ = true;
@@ -161,16 +165,17 @@ const Word *Lookahead::peek(size_t k)
             problems_->error("script-too-large", word,
                              Ui::tr("脚本的词太多（超过 %1 个），从这里往后没有检查。").arg(kMaxWords));
         } else {
-            ahead_.push_back(word);
+            ahead_[(first_ + count_++) % kMaxAhead] = word;
         }
     }
-    return k < ahead_.size() ? &ahead_[k] : nullptr;
+    return k < count_ ? &ahead_[(first_ + k) % kMaxAhead] : nullptr;
 }
 
 Word Lookahead::take()
 {
-    const Word word = ahead_.front();
-    ahead_.pop_front();
+    const Word word = ahead_[first_];
+    first_ = (first_ + 1) % kMaxAhead;
+    --count_;
     return word;
 }
 

@@ -3,7 +3,7 @@
 
 #include "lang/reader.h"
 
-#include <deque>
+#include <array>
 #include <vector>
 
 namespace quorlin::lang {
@@ -45,6 +45,9 @@ private:
 // Stops after kMaxWords words, with a problem that says so.
 class Lookahead {
 public:
+    // The farthest a caller may look ahead: peek(k) needs k < kMaxAhead.
+    static constexpr size_t kMaxAhead = 8;
+
     Lookahead(QStringView text, std::vector<Comment> *comments, ProblemList *problems)
         : lexer_(text, comments, problems), problems_(problems)
     {}
@@ -58,7 +61,10 @@ public:
 private:
     Lexer lexer_;
     ProblemList *problems_;
-    std::deque<Word> ahead_;
+    // The words looked at and not yet taken, in a ring: they never move,
+    // so pointers to them hold.
+    std::array<Word, kMaxAhead> ahead_;
+    size_t first_ = 0, count_ = 0;
     bool ended_ = false;
     int counted_ = 0;
 };

@@ -70,6 +70,7 @@ constexpr size_t kForeignKept = 8;
 // At most this many stray words between a command and its block are
 // passed over to reach the block.
 constexpr size_t kMaxStray = 2;
+static_assert(kMaxStray < Lookahead::kMaxAhead, "the reader looks past the stray words to the brace");
 
 Node Make(NodeKind kind, const Word &head, const WordInfo *info = nullptr)
 {
