@@ -62,8 +62,12 @@ int RunPreviewCommand(int argc, char *argv[], const PreviewRequest &request)
         image = sheet.image;
         notes = SheetNotes(request.seeds, sheet.notes);
     }
+    // In one write: a long script has a hundred notes.
+    QString said;
     for (const QString &line : notes)
-        Say(QStringLiteral("quorlin: ") + line);
+        said += QStringLiteral("quorlin: ") + line + QLatin1Char('\n');
+    const QByteArray bytes = said.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 
     const QByteArray png = preview::PngBytes(image);
     if (png.isEmpty()) {
