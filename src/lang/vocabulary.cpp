@@ -1,6 +1,6 @@
 #include "lang/vocabulary.h"
 
-#include <QFile>
+#include <QResource>
 #include <QHash>
 #include <QStringTokenizer>
 
@@ -35,10 +35,14 @@ using Row = std::array<QStringView, 11>;
 
 QString TableText(const QString &file)
 {
-    QFile in(QStringLiteral(":/quorlin/lang/") + file);
-    if (!in.open(QIODevice::ReadOnly))
+    // Straight from the program's own bytes: the tables are built in
+    // uncompressed, and a QFile over a resource costs more than the reading.
+    const QResource table(QStringLiteral(":/quorlin/lang/") + file);
+    if (!table.isValid())
         qFatal("the language table %s is not built in", qPrintable(file));
-    return QString::fromUtf8(in.readAll());
+    if (table.compressionAlgorithm() != QResource::NoCompression)
+        return QString::fromUtf8(table.uncompressedData());
+    return QString::fromUtf8(QByteArrayView(table.data(), table.size()));
 }
 
 // Calls `use` with each row of a built-in table but its header. The fields
@@ -48,15 +52,24 @@ template <class Use>
 void ForEachRow(const QString &file, Use &&use)
 {
     const QString text = TableText(file);
-    bool header = true;
-    for (QStringView line : qTokenize(text, u'\n')) {
-        if (std::exchange(header, false) || line.trimmed().isEmpty())
+    const QStringView all(text);
+    qsizetype at = all.indexOf(u'\n') + 1; // past the header
+    while (at > 0 && at < all.size()) {
+        qsizetype end = all.indexOf(u'\n', at);
+        if (end < 0)
+            end = all.size();
+        const QStringView line = all.sliced(at, end - at);
+        at = end + 1;
+        if (line.trimmed().isEmpty())
             continue;
         Row row{};
-        size_t field = 0;
-        for (QStringView value : qTokenize(line, u'\t')) {
-            if (field < row.size())
-                row[field++] = value;
+        qsizetype from = 0;
+        for (QStringView &field : row) {
+            const qsizetype tab = line.indexOf(u'\t', from);
+            field = line.sliced(from, (tab < 0 ? line.size() : tab) - from);
+            if (tab < 0)
+                break;
+            from = tab + 1;
         }
         use(row);
     }
@@ -69,6 +82,18 @@ QStringList Parts(QStringView field, char16_t separator)
     for (QStringView part : qTokenize(field, separator, Qt::SkipEmptyParts))
         parts << part.toString();
     return parts;
+}
+
+// `text` as a string shared with its earlier equals in `seen`: a column
+// that holds a few values over and over needs each only once.
+QString Shared(QStringView text, std::vector<QString> *seen)
+{
+    for (const QString &value : *seen) {
+        if (value == text)
+            return value;
+    }
+    seen->push_back(text.toString());
+    return seen->back();
 }
 
 Dialect DialectOf(QStringView name) { return DialectFromName(name).value_or(Dialect::Classic); }
@@ -119,9 +144,11 @@ struct Tables {
             w.id = OptionalInt(r[10]);
             words.push_back(std::move(w));
         });
+        std::vector<QString> groups;
         ForEachRow(QStringLiteral("constants.tsv"), [&](const Row &r) {
             const std::optional<int> value = OptionalInt(r[1]);
-            constants.push_back({r[0].toString(), value.value_or(0), r[2].toString(), DialectOf(r[3]), value.has_value()});
+            constants.push_back(
+                {r[0].toString(), value.value_or(0), Shared(r[2], &groups), DialectOf(r[3]), value.has_value()});
         });
         for (const ConstantInfo &c : kUnlisted)
             constants.push_back(c);
