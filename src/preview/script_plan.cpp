@@ -205,9 +205,9 @@ private:
     {
         const QString head = HeadOf(node);
         const int line = node.head.line;
-        const QStringList args = arguments(node);
+        QStringList args = arguments(node);
         if (block) {
-            block->attributes.append({head, args, line});
+            block->attributes.append({head, std::move(args), line});
             return;
         }
         if (head == QLatin1String("override_map_size")) {
@@ -251,7 +251,7 @@ private:
         }
         PlanBlock block{head, arguments(node), node.head.line, {}};
         walk(node.body, &block);
-        blocks->append(block);
+        blocks->append(std::move(block));
     }
 
     const QSet<QString> labels_;
