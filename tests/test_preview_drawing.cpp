@@ -124,7 +124,13 @@ void PreviewDrawingTest::theFileKeepsEveryPixel()
     QImage clear(7, 5, QImage::Format_ARGB32);
     clear.fill(QColor(10, 200, 30, 90));
     clear.setPixelColor(6, 4, Qt::transparent);
-    for (const QImage &image : {opaque, clear}) {
+    // Large enough to be deflated in two halves, in a format read through a
+    // converted copy, with rows that differ from each other.
+    QImage large(701, 503, QImage::Format_RGB888);
+    for (int y = 0; y < large.height(); ++y)
+        for (int x = 0; x < large.width(); ++x)
+            large.setPixel(x, y, qRgb(x * 7 + y, x ^ y, (x * y) >> 3));
+    for (const QImage &image : {opaque, clear, large}) {
         const QImage back = QImage::fromData(PngBytes(image), "PNG");
         QCOMPARE(back.size(), image.size());
         QCOMPARE(back.hasAlphaChannel(), image.hasAlphaChannel());
