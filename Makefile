@@ -124,8 +124,12 @@ bench-preview: configure
 	@sh bench/make_max_draft.sh ./$(BUILD)/quorlin $(BUILD)/bench-max.qlx
 	@./$(BUILD)/quorlin generate --draft $(BUILD)/bench-max.qlx --output $(BUILD)/bench-max.rms
 	@sh bench/make_heavy_script.sh $(BUILD)/bench-heavy.rms
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_preview_bench $(BUILD)/bench-max.rms $(PREVIEW_ROUNDS)
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_preview_bench --heavy $(BUILD)/bench-heavy.rms $(PREVIEW_ROUNDS)
+	@# Both benches run and print their targets; the rule fails after them if either missed.
+	@status=0; \
+	for bench in "$(BUILD)/bench-max.rms" "--heavy $(BUILD)/bench-heavy.rms"; do \
+	  echo "QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_preview_bench $$bench $(PREVIEW_ROUNDS)"; \
+	  QT_QPA_PLATFORM=offscreen ./$(BUILD)/quorlin_preview_bench $$bench $(PREVIEW_ROUNDS) || status=1; \
+	done; exit $$status
 
 # `quorlin preview` of the fullest draft against `quorlin generate` of the
 # same draft, whole processes in turn, STARTUP_ROUNDS rounds; the target is at
