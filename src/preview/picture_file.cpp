@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <functional>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -111,13 +112,19 @@ QByteArray Compress(const Rows &rows)
     Part parts[2];
     parts[0] = {0, split ? rows.height() / 2 : rows.height(), !split, {}, 0, 0, false};
     parts[1] = {parts[0].last, rows.height(), true, {}, 0, 0, false};
+    std::thread second;
     if (split) {
-        std::thread second(Deflate, std::cref(rows), &parts[1]);
-        Deflate(rows, &parts[0]);
-        second.join();
-    } else {
-        Deflate(rows, &parts[0]);
+        try {
+            second = std::thread(Deflate, std::cref(rows), &parts[1]);
+        } catch (const std::system_error &) {
+            // No thread to spare: the second half waits its turn below.
+        }
     }
+    Deflate(rows, &parts[0]);
+    if (second.joinable())
+        second.join();
+    else if (split)
+        Deflate(rows, &parts[1]);
     QByteArray out;
     out.reserve(parts[0].deflated.size() + parts[1].deflated.size() + 6);
     out.append("\x78\x01", 2); // deflate, 32 KB window, fastest compression
