@@ -34,8 +34,7 @@ ContactSheet PreviewSeeds(const QString &script, const PreviewOptions &options, 
     if (maps.isEmpty())
         return sheet;
 
-    QFont font(QString::fromLatin1(kPictureFont));
-    font.setPixelSize(16);
+    const QFont font = PictureFont(16);
     const QFontMetrics metrics(font);
     const int columns = int(std::ceil(std::sqrt(double(maps.size()))));
     const int rows = (int(maps.size()) + columns - 1) / columns;

@@ -62,6 +62,13 @@ QStringList TextLines(const PreviewResult &result)
 
 } // namespace
 
+QFont PictureFont(int pixels)
+{
+    QFont font(QString::fromLatin1(kPictureFont));
+    font.setPixelSize(pixels);
+    return font;
+}
+
 QImage TileImage(const PreviewResult &result)
 {
     const Grid &grid = result.grid;
@@ -140,9 +147,8 @@ void PaintMap(QPainter &painter, const PreviewResult &result, const QImage &tile
         painter.fillRect(inner, ObjectColour(result, object));
     }
 
-    QFont numberFont(QString::fromLatin1(kPictureFont));
+    QFont numberFont = PictureFont(qMax(11, int(3 * k) + 6));
     numberFont.setBold(true);
-    numberFont.setPixelSize(qMax(11, int(3 * k) + 6));
     painter.save();
     painter.setFont(numberFont);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -187,8 +193,7 @@ QImage DrawPreview(const PreviewResult &result, bool square, bool withText)
     const int k = qMax(1, (square ? 600 : 480) / n);
     const QSize map = square ? QSize(n * k, n * k) : QSize(2 * n * k, n * k);
 
-    QFont font(QString::fromLatin1(kPictureFont));
-    font.setPixelSize(14);
+    const QFont font = PictureFont(14);
     const QFontMetrics metrics(font);
     const QStringList lines = withText ? TextLines(result) : QStringList();
     QImage image(map.width() + 2 * kMargin,

@@ -8,12 +8,15 @@
 #include <QImage>
 #include <QTransform>
 
+class QFont;
 class QPainter;
 
 namespace quorlin::preview {
 
 // The family the picture's numbers, notes and captions are drawn in.
 inline constexpr char kPictureFont[] = "WenQuanYi Micro Hei";
+// That family at `pixels` pixels high.
+QFont PictureFont(int pixels);
 
 // Needs a QGuiApplication for its text. Without text, the map alone.
 QImage DrawPreview(const PreviewResult &result, bool square, bool withText = true);

@@ -62,8 +62,6 @@ NameGroup GroupOf(const QString &word)
     return NeitherWords().contains(word) ? NameGroup::None : NameGroup::Terrain;
 }
 
-// The word a node stands for: its own, or the word whose number a #const
-// name holds (`#const L 32` makes `L` create_land).
 // `number` as text; the word itself when it already reads so, which most
 // numbers in a script do.
 QString NumberText(const QString &word, qint64 number)
@@ -74,6 +72,8 @@ QString NumberText(const QString &word, qint64 number)
     return word == text ? word : QString(text);
 }
 
+// The word a node stands for: its own, or the word whose number a #const
+// name holds (`#const L 32` makes `L` create_land).
 QString HeadOf(const Node &node) { return node.info ? node.info->word : node.head.text.toString(); }
 
 class Planner {

@@ -14,10 +14,15 @@ namespace quorlin {
 
 namespace {
 
-void Say(const QString &line)
+// Each line on standard error behind the program's name, in one write: a
+// long script has a hundred notes.
+void Say(const QStringList &lines)
 {
-    std::fputs(line.toLocal8Bit().constData(), stderr);
-    std::fputc('\n', stderr);
+    QString said;
+    for (const QString &line : lines)
+        said += QStringLiteral("quorlin: ") + line + QLatin1Char('\n');
+    const QByteArray bytes = said.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
 // The notes of a contact sheet: a line every seed has once, the others
@@ -62,21 +67,16 @@ int RunPreviewCommand(int argc, char *argv[], const PreviewRequest &request)
         image = sheet.image;
         notes = SheetNotes(request.seeds, sheet.notes);
     }
-    // In one write: a long script has a hundred notes.
-    QString said;
-    for (const QString &line : notes)
-        said += QStringLiteral("quorlin: ") + line + QLatin1Char('\n');
-    const QByteArray bytes = said.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    Say(notes);
 
     const QByteArray png = preview::PngBytes(image);
     if (png.isEmpty()) {
-        Say(QStringLiteral("quorlin: cannot encode the picture of %1").arg(request.output));
+        Say({QStringLiteral("cannot encode the picture of %1").arg(request.output)});
         return 1;
     }
     QString error;
     if (!WriteFileAtomically(request.output, png, &error)) {
-        Say(QStringLiteral("quorlin: cannot write %1: %2").arg(request.output, error));
+        Say({QStringLiteral("cannot write %1: %2").arg(request.output, error)});
         return 1;
     }
     return 0;
